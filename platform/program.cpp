@@ -1,0 +1,72 @@
+#include "platform/program.h"
+
+#include <cstdlib>
+#include <iostream>
+
+#include "platform/backend/headless.h"
+#include "platform/backend/sdl.h"
+
+namespace ham {
+
+namespace {
+std::string Env(const char* name) {
+  const char* v = std::getenv(name);
+  return v ? std::string(v) : std::string();
+}
+}  // namespace
+
+std::string DefaultDriveC() {
+  std::string xdg = Env("XDG_DATA_HOME");
+  if (!xdg.empty()) return xdg + "/hamiruta/drive_c";
+  std::string home = Env("HOME");
+  if (home.empty()) home = ".";
+  return home + "/.local/share/hamiruta/drive_c";
+}
+
+ProgramOptions OptionsFromEnvironment() {
+  ProgramOptions o;
+  o.backend = Env("HAMIRUTA_BACKEND");
+  if (o.backend.empty()) o.backend = "sdl";
+  o.script = Env("HAMIRUTA_SCRIPT");
+  o.trace = Env("HAMIRUTA_TRACE");
+  o.shots = Env("HAMIRUTA_SHOTS");
+  o.drive_c = Env("HAMIRUTA_DRIVE_C");
+  if (o.drive_c.empty()) o.drive_c = DefaultDriveC();
+  return o;
+}
+
+bool SetUpRuntime(Runtime& rt, const ProgramOptions& o, std::string* error) {
+  rt.SetDriveC(std::filesystem::absolute(o.drive_c));
+  if (!o.trace.empty() && !rt.trace().Open(o.trace)) {
+    *error = "cannot write trace " + o.trace;
+    return false;
+  }
+  if (o.backend == "headless") {
+    auto b = std::make_unique<HeadlessBackend>(rt);
+    if (!o.script.empty() && !b->LoadScript(o.script, error)) return false;
+    if (!o.shots.empty()) b->SetShotsFolder(o.shots);
+    rt.SetBackend(std::move(b));
+    return true;
+  }
+  if (o.backend != "sdl") {
+    *error = "unknown HAMIRUTA_BACKEND " + o.backend;
+    return false;
+  }
+  auto b = MakeSdlBackend(rt, error);
+  if (!b) return false;
+  rt.SetBackend(std::move(b));
+  return true;
+}
+
+int RunLessonProgram(const ResourceTable& resources, const std::function<void()>& main) {
+  Runtime rt;
+  rt.SetResources(&resources);
+  std::string error;
+  if (!SetUpRuntime(rt, OptionsFromEnvironment(), &error)) {
+    std::cerr << error << std::endl;
+    return 2;
+  }
+  return RunProgram(rt, main);
+}
+
+}  // namespace ham

@@ -1,0 +1,30 @@
+// Start of a lesson program: the backend, trace and drive C from the
+// environment, then the program's main on a fresh runtime.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/runtime.h"
+
+namespace ham {
+
+struct ProgramOptions {
+  std::string backend;      // "headless" or "sdl"
+  std::string script;       // headless: file of pupil actions
+  std::string trace;        // file for the trace
+  std::string shots;        // folder for screenshots
+  std::string drive_c;      // folder that stands for drive C
+};
+
+// HAMIRUTA_BACKEND, HAMIRUTA_SCRIPT, HAMIRUTA_TRACE, HAMIRUTA_SHOTS, HAMIRUTA_DRIVE_C.
+ProgramOptions OptionsFromEnvironment();
+std::string DefaultDriveC();
+
+// Prepares `rt` from the options; false with `error` when it cannot.
+bool SetUpRuntime(Runtime& rt, const ProgramOptions& options, std::string* error);
+
+// The whole program: returns the exit status.
+int RunLessonProgram(const ResourceTable& resources, const std::function<void()>& main);
+
+}  // namespace ham

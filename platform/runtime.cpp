@@ -1,0 +1,450 @@
+#include "platform/runtime.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <iostream>
+
+#include "platform/api.h"
+#include "platform/internal.h"
+#include "platform/utf8.h"
+
+namespace ham {
+
+namespace {
+Runtime* g_current = nullptr;
+
+std::string Upper(std::string_view s) {
+  std::string out(s);
+  for (char& c : out)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return out;
+}
+}  // namespace
+
+const char* EventKindName(EventKind k) {
+  switch (k) {
+    case EventKind::kOn: return "ON";
+    case EventKind::kChange: return "CHANGE";
+    case EventKind::kStart: return "START";
+    case EventKind::kEnd: return "END";
+    case EventKind::kSetFocus: return "SETFOCUS";
+    case EventKind::kKillFocus: return "KILLFOCUS";
+    case EventKind::kResize: return "RESIZE";
+    case EventKind::kClick: return "CLICK";
+    case EventKind::kDblClick: return "DBLCLICK";
+    case EventKind::kMouseDown: return "MOUSEDOWN";
+    case EventKind::kMouseUp: return "MOUSEUP";
+    case EventKind::kMouseMove: return "MOUSEMOVE";
+    case EventKind::kDone: return "DONE";
+    case EventKind::kQueryClose: return "QUERYCLOSE";
+  }
+  return "?";
+}
+
+Control* Form::Find(const std::string& control_name) const {
+  for (const auto& c : controls)
+    if (c->name == control_name) return c.get();
+  return nullptr;
+}
+
+Runtime::Runtime() : previous_(g_current) {
+  g_current = this;
+  std::error_code ec;
+  cwd_ = std::filesystem::current_path(ec);
+  files_ = detail::MakeFilesState();
+  media_ = detail::MakeMediaState();
+  text_cache_ = detail::MakeTextCache();
+
+  // The program's main window exists from the start, with its media control,
+  // so that the control can be looked up before MAINFORM is loaded.
+  auto main = std::make_unique<Form>("MAINFORM");
+  main->design = {0, 0, 640, 430};
+  main->width = 640;
+  main->height = 430;
+  main->visible = true;
+  main->back_index = 15;
+  main->fore_index = 7;
+  main->surface().Reset(640, 480, main->PaletteColor(15));
+  auto mci = std::make_unique<Control>();
+  mci->kind = ControlKind::kMedia;
+  mci->name = "MCI1";
+  mci->rect = {312, 306, 48, 30};
+  mci->form = main.get();
+  main->controls.push_back(std::move(mci));
+  main->z = ++z_counter_;
+  main_form_ = main.get();
+  forms_.push_back(std::move(main));
+}
+
+Runtime::~Runtime() {
+  if (backend_) backend_->StopSound();
+  g_current = previous_;
+}
+
+Runtime& Runtime::Current() {
+  if (!g_current) {
+    std::fputs("no runtime\n", stderr);
+    std::abort();
+  }
+  return *g_current;
+}
+
+Runtime* Runtime::CurrentOrNull() { return g_current; }
+
+void Runtime::SetBackend(std::unique_ptr<Backend> backend) { backend_ = std::move(backend); }
+
+void Runtime::RegisterProcedure(const std::string& name, EventProcedure proc) {
+  procedures_[name] = std::move(proc);
+}
+
+void Runtime::RegisterSub(const std::string& name, SubProcedure sub) { subs_[Upper(name)] = std::move(sub); }
+
+bool Runtime::HasProcedure(const std::string& name) const { return procedures_.count(name) != 0; }
+
+void Runtime::CallSub(std::string_view name, std::source_location loc) {
+  auto it = subs_.find(Upper(name));
+  if (it == subs_.end()) Fatal("procedure " + std::string(name) + " not found", loc);
+  auto sub = it->second;  // the table may change while it runs
+  sub();
+}
+
+// ----- forms -----------------------------------------------------------------
+
+Form* Runtime::FindForm(std::string_view name) {
+  for (auto& f : forms_)
+    if (f->form_name() == name) return f.get();
+  return nullptr;
+}
+
+std::vector<Form*> Runtime::Forms() {
+  std::vector<Form*> out;
+  for (auto& f : forms_) out.push_back(f.get());
+  return out;
+}
+
+std::vector<Form*> Runtime::FormsBottomToTop() {
+  std::vector<Form*> out;
+  for (auto& f : forms_)
+    if (f->visible) out.push_back(f.get());
+  std::stable_sort(out.begin(), out.end(), [](const Form* a, const Form* b) {
+    if (a->flagged != b->flagged) return !a->flagged;
+    return a->z < b->z;
+  });
+  return out;
+}
+
+Control* Runtime::FindControl(std::string_view name) {
+  // Topmost form first, so that a name on a shown form wins.
+  std::vector<Form*> order = Forms();
+  std::stable_sort(order.begin(), order.end(), [](const Form* a, const Form* b) {
+    if (a->visible != b->visible) return a->visible;
+    return a->z > b->z;
+  });
+  for (Form* f : order)
+    if (Control* c = f->Find(std::string(name))) return c;
+  return nullptr;
+}
+
+Form* Runtime::LoadForm(std::string_view name, bool as_main, std::source_location loc) {
+  if (!resources_) Fatal("no form resources", loc);
+  std::string error;
+  std::unique_ptr<Form> built = detail::BuildForm(name, *resources_, &error);
+  if (!built) Fatal(error, loc);
+  if (as_main || name == "MAINFORM") {
+    Form& m = *main_form_;
+    m.caption = built->caption;
+    m.design = built->design;
+    m.back_index = built->back_index;
+    m.fore_index = built->fore_index;
+    m.handlers = built->handlers;
+    m.state().font_name = built->state().font_name;
+    m.state().font_size = built->state().font_size;
+    // Controls of the resource; an existing control of the same name (the
+    // media control) keeps its identity.
+    std::vector<std::unique_ptr<Control>> merged;
+    for (auto& c : built->controls) {
+      Control* existing = m.Find(c->name);
+      if (existing) {
+        for (auto& old : m.controls)
+          if (old.get() == existing) {
+            Control keep = *c;
+            *old = keep;
+            old->form = &m;
+            merged.push_back(std::move(old));
+            break;
+          }
+      } else {
+        c->form = &m;
+        merged.push_back(std::move(c));
+      }
+    }
+    for (auto& old : m.controls)
+      if (old) merged.push_back(std::move(old));
+    m.controls = std::move(merged);
+    return &m;
+  }
+  if (Form* existing = FindForm(name)) return existing;
+  return AddForm(std::move(built));
+}
+
+Form* Runtime::AddForm(std::unique_ptr<Form> built) {
+  built->left = built->design.x;
+  built->top = built->design.y;
+  built->width = built->design.w;
+  built->height = built->design.h;
+  built->surface().Reset(std::max(1, built->width), std::max(1, built->height),
+                         built->PaletteColor(built->back_index));
+  for (auto& c : built->controls) c->form = built.get();
+  built->visible = false;
+  built->z = ++z_counter_;
+  forms_.push_back(std::move(built));
+  return forms_.back().get();
+}
+
+void Runtime::Raise(Form& f) { f.z = ++z_counter_; }
+
+void Runtime::SetFocus(Control* c) { focus_ = c; }
+
+void Runtime::Compose(Surface& out) { detail::ComposeDesktop(*this, out); }
+
+Form* Runtime::FormAt(int x, int y) {
+  auto order = FormsBottomToTop();
+  for (auto it = order.rbegin(); it != order.rend(); ++it) {
+    Form* f = *it;
+    if (x >= f->left && y >= f->top && x < f->left + f->width && y < f->top + f->height) return f;
+  }
+  return nullptr;
+}
+
+Control* Runtime::ControlAt(Form& f, int x, int y) {
+  int rx = x - f.left, ry = y - f.top;
+  for (auto it = f.controls.rbegin(); it != f.controls.rend(); ++it) {
+    Control* c = it->get();
+    if (c->kind == ControlKind::kMedia) continue;
+    if (c->rect.Contains(rx, ry)) return c;
+  }
+  return nullptr;
+}
+
+// ----- pupil actions -----------------------------------------------------------
+
+void Runtime::Hold(HeldEvent ev) {
+  if (!HasProcedure("FE$" + ev.handler)) return;  // inert declaration: no action
+  held_.push_back(std::move(ev));
+  pending_ = true;
+}
+
+void Runtime::PressControl(Control& c) {
+  if (msgbox_.open) return;
+  if (!c.enabled) return;
+  if (c.kind == ControlKind::kPushButton || c.kind == ControlKind::kBitmapButton) {
+    if (const std::string* h = c.Handler(EventKind::kOn)) Hold({c.form, &c, EventKind::kOn, *h});
+  } else if (c.kind == ControlKind::kLabel) {
+    if (const std::string* h = c.Handler(EventKind::kClick)) Hold({c.form, &c, EventKind::kClick, *h});
+  } else if (c.kind == ControlKind::kEditBox) {
+    SetFocus(&c);
+  }
+}
+
+void Runtime::MouseDownOnForm(Form& f) {
+  if (msgbox_.open) return;
+  if (auto it = f.handlers.find(EventKind::kMouseDown); it != f.handlers.end())
+    Hold({&f, nullptr, EventKind::kMouseDown, it->second});
+}
+
+static void HoldChange(Runtime& rt, Control& box) {
+  if (const std::string* h = box.Handler(EventKind::kChange))
+    rt.Hold({box.form, &box, EventKind::kChange, *h});
+}
+
+void Runtime::TypeText(Control& box, std::string_view utf8) {
+  if (msgbox_.open || box.kind != ControlKind::kEditBox || !box.enabled) return;
+  SetFocus(&box);
+  for (const std::string& ch : utf8::Split(utf8)) {
+    box.text = utf8::Insert(box.text, box.caret, ch);
+    box.caret += 1;
+    HoldChange(*this, box);
+  }
+}
+
+void Runtime::PressKey(Key k) {
+  if (msgbox_.open) {
+    if (k == Key::kReturn || k == Key::kEscape) CloseMessageBox();
+    return;
+  }
+  Control* c = focus_;
+  if (!c) return;
+  Form* f = c->form;
+  switch (k) {
+    case Key::kTab: {
+      if (!f) return;
+      std::vector<Control*> stops;
+      for (auto& x : f->controls)
+        if ((x->kind == ControlKind::kEditBox || x->kind == ControlKind::kPushButton) && x->enabled)
+          stops.push_back(x.get());
+      if (stops.empty()) return;
+      auto it = std::find(stops.begin(), stops.end(), c);
+      std::size_t i = it == stops.end() ? 0 : static_cast<std::size_t>(it - stops.begin()) + 1;
+      SetFocus(stops[i % stops.size()]);
+      return;
+    }
+    case Key::kReturn: {
+      if (c->kind == ControlKind::kPushButton) {
+        PressControl(*c);
+        return;
+      }
+      if (!f) return;
+      for (auto& x : f->controls)
+        if (x->kind == ControlKind::kPushButton) {
+          PressControl(*x);
+          return;
+        }
+      return;
+    }
+    default: break;
+  }
+  if (c->kind != ControlKind::kEditBox) return;
+  int len = utf8::Length(c->text);
+  c->caret = std::clamp(c->caret, 0, len);
+  switch (k) {
+    case Key::kBackspace:
+      if (c->caret > 0) {
+        c->text = utf8::Erase(c->text, c->caret - 1, 1);
+        c->caret -= 1;
+        HoldChange(*this, *c);
+      }
+      break;
+    case Key::kDelete:
+      if (c->caret < len) {
+        c->text = utf8::Erase(c->text, c->caret, 1);
+        HoldChange(*this, *c);
+      }
+      break;
+    case Key::kLeft: c->caret = std::max(0, c->caret - 1); break;
+    case Key::kRight: c->caret = std::min(len, c->caret + 1); break;
+    case Key::kHome: c->caret = 0; break;
+    case Key::kEnd: c->caret = len; break;
+    default: break;
+  }
+}
+
+void Runtime::CloseWindow() {
+  if (msgbox_.open) CloseMessageBox();
+  if (on_window_close) {
+    on_window_close();
+    return;
+  }
+  End(0);
+}
+
+// ----- events -------------------------------------------------------------------
+
+void Runtime::WaitEvent() {
+  if (backend_) backend_->Present();
+  while (held_.empty()) {
+    if (!backend_) End(0);
+    backend_->WaitForAction();
+  }
+  HeldEvent ev = std::move(held_.front());
+  held_.pop_front();
+  RunHandler(ev.handler, main_form_);
+  if (backend_) backend_->Present();
+}
+
+void Runtime::RunHandler(const std::string& handler, Form* arg) {
+  std::string name = "FE$" + handler;
+  auto it = procedures_.find(name);
+  if (it == procedures_.end()) return;
+  TraceLine(&trace_, Now(), "event").Str("procedure", name);
+  auto proc = it->second;
+  ++handler_depth_;
+  try {
+    proc(arg);
+  } catch (...) {
+    --handler_depth_;
+    throw;
+  }
+  --handler_depth_;
+}
+
+void Runtime::ProgramChangedText(Control& box) {
+  if (const std::string* h = box.Handler(EventKind::kChange)) RunHandler(*h, main_form_);
+}
+
+// ----- message box ----------------------------------------------------------------
+
+int Runtime::MessageBox(const std::string& caption, const std::string& text) {
+  TraceLine(&trace_, Now(), "msgbox").Str("caption", caption).Str("text", text);
+  msgbox_.open = true;
+  msgbox_.caption = caption;
+  msgbox_.text = text;
+  if (backend_) {
+    backend_->Present();
+    backend_->RunMessageBox();
+  }
+  msgbox_.open = false;
+  if (backend_) backend_->Present();
+  return 1;
+}
+
+void Runtime::CloseMessageBox() { msgbox_.open = false; }
+
+// ----- ending -----------------------------------------------------------------------
+
+void Runtime::End(int status) {
+  if (!ended_) TraceLine(&trace_, Now(), "end");
+  ended_ = true;
+  throw ProgramExit{status};
+}
+
+std::string ModuleName(const std::source_location& loc) {
+  std::string f = loc.file_name();
+  auto slash = f.find_last_of("/\\");
+  if (slash != std::string::npos) f = f.substr(slash + 1);
+  return f;
+}
+
+void Runtime::Fatal(const std::string& detail, std::source_location loc) {
+  std::string text = "続行不可能なエラーが発生しました " + ModuleName(loc) + " [" +
+                     std::to_string(loc.line()) + "行]";
+  TraceLine(&trace_, Now(), "fatal").Str("text", text).Str("detail", detail);
+  std::cerr << text << "\n" << detail << std::endl;
+  if (backend_) backend_->ShowFatal(text + "\n" + detail);
+  ended_ = true;
+  throw ProgramExit{1};
+}
+
+int RunProgram(Runtime& rt, const std::function<void()>& main) {
+  try {
+    main();
+  } catch (const ProgramExit& e) {
+    return e.status;
+  } catch (const std::exception& e) {
+    std::cerr << "internal error: " << e.what() << std::endl;
+    TraceLine(&rt.trace(), rt.Now(), "fatal").Str("text", std::string("internal error: ") + e.what());
+    return 1;
+  }
+  return 0;
+}
+
+namespace detail {
+Canvas& Target(Canvas* target) {
+  return target ? *target : Runtime::Current().main_form();
+}
+const std::string& TraceName(const Canvas& c) { return c.name(); }
+}  // namespace detail
+
+// ----- runtime operations kept here ---------------------------------------------------
+
+void RtEnd(int status) { Runtime::Current().End(status); }
+
+void RtWait(std::int32_t units) {
+  Runtime& rt = Runtime::Current();
+  TraceLine(&rt.trace(), rt.Now(), "wait").Int("units", units);
+  if (units > 0 && rt.backend_ptr()) rt.backend().Wait(units);
+}
+
+void RtCallSub(std::string_view name, Loc loc) { Runtime::Current().CallSub(name, loc); }
+
+}  // namespace ham
