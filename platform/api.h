@@ -19,6 +19,9 @@
 namespace ham {
 
 using Loc = std::source_location;
+
+// The main window as a drawing target.
+inline constexpr Canvas* kMainWindow = nullptr;
 #define HAM_LOC Loc loc = Loc::current()
 
 // ----- drawing surface and colour --------------------------------------------

@@ -1,0 +1,113 @@
+// The lesson frame: start-up, main loop, navigation, page modules, paragraph
+// player, practice flow, learner record and exit, run over a Lesson.
+#pragma once
+
+#include <string>
+
+#include "frame/lesson.h"
+#include "frame/state.h"
+#include "platform/api.h"
+
+namespace ham::frame {
+
+// Thrown by PauseStep, PlayWave and PlayWaveWait when the pupil has acted:
+// the running handler is abandoned and the main loop continues at its bottom.
+struct ToLoopBottom {};
+
+class Frame {
+ public:
+  explicit Frame(const Lesson& lesson);
+
+  // The main program: start-up, then the main loop until ExitLesson.
+  void Main();
+
+  FrameState& state() { return s_; }
+  const FrameState& state() const { return s_; }
+  const Lesson& lesson() const { return lesson_; }
+  Form* form(const std::string& name) const;
+  Control* edit(const std::string& name) const;
+  Picture& picture(const std::string& file);
+
+  // Narration and pauses.
+  void PauseStep();
+  void PlayWave();
+  void PlayWaveWait();
+  void Pause(float length) {
+    s_.PauseLength = length;
+    PauseStep();
+  }
+
+  // Runs steps of a script; `page_first_narration` etc. are kept per run.
+  void RunSteps(const Steps& steps);
+
+  // Problem number of a practice page as stored.
+  float& ProblemNumber(int page);
+  const Problem* CurrentProblem(int page) const;
+
+  // The page module "pag" + n + ".sub".
+  void CallPageSub(float page);
+
+ private:
+  void RegisterProcedures();
+  void StartUp();
+  void MainLoop();
+  void Dispatch();
+
+  // Start-up stages.
+  void SetUpMainWindow();
+  void LocateBaseFolder();
+  void CheckHostProgram();
+  void LoadPictures();
+  void SetPalette(Canvas* target);
+  void ClearPassFlags();
+  void LoadLearnerRecord();
+  void DrawContentsPage();
+  void ContentsPassMarks(int col);
+  void LoadForms();
+  void BindControls();
+  void ExitLesson();
+
+  // Page modules.
+  void CommonOpening(double height);
+  void PageModule(int n);
+  void ContentsModule();
+  void ExplanationModule(int n);
+  void PracticeModule(int n);
+  void EndModule();
+  void ChooserModule();
+  void MoveModule();
+  void ContentsLines();
+
+  // Navigation and number bar.
+  void ClearAnswerForms(Form* target, bool set_colour);
+  void NavButton(int k);
+  void Edit1Change();
+  void Button1On();
+  void AnswerOk(const AnswerBar& bar);
+
+  // Handlers.
+  void RunExplanation(int page);
+  void PracticeHandler(int page);
+  void ShowPracticeForm();
+  void RightAnswer(int page);
+  void PassReward(int page);
+  void WrongAnswer(int page);
+
+  bool IsPracticePage(float page) const;
+  bool IsExplanationPage(float page) const;
+  int PracticeNumberOf(int page) const;  // 0-based among practice pages
+  void SetColor(int fg);
+  void PrintAt(int col, int row, const std::string& text);
+  void ParagraphLabel(int k, int color);
+  std::string RecordPath() const;
+  int LastContentPage() const;
+
+  const Lesson& lesson_;
+  FrameState s_;
+  // Per script run.
+  bool first_narration_done_ = false;
+  bool after_wait_narration_ = false;
+  bool in_script_ = false;  // an explanation page's script is running
+};
+
+}  // namespace ham::frame

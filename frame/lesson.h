@@ -1,0 +1,228 @@
+// A lesson as data the frame runs: its pages, scripts, problems, forms and the
+// few procedures in which it really differs.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "platform/api.h"
+
+namespace ham::frame {
+
+class Frame;
+
+// ----- script steps -----------------------------------------------------------------
+
+// Graphic text on the main window at a logical position; color -1 = foreground.
+struct TextStep {
+  double x, y; std::string text; int color = -1; int sx = 1, sy = 1;
+  std::string form;  // empty: the main window
+};
+// Text at a text cell; a colour given becomes the foreground colour first.
+struct PrintStep { int col, row; std::string text; int color = -1; };
+// A number printed in the print form at a text cell (RtPrintSingle).
+struct PrintNumberStep { int col, row; float value; int color = -1; };
+struct FontSizeStep { double size; };
+struct FontNameStep { std::string face; };
+struct ColorStep { int fg; };  // foreground colour alone
+struct LineStep { double x1, y1, x2, y2; int color = -1; LineShape shape = LineShape::kLine; int fill = -1; };
+struct CircleStep {
+  double x, y, r; int color = -1; double aspect = 1; double start = 0, end = 0;
+  bool filled = false; int fill = -1;
+};
+struct PolylineStep { std::vector<PolyPoint> points; int color = -1; bool filled = false; int fill = -1; };
+struct PictureStep { std::string picture; double x, y; };  // by file name, e.g. "CF.BMP"
+struct DrawModeStep { int mode; };
+struct DrawStyleStep { int style; };
+struct FillStyleStep { int style; };
+struct FloodFillStep { double x, y; int r, g, b; };  // fill colour; border white, mode 0
+struct WindowStep { double x1, y1, x2, y2; };         // logical window of the main window
+// A narration: inside the paragraph guard "close wave1" (unless the page's
+// first narration or right after a waiting one), WavFile, PlayWave or
+// PlayWaveWait, then the pause written in the same row.
+struct NarrationStep { std::string file; std::optional<float> pause; bool wait = false; };
+struct PauseStep_ { float length; };
+struct CloseSoundStep {};  // "close wave1"
+// Texts drawn `count` times, colour on_odd for odd passes and on_even for
+// even ones (1-based), each pass followed by a pause.
+struct BlinkStep {
+  struct Item { double x, y; std::string text; };
+  std::vector<Item> items; int count = 10; int on_odd = 0; int on_even = 7; float pause = 15;
+};
+// Paragraph k begins: old label erased, new label drawn, CurrentParagraph = k.
+struct ParagraphStep { int k; };
+// Shows an answer bar over FORM7: shown, cleared, its boxes blanked, focus in its first box.
+struct ShowBarStep { std::string form; };
+// Code of the lesson's own (an animation, a figure template).
+struct CallStep { std::function<void(Frame&)> run; };
+
+using Step = std::variant<TextStep, PrintStep, PrintNumberStep, FontSizeStep, FontNameStep, ColorStep,
+                          LineStep, CircleStep, PolylineStep, PictureStep, DrawModeStep, DrawStyleStep,
+                          FillStyleStep, FloodFillStep, WindowStep, NarrationStep, PauseStep_,
+                          CloseSoundStep, BlinkStep, ParagraphStep, ShowBarStep, CallStep>;
+using Steps = std::vector<Step>;
+
+// Short constructors so that step tables read like their source tables.
+inline Step Text(double x, double y, std::string t, int color = -1) { return TextStep{x, y, std::move(t), color}; }
+inline Step Text2x(double x, double y, std::string t, int color = -1) {
+  return TextStep{x, y, std::move(t), color, 2, 2};
+}
+inline Step Print(int col, int row, std::string t, int color = -1) { return PrintStep{col, row, std::move(t), color}; }
+inline Step PrintNumber(int col, int row, float v, int color = -1) { return PrintNumberStep{col, row, v, color}; }
+inline Step Font(double size) { return FontSizeStep{size}; }
+inline Step Color(int fg) { return ColorStep{fg}; }
+inline Step Line(double x1, double y1, double x2, double y2, int color = -1) {
+  return LineStep{x1, y1, x2, y2, color};
+}
+inline Step Box(double x1, double y1, double x2, double y2, int color = -1) {
+  return LineStep{x1, y1, x2, y2, color, LineShape::kBox};
+}
+inline Step FilledBox(double x1, double y1, double x2, double y2, int color) {
+  return LineStep{x1, y1, x2, y2, color, LineShape::kFilledBox};
+}
+inline Step FramedBox(double x1, double y1, double x2, double y2, int outline, int fill) {
+  return LineStep{x1, y1, x2, y2, outline, LineShape::kFilledBox, fill};
+}
+inline Step Erase(double x1, double y1, double x2, double y2) { return FilledBox(x1, y1, x2, y2, 0); }
+inline Step Pic(std::string name, double x, double y) { return PictureStep{std::move(name), x, y}; }
+inline Step Narrate(std::string file) { return NarrationStep{std::move(file), std::nullopt, false}; }
+inline Step Narrate(std::string file, float pause) { return NarrationStep{std::move(file), pause, false}; }
+inline Step NarrateWait(std::string file, std::optional<float> pause = std::nullopt) {
+  return NarrationStep{std::move(file), pause, true};
+}
+inline Step Pause(float n) { return PauseStep_{n}; }
+inline Step Paragraph(int k) { return ParagraphStep{k}; }
+inline Step Call(std::function<void(Frame&)> f) { return CallStep{std::move(f)}; }
+inline Step ShowBar(std::string form) { return ShowBarStep{std::move(form)}; }
+inline Step TextOn(std::string form, double x, double y, std::string t, int color = -1) {
+  return TextStep{x, y, std::move(t), color, 1, 1, std::move(form)};
+}
+// An open polyline through absolute points (an arrowhead: tip in the middle).
+Step Polyline(std::vector<std::pair<double, double>> points, int color = -1);
+Step Blink(double x, double y, std::string text);
+Step Blink(std::vector<BlinkStep::Item> items);
+
+// ----- pages -------------------------------------------------------------------------
+
+enum class PageKind { kContents, kExplanation, kPractice, kEnd };
+
+// An explanation page played by the paragraph player.
+struct ExplanationPage {
+  int paragraphs = 1;               // P: the range check's upper bound
+  std::string heading;              // drawn at (200, 2) by the script
+  double bar_left = 190;            // heading bar (bar_left, 0)-(bar_right, 22) in colour 2
+  double bar_right = 255;
+  // Logical window switched to after the heading, for the paragraphs (0: none).
+  double paragraph_window_height = 0;
+  std::string end_text;             // page-end text in colour 1
+  double end_x = 0, end_y = 0;
+  Steps steps;                      // paragraph 1 begins implicitly
+};
+
+// Hint rule: chosen for problems in [first, last] (0 = any) and, when
+// `typed` is set, only when the typed strings equal those given.
+struct Hint {
+  int first = 0, last = 0;
+  std::vector<std::string> typed;
+  std::string text;
+  int col = 0, row = 17;
+  int color = 2;
+  std::function<bool(const Frame&)> when;  // further condition of the lesson's own
+};
+
+struct Problem {
+  std::vector<std::string> expected;    // ExpectedAnswer1, 2, ...
+  Steps setup;                          // question drawing (ShowBar for a bar over FORM7)
+  std::vector<Hint> hints;              // tested before the page's hints
+};
+
+struct PracticePage {
+  int problem_slot = 0;                 // which ProblemNumber variable
+  int flags = 0;                        // which PassFlags array
+  std::string header;                   // ShowPracticeForm header at (200, 2)
+  std::string end_text;                 // at (col 30, row 15) in colour 1
+  double label_x = 86, label_y = 3;     // "答え" on FORM7
+  std::vector<Problem> problems;
+  std::vector<Hint> hints;              // page hints, first match wins
+  bool blank_warning = true;            // "最後には 空白キーをうたないでね!"
+  std::string reward;                   // reward message at 24 points, (col 5, row 7)
+  double strip_y1 = 320, strip_y2 = 385;  // message strip cleared by right and wrong answers
+  int praise_col = 28, praise_row = 17;
+};
+
+struct Page {
+  PageKind kind = PageKind::kContents;
+  std::string contents_line;            // line on the contents page and chooser
+  int contents_row = 0;
+  std::string module_heading;           // heading of the page module
+  ExplanationPage explanation;
+  PracticePage practice;
+};
+
+// ----- forms and pictures ----------------------------------------------------------------
+
+struct PictureSpec {
+  std::string file;        // "ｻｲｹ.BMP"
+  bool from_da = true;     // BaseFolder + "\da\" + file, else the lesson's folder
+  int demo_w = 40, demo_h = 40;  // size of the demo site's stand-in
+};
+
+// An answer bar and the procedures that serve it.
+struct AnswerBar {
+  std::string form;                     // "FORM9"
+  std::string button;                   // "BUTTON3"
+  std::vector<std::string> boxes;       // left to right; the first gets the focus
+  std::vector<int> typed;               // TypedAnswer slot per box
+  std::vector<int> expected;            // ExpectedAnswer slot per box
+  bool live = true;                     // false: no procedures at all
+  // The lesson's own comparison; default: every box equals its expected string.
+  std::function<bool(const Frame&)> judge;
+};
+
+struct FormLoad {
+  std::string name;        // "FORM5"
+  int x = 0, y = 0;
+  enum class Show { kUntouched, kShown, kHidden } show = Show::kHidden;
+  bool flag = false;       // FmSetFormFlag
+  bool bar_font = false;   // "標準明朝" 16 on the form
+};
+
+struct MoveTarget {
+  std::string form;        // "MAIN" for the main window
+  int dx = 0, dy = 0;
+};
+
+struct Lesson {
+  std::string title;                    // "5年生の算数     約数と公約数"
+  std::vector<Page> pages;              // page 0 contents ... last the end of the unit
+  std::vector<float> dispatch;          // codes in the order the main loop tests them
+  std::vector<PictureSpec> pictures;    // in load order
+  std::vector<FormLoad> forms;          // in load order
+  std::vector<std::string> boxes;       // edit boxes bound, in order ("EDIT1", ...)
+  std::vector<AnswerBar> bars;
+  std::vector<std::string> nav_blank;   // boxes the navigation buttons blank
+  std::vector<std::string> nav_hide;    // bars the navigation buttons hide
+  std::vector<MoveTarget> move;         // "move.sub" targets in order
+  std::vector<std::string> practice_hide;  // hidden at a practice page's end
+  std::vector<std::string> practice_form_hide{"FORM9"};  // hidden by ShowPracticeForm
+  bool play_wave_pause_step = false;    // PlayWave's short wait is a PauseStep of 20
+  std::array<bool, 3> problem_rounded{true, true, true};  // CINT on input
+  int contents_mark_col = 55;
+  int chooser_mark_col = 53;
+  bool emblem_filled = true;            // discs (true) or rings
+  int end_page_current = -1;            // CurrentPage set by the end page (default: last content page)
+  // Hooks for the few places a lesson differs.
+  std::function<void(Frame&)> on_pending;      // main loop, when the pupil acted
+  std::function<void(Frame&)> before_main_form;  // start-up, before MAINFORM
+  std::function<void(Frame&)> after_palette;     // start-up, after the palette
+  // The narration files of the lesson, for the demo site (derived from the
+  // scripts when empty).
+  std::vector<std::string> extra_sounds;
+
+  int LastPage() const { return static_cast<int>(pages.size()) - 1; }
+};
+
+}  // namespace ham::frame

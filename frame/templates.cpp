@@ -1,0 +1,144 @@
+#include "frame/templates.h"
+
+#include <algorithm>
+#include <map>
+
+namespace ham::frame {
+
+std::vector<PictureSpec> SharedPictures() {
+  return {
+      {"ｻｲｹ.BMP", true, 590, 90},   {"ﾎﾟｺ.BMP", true, 160, 200},  {"ﾁｬﾋﾟ.BMP", true, 160, 200},
+      {"ｽﾄﾗｲﾌﾟ.BMP", true, 200, 40}, {"ﾎﾟｺ2.BMP", true, 160, 200}, {"ﾁｬﾋﾟ2.BMP", true, 160, 200},
+      {"PF.BMP", true, 20, 50},       {"CF.BMP", true, 20, 50},
+  };
+}
+
+std::vector<FormLoad> FrameForms(const std::vector<std::string>& more_bars, bool bar_font) {
+  using S = FormLoad::Show;
+  std::vector<FormLoad> forms = {
+      {"FORM5", 0, 480, S::kShown, false, false},
+      {"FORM3", 0, 414, S::kUntouched, false, false},
+      {"FORM4", 0, 0, S::kShown, true, false},
+      {"FORM6", 641, 0, S::kShown, false, false},
+      {"FORM7", 0, 414, S::kHidden, true, bar_font},
+      {"FORM8", 0, 440, S::kShown, true, false},
+  };
+  for (const std::string& b : more_bars) forms.push_back({b, 0, 414, S::kHidden, true, bar_font});
+  return forms;
+}
+
+std::vector<MoveTarget> FrameMoves(const std::vector<std::string>& more_bars) {
+  std::vector<MoveTarget> m = {{"MAIN", 0, 22},    {"FORM3", 0, 414}, {"FORM5", 0, 480},
+                               {"FORM6", 641, 0},  {"FORM7", 0, 414}, {"FORM8", 0, 440}};
+  for (const std::string& b : more_bars) m.push_back({b, 0, 414});
+  return m;
+}
+
+AnswerBar Bar(std::string form, std::string button, std::vector<std::string> boxes, int first_typed) {
+  AnswerBar b;
+  b.form = std::move(form);
+  b.button = std::move(button);
+  b.boxes = std::move(boxes);
+  for (std::size_t i = 0; i < b.boxes.size(); ++i) {
+    b.typed.push_back(first_typed + static_cast<int>(i));
+    b.expected.push_back(static_cast<int>(i));
+  }
+  return b;
+}
+
+std::vector<float> FrameDispatch(const std::vector<Page>& pages) {
+  std::vector<float> codes;
+  for (std::size_t p = 1; p < pages.size(); ++p)
+    if (pages[p].kind == PageKind::kExplanation || pages[p].kind == PageKind::kPractice)
+      codes.push_back(static_cast<float>(p * 10 + 1));
+  for (std::size_t p = 1; p < pages.size(); ++p)
+    if (pages[p].kind == PageKind::kPractice) {
+      codes.push_back(static_cast<float>(p * 10 + 2));
+      codes.push_back(static_cast<float>(p * 10 + 3));
+    }
+  codes.push_back(9999);
+  return codes;
+}
+
+Page ContentsPage() {
+  Page p;
+  p.kind = PageKind::kContents;
+  p.module_heading = "0ﾍﾟｰｼﾞ          目次";
+  return p;
+}
+
+Page EndPage() {
+  Page p;
+  p.kind = PageKind::kEnd;
+  p.module_heading = "単元終わり";
+  return p;
+}
+
+Page ExplanationPageOf(int row, std::string contents_line, std::string module_heading, ExplanationPage ex) {
+  Page p;
+  p.kind = PageKind::kExplanation;
+  p.contents_row = row;
+  p.contents_line = std::move(contents_line);
+  p.module_heading = std::move(module_heading);
+  p.explanation = std::move(ex);
+  return p;
+}
+
+Page PracticePageOf(int row, std::string contents_line, std::string module_heading, PracticePage pp) {
+  Page p;
+  p.kind = PageKind::kPractice;
+  p.contents_row = row;
+  p.contents_line = std::move(contents_line);
+  p.module_heading = std::move(module_heading);
+  p.practice = std::move(pp);
+  return p;
+}
+
+namespace {
+// Pause units a step may wait; narration steps mark where a sound starts.
+double StepUnits(const Step& s) {
+  if (auto* p = std::get_if<PauseStep_>(&s)) return p->length;
+  if (auto* b = std::get_if<BlinkStep>(&s)) return static_cast<double>(b->count) * b->pause;
+  return 0;
+}
+}  // namespace
+
+std::vector<SoundUse> LessonSounds(const Lesson& lesson) {
+  std::map<std::string, double> shortest;
+  std::vector<std::string> order;
+  auto note = [&](const std::string& file, double seconds) {
+    seconds = std::clamp(seconds, 0.2, 4.0);
+    auto it = shortest.find(file);
+    if (it == shortest.end()) {
+      shortest[file] = seconds;
+      order.push_back(file);
+    } else {
+      it->second = std::min(it->second, seconds);
+    }
+  };
+  for (const Page& page : lesson.pages) {
+    if (page.kind != PageKind::kExplanation) continue;
+    const Steps& steps = page.explanation.steps;
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+      auto* n = std::get_if<NarrationStep>(&steps[i]);
+      if (!n) continue;
+      if (n->wait) {
+        note(n->file, 0.8);
+        continue;
+      }
+      double units = 20 + (n->pause ? *n->pause : 0);
+      for (std::size_t j = i + 1; j < steps.size(); ++j) {
+        if (std::holds_alternative<NarrationStep>(steps[j])) break;
+        units += StepUnits(steps[j]);
+      }
+      note(n->file, 0.8 * units / 100.0);
+    }
+  }
+  for (const std::string& f : lesson.extra_sounds) note(f, 1.0);
+  note("SOUND80.WAV", 2.0);
+  std::vector<SoundUse> out;
+  for (const std::string& f : order) out.push_back({f, shortest[f]});
+  return out;
+}
+
+}  // namespace ham::frame

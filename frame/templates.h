@@ -1,0 +1,44 @@
+// Building blocks that lessons share: the frame's pictures, forms, answer
+// bars and navigation, so that a lesson names only what it does otherwise.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "frame/lesson.h"
+
+namespace ham::frame {
+
+// The eight pictures every lesson loads from "da", in the frame's order.
+std::vector<PictureSpec> SharedPictures();
+
+// FORM5, FORM3, FORM4, FORM6, FORM7, FORM8, then the further answer bars
+// given, each bar at (0, 414), flagged and hidden.
+std::vector<FormLoad> FrameForms(const std::vector<std::string>& more_bars, bool bar_font);
+
+// "move.sub": the main window, FORM3, FORM5, FORM6, FORM7, FORM8, then the bars.
+std::vector<MoveTarget> FrameMoves(const std::vector<std::string>& more_bars);
+
+// One answer bar whose boxes fill TypedAnswer slots from `first_typed` on and
+// compare with ExpectedAnswer slots from 0 on.
+AnswerBar Bar(std::string form, std::string button, std::vector<std::string> boxes, int first_typed = 0);
+
+// The frame's codes for its pages: explanation and practice starts in page
+// order, then right and wrong answers in page order, then the exit.
+std::vector<float> FrameDispatch(const std::vector<Page>& pages);
+
+// Page-table helpers.
+Page ContentsPage();
+Page EndPage();
+Page ExplanationPageOf(int row, std::string contents_line, std::string module_heading, ExplanationPage ex);
+Page PracticePageOf(int row, std::string contents_line, std::string module_heading, PracticePage pp);
+
+// The narration files a lesson plays (its scripts, then the jingle), with
+// the time each may last without overrunning the pauses after it.
+struct SoundUse {
+  std::string file;
+  double seconds = 0.5;
+};
+std::vector<SoundUse> LessonSounds(const Lesson& lesson);
+
+}  // namespace ham::frame

@@ -1,0 +1,344 @@
+// The divisors lesson: "約数と公約数".
+#include "lessons/divisors/lesson.h"
+
+#include "frame/templates.h"
+
+namespace ham::lessons {
+
+using namespace ham::frame;
+
+namespace {
+
+// Page 1 "約数 1": the divisors of 8.
+ExplanationPage Page1() {
+  ExplanationPage ex;
+  ex.paragraphs = 2;
+  ex.heading = "約数 1                               1ﾍﾟｰｼﾞ";
+  ex.bar_right = 255;
+  ex.end_text = "1ページ終わり";
+  ex.end_x = 80;
+  ex.end_y = 280;
+  ex.steps = {
+      Pic("CF.BMP", 190, 100),
+      Pic("PF.BMP", 220, 100),
+      Narrate("SOUND1.WAV", 750),
+      Narrate("SOUND2.WAV", 300),
+      Narrate("SOUND3.WAV", 200),
+      Narrate("SOUND4.WAV", 450),
+      Narrate("SOUND5.WAV", 400),
+      Narrate("SOUND6.WAV", 550),
+      Narrate("SOUND7.WAV"),
+      Font(24), Text(20, 200, "8の約数は"), Pause(550),
+      Narrate("SOUND8.WAV"),
+      Text(160, 200, "1,"), Pause(430),
+      Narrate("SOUND9.WAV"),
+      Text(200, 200, "2,"), Pause(530),
+      Narrate("SOUND10.WAV", 500),
+      Narrate("SOUND11.WAV"),
+      Text(240, 200, "4,"), Pause(550),
+      Narrate("SOUND12.WAV", 850),
+      Narrate("SOUND13.WAV"),
+      Text(280, 200, "8"),
+      Font(16), Pause(400),
+      Narrate("SOUND14.WAV", 600),
+  };
+  return ex;
+}
+
+// Page 2 "約数 2": the divisors of 36 and of 20, found in pairs.
+ExplanationPage Page2() {
+  ExplanationPage ex;
+  ex.paragraphs = 3;
+  ex.heading = "約数 2                               2ﾍﾟｰｼﾞ";
+  ex.bar_right = 255;
+  ex.end_text = "2ページ終わり";
+  ex.end_x = 400;
+  ex.end_y = 390;
+  ex.steps = {
+      // paragraph 1
+      Pic("CF.BMP", 220, 100),
+      Pic("PF.BMP", 250, 100),
+      Text(14, 180, "36の約数を全部書きなさい｡  (36はどんな数字でわりきれるかな?)"), Pause(450),
+      Narrate("SOUND15.WAV", 450),
+      Narrate("SOUND16.WAV"),
+      Font(24), Text(14, 200, "36の約数は"), Pause(100),
+      Text(160, 200, "1,2,3,4,6,･･･"),
+      Font(16), Pause(450),
+      Narrate("SOUND17.WAV", 350),
+      Narrate("SOUND18.WAV", 450),
+      Erase(0, 159, 640, 320),
+      Text(14, 160, "約数の はやい求め方", 6),
+      Text(14, 180, "36の約数を全部書きなさい｡"),
+      Font(24), Text(14, 200, "36の約数は"),
+      Font(16), Pause(300),
+      // paragraph 2
+      Paragraph(2),
+      Narrate("SOUND20.WAV", 250),
+      Font(24), Text(160, 200, "1,"), Text(160, 230, "36,"), Pause(300),
+      Narrate("SOUND21.WAV", 750),
+      Narrate("SOUND43.WAV", 450),
+      Narrate("SOUND22.WAV"),
+      Text(200, 200, "2,"), Pause(150), Text(200, 230, "18,"), Pause(350),
+      Narrate("SOUND23.WAV"),
+      Text(240, 200, "3,"), Pause(150), Text(240, 230, "12,"), Pause(350),
+      Narrate("SOUND24.WAV"),
+      Text(280, 200, "4,"), Pause(150), Text(280, 230, "9,"), Pause(350),
+      Narrate("SOUND25.WAV", 350),
+      Narrate("SOUND26.WAV"),
+      Text(320, 200, "6,"), Pause(150), Text(320, 230, "6,"), Pause(350),
+      Narrate("SOUND27.WAV", 50),
+      Blink(320, 200, "6,"),
+      Blink(320, 230, "6,"),
+      Pause(50),
+      Line(317, 234, 336, 256, 2), Pause(250),
+      Narrate("SOUND28.WAV", 150),
+      Text(160, 200, "1", 2), Pause(30),
+      Text(176, 200, "→2", 2), Pause(30),
+      Text(216, 200, "→3", 2), Pause(30),
+      Text(256, 200, "→4", 2), Pause(30),
+      Text(296, 200, "→6", 2), Pause(30),
+      Text(280, 230, "9", 2), Line(320, 225, 300, 240, 2), Polyline({{306, 241}, {300, 240}, {300, 235}}, 2),
+      Pause(30),
+      Text(240, 230, "12", 2), Line(263, 244, 280, 244, 2), Polyline({{268, 249}, {263, 244}, {268, 239}}, 2),
+      Pause(40),
+      Text(200, 230, "18←", 2), Pause(50),
+      Text(160, 230, "36←", 2),
+      Pause(450),
+      Font(16), Text(14, 310, "20の約数を全部書きなさい｡"),
+      Narrate("SOUND15.WAV"),
+      Erase(220, 100, 240, 160),
+      Pic("CL.BMP", 220, 292), Pause(500),
+      Erase(220, 292, 260, 352),
+      Pic("CF.BMP", 220, 100),
+      Narrate("SOUND47.WAV"),
+      Font(24), Text(14, 330, "20の約数は"), Pause(50),
+      Text(170, 330, "1,"), Pause(80),
+      Text(158, 360, "20,"), Pause(250),
+      Narrate("SOUND48.WAV"),
+      Text(206, 330, "2,"), Pause(80),
+      Text(194, 360, "10,"), Pause(300),
+      Narrate("SOUND49.WAV"),
+      Text(242, 330, "4,"), Pause(80),
+      Text(242, 360, "5,"), Pause(300),
+      Narrate("SOUND50.WAV"),
+      Text(278, 330, "5,"), Pause(80),
+      Text(278, 360, "4,"), Pause(300),
+      Narrate("SOUND27.WAV", 50),
+      Blink({{242, 330, "4,"}, {242, 360, "5,"}}),
+      Blink({{278, 330, "5,"}, {278, 360, "4,"}}),
+      Pause(50),
+      Line(275, 334, 294, 356, 2),
+      Line(275, 364, 294, 386, 2), Pause(300),
+      Narrate("SOUND44.WAV", 280),
+      Text(170, 330, "1", 2), Pause(30),
+      Text(182, 330, "→2", 2), Pause(30),
+      Text(218, 330, "→4", 2), Pause(30),
+      Text(242, 360, "5", 2),
+      Polyline({{260, 373}, {268, 373}, {268, 343}, {260, 343}}, 2),
+      Polyline({{265, 376}, {260, 373}, {265, 370}}, 2), Pause(40),
+      Text(194, 360, "10←", 2), Pause(40),
+      Text(158, 360, "20", 2), Line(184, 374, 194, 374, 2), Polyline({{189, 379}, {184, 374}, {189, 369}}, 2),
+      Font(16), Pause(300),
+  };
+  return ex;
+}
+
+// Page 4 "公約数": common divisors of 8 and 12, then of 18 and 24.
+ExplanationPage Page4() {
+  ExplanationPage ex;
+  ex.paragraphs = 6;
+  ex.heading = "公約数                               4ﾍﾟｰｼﾞ";
+  ex.bar_right = 260;
+  ex.end_text = "4ページ終わり";
+  ex.end_x = 300;
+  ex.end_y = 380;
+  ex.steps = {
+      // paragraph 1
+      Pic("CF.BMP", 300, 85),
+      Pic("PF.BMP", 330, 85),
+      Text(40, 44, "(8,12)の公約数を全部求めなさい｡"),
+      Pause(250),
+      Narrate("SOUND30.WAV", 750),
+      Narrate("SOUND31.WAV", 800),
+      // paragraph 2
+      Paragraph(2),
+      Narrate("SOUND32.WAV"),
+      Font(24), Pause(200),
+      Text(6, 84, "8の約数  1,2,4,8"),
+      Text(6, 124, "12の約数  1,2,3,4,6,12"), Pause(400),
+      Narrate("SOUND33.WAV"),
+      Pause(220), Text(114, 84, "1,2,4", 2), Text(126, 124, "1,2, ,4", 2), Pause(220),
+      Text(80, 164, "(8,12)の公約数は  1,2,4"),
+      Font(16), Pause(220),
+      // paragraph 3
+      Paragraph(3),
+      Narrate("SOUND34.WAV", 200),
+      Font(24), Text(344, 164, "4", 2), Pause(250),
+      Text(260, 204, "( 最大公約数は 4 )", 6),
+      Font(16), Pause(250),
+      Narrate("SOUND35.WAV", 500),
+      // paragraph 4
+      Paragraph(4),
+      Narrate("SOUND36.WAV", 600),
+      Narrate("SOUND37.WAV", 400),
+      // paragraph 5
+      Paragraph(5),
+      Narrate("SOUND38.WAV", 200),
+      Erase(300, 85, 320, 145),
+      Pic("CL.BMP", 280, 85), Pause(300),
+      Erase(280, 85, 320, 145),
+      Pic("CL.BMP", 280, 65), Pause(450),
+      Narrate("SOUND39.WAV"),
+      Text(10, 250, "公約数は数の小さい方の約数でさがすと速い!", 3), Pause(600),
+      Erase(280, 65, 320, 125),
+      Pic("CF.BMP", 300, 85), Pause(400),
+      Erase(330, 85, 350, 145),
+      Pic("PL.BMP", 300, 275),
+      Text(40, 290, "(18,24)の公約数を全部求めなさい｡"),
+      Narrate("SOUND40.WAV", 150),
+      Erase(300, 275, 340, 335),
+      Pic("PL.BMP", 300, 305),
+      Text(40, 320, "18の約数  1,2,3,6,9,18"), Pause(420),
+      Narrate("SOUND41.WAV", 300),
+      Text(120, 320, "1,2,3,6", 2), Pause(200),
+      Text(100, 355, "(18,24)の公約数は 1,2,3,6"), Pause(250),
+  };
+  return ex;
+}
+
+// Page 3 "練習1": all divisors of a number.
+PracticePage Practice1() {
+  PracticePage pp;
+  pp.problem_slot = 0;
+  pp.flags = 0;
+  pp.header = "練習1                                3ﾍﾟｰｼﾞ";
+  pp.end_text = "3ページ終わり";
+  pp.label_x = 86;
+  pp.label_y = 3;
+  pp.reward = "やったね!パスワードは 海岸(かいがん) だよ!";
+  struct Row { float operand; const char* expected; const char* label; };
+  const Row rows[] = {
+      {15, "1 3 5 15", "(1)     (ヒント･･･答えは4つあるよ｡)"},
+      {12, "1 2 3 4 6 12", "(2)     (ヒント･･･答えは6つあるよ｡)"},
+      {27, "1 3 9 27", "(3)     (ヒント･･･答えは4つあるよ｡)"},
+      {16, "1 2 4 8 16", "(4)     (ヒント･･･答えは5つあるよ｡)"},
+      {18, "1 2 3 6 9 18", "(5)     (ヒント･･･答えは6つあるよ｡)"},
+      {14, "1 2 7 14", "(6)     (ヒント･･･答えは4つあるよ｡)"},
+      {30, "1 2 3 5 6 10 15 30", "(7)     (ヒント･･･答えは8つあるよ｡)"},
+      {21, "1 3 7 21", "(8)     (ヒント･･･答えは4つあるよ｡)"},
+      {24, "1 2 3 4 6 8 12 24", "(9)     (ヒント･･･答えは8つあるよ｡)"},
+  };
+  for (const Row& r : rows) {
+    Problem p;
+    p.expected = {r.expected};
+    p.setup = {
+        Print(10, 8, r.label),
+        PrintNumber(9, 9, r.operand, 7),
+        Print(12, 9, "の約数を小さい方から順に全部書きなさい｡"),
+        Print(9, 10, "(数字と数字の間は1コマ空けて答えなさい｡)"),
+    };
+    pp.problems.push_back(std::move(p));
+  }
+  pp.hints = {{0, 0, {}, "小さい順だよ!わからない時は2ページのだん落2を見れば答えがわかるよ!", 0, 17}};
+  return pp;
+}
+
+// Page 5 "練習2": common divisors, greatest common divisors, one word problem.
+PracticePage Practice2() {
+  PracticePage pp;
+  pp.problem_slot = 1;
+  pp.flags = 1;
+  pp.header = "練習2                                5ﾍﾟｰｼﾞ";
+  pp.end_text = "5ページ終わり";
+  pp.label_x = 74;
+  pp.label_y = 3;
+  pp.reward = "やったね!パスワードは 工夫(くふう) だよ!";
+  struct Row { const char* operand; const char* expected; const char* label; };
+  const Row common[] = {
+      {"9と18", "1 3 9", "(1)     (ヒント･･･答えは3つあるよ｡)"},
+      {"10と30", "1 2 5 10", "(2)     (ヒント･･･答えは4つあるよ｡)"},
+      {"36と60", "1 2 3 4 6 12", "(3)     (ヒント･･･答えは6つあるよ｡)"},
+      {"6と18", "1 2 3 6", "(4)     (ヒント･･･答えは4つあるよ｡)"},
+      {"36,12,24", "1 2 3 4 6 12", "(5)     (ヒント･･･答えは6つあるよ｡)"},
+      {"16,24,8", "1 2 4 8", "(6)     (ヒント･･･答えは4つあるよ｡)"},
+  };
+  for (const Row& r : common) {
+    Problem p;
+    p.expected = {r.expected};
+    p.setup = {
+        Print(0, 8, r.label),
+        Print(3, 9, r.operand, 7),
+        Print(11, 9, "の公約数を全部書きなさい｡"),
+        Print(3, 10, "(数字と数字の間は1コマ空けて答えなさい｡)"),
+    };
+    pp.problems.push_back(std::move(p));
+  }
+  const Row greatest[] = {
+      {"10と15", "5", "(7)"},
+      {"12と16", "4", "(8)"},
+      {"24と32", "8", "(9)"},
+      {"12,15,9", "3", "(10)"},
+  };
+  for (const Row& r : greatest) {
+    Problem p;
+    p.expected = {r.expected};
+    p.setup = {
+        Print(0, 9, r.label),
+        Print(3, 10, r.operand),
+        Print(11, 10, "の最大公約数は何ですか｡"),
+    };
+    pp.problems.push_back(std::move(p));
+  }
+  Problem word;
+  word.expected = {"9"};
+  word.setup = {
+      Print(0, 8, "(11)"),
+      Print(0, 9, "あめが27こ ガムが18こあります｡これをなるべく多くの子どもに"),
+      Print(0, 10, "全員同じ数ずつあたる様に分けると何人に分けられるでしょう｡"),
+  };
+  pp.problems.push_back(std::move(word));
+  pp.hints = {
+      {1, 6, {}, "何かとばしてない?わからない時は4ページのだん落5を見れば答えがわかるよ!", 0, 17},
+      {11, 11, {}, "この問題は27と18の最大公約数を求める問題だよ!", 10, 17},
+      {7, 10, {}, "そうかな?わからない時は4ページのだん落3を見れば答えがわかるよ!", 10, 17},
+  };
+  return pp;
+}
+
+Lesson Build() {
+  Lesson l;
+  l.title = "5年生の算数     約数と公約数";
+  l.pages = {
+      ContentsPage(),
+      ExplanationPageOf(7, "(よく見よう!)  ☆ 約数 1 ---------------- 1ページ", "1ﾍﾟｰｼﾞ          約数 1", Page1()),
+      ExplanationPageOf(8, "(よく見よう!)  ☆ 約数 2 ---------------- 2ページ", "2ﾍﾟｰｼﾞ          約数 2", Page2()),
+      PracticePageOf(9, "(やってみよう!)★ 練習 1 ---------------- 3ページ", "3ﾍﾟｰｼﾞ          練習1", Practice1()),
+      ExplanationPageOf(10, "(よく見よう!)  ☆ 公約数 ---------------- 4ページ", "4ﾍﾟｰｼﾞ        公約数", Page4()),
+      PracticePageOf(11, "(やってみよう!)★ 練習 2 ---------------- 5ページ", "5ﾍﾟｰｼﾞ          練習2", Practice2()),
+      EndPage(),
+  };
+  l.dispatch = FrameDispatch(l.pages);
+  l.pictures = SharedPictures();
+  l.pictures.push_back({"CL.BMP", true, 40, 50});
+  l.pictures.push_back({"PL.BMP", true, 40, 50});
+  l.forms = FrameForms({"FORM9", "FORM10"}, false);
+  l.boxes = {"EDIT1", "EDIT2", "EDIT3", "EDIT4", "EDIT5", "EDIT6", "EDIT7"};
+  l.bars = {Bar("FORM7", "BUTTON2", {"EDIT2"}), Bar("FORM9", "BUTTON3", {"EDIT3", "EDIT4"}),
+            Bar("FORM10", "BUTTON4", {"EDIT5", "EDIT6", "EDIT7"})};
+  l.nav_blank = l.boxes;
+  l.nav_hide = {"FORM7", "FORM9", "FORM10"};
+  l.move = FrameMoves({"FORM9", "FORM10"});
+  l.practice_hide = {"FORM3", "FORM7", "FORM9", "FORM10"};
+  l.contents_mark_col = 55;
+  l.chooser_mark_col = 53;
+  return l;
+}
+
+}  // namespace
+
+const Lesson& DivisorsLesson() {
+  static const Lesson lesson = Build();
+  return lesson;
+}
+
+}  // namespace ham::lessons
