@@ -9,11 +9,29 @@ void Surface::Resize(int w, int h, Pixel fill) {
   *this = std::move(n);
 }
 
-// TODO(draw): all sixteen modes.
 Pixel ApplyDrawMode(int mode, Pixel pen, Pixel dest) {
-  (void)dest;
-  (void)mode;
-  return pen;
+  constexpr Pixel kMask = 0xFFFFFF;
+  const Pixel p = pen & kMask;
+  const Pixel d = dest & kMask;
+  switch (mode) {
+    case kDrawBlack: return 0;
+    case kDrawNotMergePen: return ~(p | d) & kMask;
+    case kDrawMaskNotPen: return d & ~p & kMask;
+    case kDrawNotCopyPen: return ~p & kMask;
+    case kDrawMaskPenNot: return p & ~d & kMask;
+    case kDrawInvert: return ~d & kMask;
+    case kDrawXorPen: return p ^ d;
+    case kDrawNotMaskPen: return ~(p & d) & kMask;
+    case kDrawMaskPen: return p & d;
+    case kDrawNotXorPen: return ~(p ^ d) & kMask;
+    case kDrawNop: return d;
+    case kDrawMergeNotPen: return (d | ~p) & kMask;
+    case kDrawCopyPen: return p;
+    case kDrawMergePenNot: return (p | ~d) & kMask;
+    case kDrawMergePen: return p | d;
+    case kDrawWhite: return kMask;
+    default: return p;  // unknown modes draw as copy pen
+  }
 }
 
 std::array<Pixel, 16> DefaultPalette() {
@@ -25,9 +43,48 @@ std::array<Pixel, 16> DefaultPalette() {
           MakePixel(255, 255, 255)};
 }
 
-double Canvas::MapX(double x) const { return x; }
-double Canvas::MapY(double y) const { return y; }
-double Canvas::ScaleX() const { return 1; }
-double Canvas::ScaleY() const { return 1; }
+// With a logical window, (wx1, wy1) lands on the viewport's first corner and
+// (wx2, wy2) on its second; the viewport defaults to the whole surface.
+// Without a window, coordinates are pixels.
+namespace {
+void ViewSpan(const Canvas& c, bool horizontal, double& v1, double& v2) {
+  const DrawState& s = c.state();
+  if (s.viewport) {
+    v1 = horizontal ? s.vx1 : s.vy1;
+    v2 = horizontal ? s.vx2 : s.vy2;
+  } else {
+    v1 = 0;
+    v2 = (horizontal ? c.surface().width() : c.surface().height()) - 1;
+  }
+}
+}  // namespace
+
+double Canvas::MapX(double x) const {
+  if (!state_.window || state_.wx2 == state_.wx1) return x;
+  double v1, v2;
+  ViewSpan(*this, true, v1, v2);
+  return v1 + (x - state_.wx1) * (v2 - v1) / (state_.wx2 - state_.wx1);
+}
+
+double Canvas::MapY(double y) const {
+  if (!state_.window || state_.wy2 == state_.wy1) return y;
+  double v1, v2;
+  ViewSpan(*this, false, v1, v2);
+  return v1 + (y - state_.wy1) * (v2 - v1) / (state_.wy2 - state_.wy1);
+}
+
+double Canvas::ScaleX() const {
+  if (!state_.window || state_.wx2 == state_.wx1) return 1;
+  double v1, v2;
+  ViewSpan(*this, true, v1, v2);
+  return (v2 - v1) / (state_.wx2 - state_.wx1);
+}
+
+double Canvas::ScaleY() const {
+  if (!state_.window || state_.wy2 == state_.wy1) return 1;
+  double v1, v2;
+  ViewSpan(*this, false, v1, v2);
+  return (v2 - v1) / (state_.wy2 - state_.wy1);
+}
 
 }  // namespace ham
