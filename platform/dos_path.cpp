@@ -1,18 +1,362 @@
-// TODO(files): stub
+// The DOS view of the host's folders: drive C is the runtime's drive_c folder,
+// everything else is seen through drive Z with the host root as Z:\.
+// Also the current folder, file search and the start of another program.
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
 #include "platform/api.h"
+#include "platform/files_state.h"
 #include "platform/internal.h"
+#include "platform/utf8.h"
+
+extern char** environ;
 
 namespace ham {
-std::string OsGetCurrentDirectory(Loc) { return "C:\\"; }
-void OsSetCurrentDirectory(std::string_view, Loc) {}
-void OsFindFirstFile(int, std::string_view) {}
-int OsFindNothing(int) { return 0; }
-void OsFindClose(int) {}
-void RtRunProgram(std::string_view, Loc) {}
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kMaxPath = 260;
+
+bool IsSep(char c) { return c == '\\' || c == '/'; }
+
+char FoldAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
+  return true;
+}
+
+bool HasControl(std::string_view s) {
+  return std::any_of(s.begin(), s.end(), [](char c) {
+    auto u = static_cast<unsigned char>(c);
+    return u < 0x20 || u == 0x7F;
+  });
+}
+
+// Absolute, lexically normal, without a trailing separator.
+fs::path Normal(const fs::path& p) {
+  std::error_code ec;
+  fs::path a = p.is_absolute() ? p : fs::absolute(p, ec);
+  a = a.lexically_normal();
+  if (!a.has_filename() && a != a.root_path()) a = a.parent_path();
+  return a;
+}
+
+// Components of `host` below `root`, when `host` lies inside it.
+std::optional<std::vector<std::string>> Below(const fs::path& host, const fs::path& root) {
+  auto h = host.begin();
+  for (const auto& r : root) {
+    if (h == host.end() || *h != r) return std::nullopt;
+    ++h;
+  }
+  std::vector<std::string> rest;
+  for (; h != host.end(); ++h)
+    if (!h->empty()) rest.push_back(h->string());
+  return rest;
+}
+
+struct DriveView {
+  char letter = 'Z';
+  fs::path root;
+  std::vector<std::string> names;  // components below the root
+};
+
+fs::path DriveCRoot(Runtime& rt) {
+  fs::path c = rt.drive_c();
+  return c.empty() ? c : Normal(c);
+}
+
+DriveView ViewOf(Runtime& rt, const fs::path& host) {
+  fs::path h = Normal(host);
+  fs::path c = DriveCRoot(rt);
+  if (!c.empty())
+    if (auto rest = Below(h, c)) return {'C', c, std::move(*rest)};
+  return {'Z', h.root_path(), Below(h, h.root_path()).value_or(std::vector<std::string>{})};
+}
+
+// Characters a DOS name cannot hold (the separators are split off before).
+bool BadNameChar(char c) { return std::strchr("<>:\"|?*", c) != nullptr && c != '\0'; }
+
+// Glob of '*' and '?' over the case-folded name.
+bool WildMatch(std::string_view pat, std::string_view name) {
+  std::size_t p = 0, n = 0, star = std::string_view::npos, mark = 0;
+  while (n < name.size()) {
+    if (p < pat.size() && (pat[p] == '?' || FoldAscii(pat[p]) == FoldAscii(name[n]))) {
+      ++p;
+      ++n;
+    } else if (p < pat.size() && pat[p] == '*') {
+      star = p++;
+      mark = n;
+    } else if (star != std::string_view::npos) {
+      p = star + 1;
+      n = ++mark;
+    } else {
+      return false;
+    }
+  }
+  while (p < pat.size() && pat[p] == '*') ++p;
+  return p == pat.size();
+}
+
+}  // namespace
+
 namespace detail {
-std::optional<std::filesystem::path> ResolveDosPath(Runtime&, std::string_view, std::string*) { return std::nullopt; }
-std::string DosPathOf(Runtime&, const std::filesystem::path&) { return {}; }
-std::optional<std::filesystem::path> FindEntryNoCase(const std::filesystem::path&, std::string_view) { return std::nullopt; }
-bool ReadFileBytes(const std::filesystem::path&, std::vector<std::uint8_t>&) { return false; }
+
+std::optional<fs::path> FindEntryNoCase(const fs::path& dir, std::string_view name) {
+  if (name.empty() || name == "." || name == ".." ||
+      name.find_first_of(std::string_view("/\0", 2)) != std::string_view::npos)
+    return std::nullopt;
+  std::error_code ec;
+  fs::path exact = dir / std::string(name);
+  if (fs::exists(fs::symlink_status(exact, ec))) return exact;
+  std::optional<fs::path> best;
+  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    std::string entry = it->path().filename().string();
+    if (!EqualNoCase(entry, name)) continue;
+    // Several names that differ only in case: the first in byte order, so
+    // that the choice does not depend on the order of the folder.
+    if (!best || entry < best->filename().string()) best = it->path();
+  }
+  return best;
+}
+
+std::string DosPathOf(Runtime& rt, const fs::path& host) {
+  DriveView v = ViewOf(rt, host);
+  std::string out(1, v.letter);
+  out += ":\\";
+  for (std::size_t i = 0; i < v.names.size(); ++i) {
+    if (i) out += '\\';
+    out += v.names[i];
+  }
+  return out;
+}
+
+std::optional<fs::path> ResolveDosPath(Runtime& rt, std::string_view dos, std::string* error) {
+  auto refuse = [&](const std::string& why) -> std::optional<fs::path> {
+    if (error) *error = "\"" + std::string(dos) + "\": " + why;
+    return std::nullopt;
+  };
+  if (dos.empty()) return refuse("empty path");
+  if (dos.find('\0') != std::string_view::npos || HasControl(dos))
+    return refuse("control character in path");
+
+  DriveView cur = ViewOf(rt, rt.current_folder());
+  DriveView base = cur;
+  std::string_view rest = dos;
+  if (rest.size() >= 2 && rest[1] == ':') {
+    char letter = FoldAscii(rest[0]);
+    if (letter == 'C') {
+      fs::path c = DriveCRoot(rt);
+      if (c.empty()) return refuse("drive C is not set");
+      base = {'C', c, {}};
+    } else if (letter == 'Z') {
+      base = {'Z', Normal(rt.current_folder()).root_path(), {}};
+    } else {
+      return refuse(std::string("no drive ") + rest[0]);
+    }
+    // "C:name" is relative to the current folder when that is on the drive.
+    if (base.letter == cur.letter) base.names = cur.names;
+    rest.remove_prefix(2);
+  }
+  if (!rest.empty() && IsSep(rest.front())) base.names.clear();
+
+  std::vector<std::string> names = base.names;
+  std::size_t i = 0;
+  while (i < rest.size()) {
+    while (i < rest.size() && IsSep(rest[i])) ++i;
+    std::size_t start = i;
+    while (i < rest.size() && !IsSep(rest[i])) ++i;
+    std::string_view part = rest.substr(start, i - start);
+    if (part.empty() || part == ".") continue;
+    if (part == "..") {
+      if (names.empty()) return refuse(std::string("path leaves drive ") + base.letter);
+      names.pop_back();
+      continue;
+    }
+    if (std::any_of(part.begin(), part.end(), BadNameChar)) return refuse("bad character in name");
+    names.emplace_back(part);
+  }
+
+  // Each component as it is on disk; the last one may not exist yet.
+  fs::path host = base.root;
+  for (std::size_t k = 0; k < names.size(); ++k) {
+    if (auto found = FindEntryNoCase(host, names[k])) {
+      host = *found;
+    } else if (k + 1 == names.size()) {
+      host /= names[k];
+    } else {
+      return refuse("no folder " + names[k]);
+    }
+  }
+  return host;
+}
+
+bool ReadFileBytes(const fs::path& p, std::vector<std::uint8_t>& out) {
+  std::error_code ec;
+  if (!fs::is_regular_file(p, ec)) return false;
+  std::ifstream in(p, std::ios::binary);
+  if (!in) return false;
+  out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
+
 }  // namespace detail
+
+// ----- current folder ----------------------------------------------------------------
+
+std::string OsGetCurrentDirectory(Loc loc) {
+  Runtime& rt = Runtime::Current();
+  std::string dos = detail::DosPathOf(rt, rt.current_folder());
+  if (static_cast<std::size_t>(utf8::Length(dos)) > kMaxPath)
+    rt.Fatal("current folder longer than 260 characters: " + dos, loc);
+  return dos;
+}
+
+void OsSetCurrentDirectory(std::string_view dos_path, Loc loc) {
+  Runtime& rt = Runtime::Current();
+  std::string error;
+  auto host = detail::ResolveDosPath(rt, dos_path, &error);
+  std::error_code ec;
+  if (!host) rt.Fatal("folder cannot be entered: " + error, loc);
+  if (!fs::is_directory(*host, ec))
+    rt.Fatal("folder cannot be entered: \"" + std::string(dos_path) + "\" is not a folder", loc);
+  rt.current_folder() = Normal(*host);
+  TraceLine(&rt.trace(), rt.Now(), "chdir").Str("path", dos_path);
+}
+
+// ----- file search -----------------------------------------------------------------------
+
+void OsFindFirstFile(int search, std::string_view dos_pattern) {
+  Runtime& rt = Runtime::Current();
+  bool found = false;
+  std::size_t cut = dos_pattern.find_last_of("\\/");
+  std::string_view dir, name;
+  if (cut != std::string_view::npos) {
+    dir = dos_pattern.substr(0, cut + 1);
+    name = dos_pattern.substr(cut + 1);
+  } else if (dos_pattern.size() >= 2 && dos_pattern[1] == ':') {
+    dir = dos_pattern.substr(0, 2);
+    name = dos_pattern.substr(2);
+  } else {
+    dir = ".";
+    name = dos_pattern;
+  }
+  std::error_code ec;
+  auto folder = detail::ResolveDosPath(rt, dir, nullptr);
+  if (folder && !name.empty() && !HasControl(name) && fs::is_directory(*folder, ec)) {
+    if (name.find_first_of("*?") == std::string_view::npos) {
+      found = detail::FindEntryNoCase(*folder, name).has_value();
+    } else {
+      for (fs::directory_iterator it(*folder, ec), end; !ec && it != end; it.increment(ec))
+        if (WildMatch(name, it->path().filename().string())) {
+          found = true;
+          break;
+        }
+    }
+  }
+  rt.files().searches[search] = found;
+}
+
+int OsFindNothing(int search) {
+  auto& s = Runtime::Current().files().searches;
+  auto it = s.find(search);
+  return (it != s.end() && it->second) ? 0 : -1;
+}
+
+void OsFindClose(int search) { Runtime::Current().files().searches.erase(search); }
+
+// ----- starting another program ---------------------------------------------------------
+
+namespace {
+
+[[noreturn]] void ChildFail(int fd) {
+  int e = errno;
+  ssize_t n = write(fd, &e, sizeof e);
+  (void)n;
+  _exit(127);
+}
+
+// Starts `prog` in `cwd` without waiting, detached from this process: its own
+// process group, stdin from /dev/null, this process's environment. Returns 0
+// or the errno of the failed start.
+int Spawn(const std::string& prog, const std::string& cwd) {
+  bool executable = access(prog.c_str(), X_OK) == 0;
+  std::string shell = "/bin/sh";
+  std::string arg0 = prog;
+  char* direct[] = {arg0.data(), nullptr};
+  char* via_shell[] = {shell.data(), arg0.data(), nullptr};
+
+  int fds[2];
+  if (pipe2(fds, O_CLOEXEC) != 0) return errno;
+  pid_t child = fork();
+  if (child < 0) {
+    int e = errno;
+    close(fds[0]);
+    close(fds[1]);
+    return e;
+  }
+  if (child == 0) {
+    // The middle process leaves at once, so the program is nobody's zombie.
+    pid_t grandchild = fork();
+    if (grandchild < 0) ChildFail(fds[1]);
+    if (grandchild > 0) _exit(0);
+    close(fds[0]);
+    setpgid(0, 0);
+    sigset_t none;
+    sigemptyset(&none);
+    sigprocmask(SIG_SETMASK, &none, nullptr);
+    int null_fd = open("/dev/null", O_RDONLY);
+    if (null_fd < 0 || dup2(null_fd, 0) < 0) ChildFail(fds[1]);
+    if (null_fd > 2) close(null_fd);
+    if (fds[1] > 3) close_range(3, static_cast<unsigned>(fds[1] - 1), 0);
+    if (fds[1] >= 3) close_range(static_cast<unsigned>(fds[1] + 1), ~0U, 0);
+    if (chdir(cwd.c_str()) != 0) ChildFail(fds[1]);
+    if (executable) {
+      execve(prog.c_str(), direct, environ);
+      if (errno != ENOEXEC) ChildFail(fds[1]);
+    }
+    execve(shell.c_str(), via_shell, environ);
+    ChildFail(fds[1]);
+  }
+  close(fds[1]);
+  int status = 0;
+  while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  }
+  int e = 0;
+  ssize_t n;
+  while ((n = read(fds[0], &e, sizeof e)) < 0 && errno == EINTR) {
+  }
+  close(fds[0]);
+  return n == static_cast<ssize_t>(sizeof e) ? e : 0;
+}
+
+}  // namespace
+
+void RtRunProgram(std::string_view file_name, Loc loc) {
+  Runtime& rt = Runtime::Current();
+  std::string error;
+  auto host = detail::ResolveDosPath(rt, file_name, &error);
+  if (!host) rt.Fatal("cannot start program: " + error, loc);
+  std::error_code ec;
+  if (!fs::is_regular_file(*host, ec))
+    rt.Fatal("program not found: \"" + std::string(file_name) + "\"", loc);
+  std::string folder = detail::DosPathOf(rt, rt.current_folder());
+  if (int e = Spawn(host->string(), Normal(rt.current_folder()).string()))
+    rt.Fatal("cannot start program \"" + std::string(file_name) + "\": " + std::strerror(e), loc);
+  TraceLine(&rt.trace(), rt.Now(), "run").Str("program", file_name).Str("folder", folder);
+}
+
 }  // namespace ham

@@ -1,20 +1,315 @@
-// TODO(files): stub
+// Sequential files by number: open for input or output, input of items into
+// variables, output statements of numbers, close, delete.
+//
+// Layout: an output statement writes its items as a print statement joined
+// with ';' would (each number in its print form, so blanks separate them) and
+// ends the line with CR LF. Input reads items separated by commas, blanks and
+// line ends. Reading past the end of a file is no error: the missing items
+// read as 0 or "", so a short record gives zeros.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
 #include "platform/api.h"
+#include "platform/files_state.h"
 #include "platform/internal.h"
 
 namespace ham {
-struct Runtime::Files {};
-void RtFileOpen(int, std::string_view, std::string_view, Loc) {}
-void RtFileClose(std::initializer_list<int>, Loc) {}
-void RtFileInputBegin(int, Loc) {}
-void RtFileInputVars(std::initializer_list<InputVar>, Loc) {}
-void RtFilePrintBegin(int, Loc) {}
-void RtFilePrintInteger(std::int32_t, int) {}
-void RtFilePrintSingle(float, int) {}
-void RtFilePrintFloat(double, int) {}
-void RtFilePrintEnd(Loc) {}
-void RtFileDelete(std::string_view, Loc) {}
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using OpenFile = Runtime::Files::OpenFile;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+// Writes all of `data`; returns 0 or the errno.
+int WriteAll(int fd, const std::string& data) {
+  std::size_t done = 0;
+  while (done < data.size()) {
+    ssize_t n = write(fd, data.data() + done, data.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  return 0;
+}
+
+// Writes the buffer of an output file and closes it; returns 0 or the errno.
+int FinishOutput(OpenFile& f) {
+  if (f.fd < 0) return 0;
+  int e = WriteAll(f.fd, f.out);
+  if (close(f.fd) != 0 && e == 0) e = errno;
+  f.fd = -1;
+  return e;
+}
+
+// ----- input items -----
+
+void SkipSpace(OpenFile& f) {
+  while (f.pos < f.data.size() && (IsBlank(f.data[f.pos]) || IsLineEnd(f.data[f.pos]))) ++f.pos;
+}
+
+// After an item: blanks, then one comma or one line end.
+void EndItem(OpenFile& f) {
+  const std::string& d = f.data;
+  while (f.pos < d.size() && IsBlank(d[f.pos])) ++f.pos;
+  if (f.pos >= d.size()) return;
+  if (d[f.pos] == ',') {
+    ++f.pos;
+  } else if (d[f.pos] == '\r') {
+    ++f.pos;
+    if (f.pos < d.size() && d[f.pos] == '\n') ++f.pos;
+  } else if (d[f.pos] == '\n') {
+    ++f.pos;
+  }
+}
+
+std::string ReadStringItem(OpenFile& f) {
+  SkipSpace(f);
+  const std::string& d = f.data;
+  std::string s;
+  if (f.pos < d.size() && d[f.pos] == '"') {
+    std::size_t start = ++f.pos;
+    while (f.pos < d.size() && d[f.pos] != '"' && !IsLineEnd(d[f.pos])) ++f.pos;
+    s = d.substr(start, f.pos - start);
+    // Anything between the closing quote and the separator is dropped.
+    while (f.pos < d.size() && d[f.pos] != ',' && !IsLineEnd(d[f.pos])) ++f.pos;
+  } else {
+    std::size_t start = f.pos;
+    while (f.pos < d.size() && d[f.pos] != ',' && !IsLineEnd(d[f.pos])) ++f.pos;
+    s = d.substr(start, f.pos - start);
+    while (!s.empty() && IsBlank(s.back())) s.pop_back();
+  }
+  EndItem(f);
+  return s;
+}
+
+// The number at the start of `t`: sign, digits, point, digits, exponent
+// (E or D); 0 when there is none.
+double LeadingNumber(std::string_view t) {
+  std::size_t i = 0;
+  bool negative = false;
+  if (i < t.size() && (t[i] == '+' || t[i] == '-')) negative = t[i++] == '-';
+  std::string num;
+  std::size_t digits = 0;
+  auto take_digits = [&] {
+    while (i < t.size() && t[i] >= '0' && t[i] <= '9') {
+      num += t[i++];
+      ++digits;
+    }
+  };
+  take_digits();
+  if (i < t.size() && t[i] == '.') {
+    num += t[i++];
+    take_digits();
+  }
+  if (digits == 0) return 0;
+  bool negative_exponent = false;
+  if (i < t.size() && (t[i] == 'E' || t[i] == 'e' || t[i] == 'D' || t[i] == 'd')) {
+    std::size_t j = i + 1;
+    std::string exp = "e";
+    if (j < t.size() && (t[j] == '+' || t[j] == '-')) {
+      negative_exponent = t[j] == '-';
+      exp += t[j++];
+    }
+    if (j < t.size() && t[j] >= '0' && t[j] <= '9') {
+      while (j < t.size() && t[j] >= '0' && t[j] <= '9') exp += t[j++];
+      num += exp;
+    }
+  }
+  double v = 0;
+  auto [end, ec] = std::from_chars(num.data(), num.data() + num.size(), v);
+  (void)end;
+  if (ec == std::errc::result_out_of_range) v = negative_exponent ? 0.0 : DBL_MAX;
+  return negative ? -v : v;
+}
+
+double ReadNumberItem(OpenFile& f) {
+  SkipSpace(f);
+  const std::string& d = f.data;
+  std::size_t start = f.pos;
+  while (f.pos < d.size() && !IsBlank(d[f.pos]) && d[f.pos] != ',' && !IsLineEnd(d[f.pos])) ++f.pos;
+  double v = LeadingNumber(std::string_view(d).substr(start, f.pos - start));
+  EndItem(f);
+  return v;
+}
+
+std::int16_t ToInteger(double v) {
+  double r = std::nearbyint(v);  // half to even
+  if (r > std::numeric_limits<std::int16_t>::max()) return std::numeric_limits<std::int16_t>::max();
+  if (r < std::numeric_limits<std::int16_t>::min()) return std::numeric_limits<std::int16_t>::min();
+  return static_cast<std::int16_t>(r);
+}
+
+float ToSingle(double v) {
+  if (v > FLT_MAX) return FLT_MAX;
+  if (v < -FLT_MAX) return -FLT_MAX;
+  return static_cast<float>(v);
+}
+
+// ----- output items -----
+
+void AppendItem(const std::string& text) {
+  auto& f = Runtime::Current().files();
+  if (!f.printing || text.empty()) return;
+  // The print forms carry their own blanks; keep two items apart even if one
+  // does not, so that they read back as two.
+  if (!f.line.empty() && !IsBlank(f.line.back()) && !IsBlank(text.front())) f.line += ' ';
+  f.line += text;
+}
+
+std::string Quote(std::string_view s) { return "\"" + std::string(s) + "\""; }
+
+}  // namespace
+
+Runtime::Files::~Files() {
+  for (auto& [number, f] : open) FinishOutput(f);
+}
+
+void RtFileOpen(int number, std::string_view dos_path, std::string_view mode, Loc loc) {
+  Runtime& rt = Runtime::Current();
+  auto& files = rt.files();
+  char m = mode.size() == 1 ? static_cast<char>(mode[0] & ~0x20) : '?';
+  if (m != 'I' && m != 'O') rt.Fatal("file mode " + Quote(mode) + " is not known", loc);
+  if (number < 1 || number > 255) rt.Fatal("bad file number " + std::to_string(number), loc);
+  if (files.open.count(number))
+    rt.Fatal("file number " + std::to_string(number) + " is already open", loc);
+  std::string error;
+  auto host = detail::ResolveDosPath(rt, dos_path, &error);
+  if (!host) rt.Fatal("cannot open file: " + error, loc);
+
+  OpenFile f;
+  f.mode = m;
+  f.dos_path = std::string(dos_path);
+  f.host = *host;
+  if (m == 'I') {
+    std::vector<std::uint8_t> bytes;
+    if (!detail::ReadFileBytes(*host, bytes))
+      rt.Fatal("file not found: " + Quote(dos_path), loc);
+    f.data.assign(bytes.begin(), bytes.end());
+  } else {
+    std::error_code ec;
+    if (fs::is_directory(*host, ec)) rt.Fatal("cannot open file " + Quote(dos_path) + ": a folder", loc);
+    f.fd = ::open(host->c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (f.fd < 0)
+      rt.Fatal("cannot open file " + Quote(dos_path) + " for output: " + std::strerror(errno), loc);
+  }
+  files.open.emplace(number, std::move(f));
+  TraceLine(&rt.trace(), rt.Now(), "file").Str("mode", std::string(1, m)).Str("path", dos_path);
+}
+
+void RtFileClose(std::initializer_list<int> numbers, Loc loc) {
+  Runtime& rt = Runtime::Current();
+  auto& files = rt.files();
+  std::vector<int> which(numbers);
+  if (which.empty())  // no numbers: every open file
+    for (auto& [number, f] : files.open) which.push_back(number);
+  for (int number : which) {
+    auto it = files.open.find(number);
+    if (it == files.open.end()) continue;  // closing a closed number does nothing
+    OpenFile f = std::move(it->second);
+    files.open.erase(it);
+    if (files.print == number) files.printing = false;
+    if (int e = FinishOutput(f))
+      rt.Fatal("cannot write file " + Quote(f.dos_path) + ": " + std::strerror(e), loc);
+  }
+}
+
+void RtFileInputBegin(int number, Loc loc) {
+  Runtime& rt = Runtime::Current();
+  auto& files = rt.files();
+  auto it = files.open.find(number);
+  if (it == files.open.end()) rt.Fatal("file number " + std::to_string(number) + " is not open", loc);
+  if (it->second.mode != 'I')
+    rt.Fatal("file number " + std::to_string(number) + " is not open for input", loc);
+  files.input = number;
+}
+
+void RtFileInputVars(std::initializer_list<InputVar> vars, Loc loc) {
+  Runtime& rt = Runtime::Current();
+  auto& files = rt.files();
+  auto it = files.open.find(files.input);
+  if (it == files.open.end() || it->second.mode != 'I') rt.Fatal("no file open for this input", loc);
+  OpenFile& f = it->second;
+  for (const InputVar& v : vars) {
+    if (v.str) {
+      *v.str = ReadStringItem(f);
+    } else {
+      double x = ReadNumberItem(f);
+      if (v.single) *v.single = ToSingle(x);
+      if (v.integer) *v.integer = ToInteger(x);
+      if (v.dbl) *v.dbl = x;
+    }
+  }
+}
+
+void RtFilePrintBegin(int number, Loc loc) {
+  Runtime& rt = Runtime::Current();
+  auto& files = rt.files();
+  auto it = files.open.find(number);
+  if (it == files.open.end()) rt.Fatal("file number " + std::to_string(number) + " is not open", loc);
+  if (it->second.mode != 'O')
+    rt.Fatal("file number " + std::to_string(number) + " is not open for output", loc);
+  files.print = number;
+  files.printing = true;
+  files.line.clear();
+}
+
+// `more` (another item follows) joins the items directly, as ';' does.
+void RtFilePrintInteger(std::int32_t v, int more) {
+  (void)more;
+  AppendItem(RtPrintFormInteger(v));
+}
+
+void RtFilePrintSingle(float v, int more) {
+  (void)more;
+  AppendItem(RtPrintFormSingle(v));
+}
+
+void RtFilePrintFloat(double v, int more) {
+  (void)more;
+  AppendItem(RtStrFromFloat(v) + " ");
+}
+
+void RtFilePrintEnd(Loc loc) {
+  Runtime& rt = Runtime::Current();
+  auto& files = rt.files();
+  if (!files.printing) rt.Fatal("no output statement to end", loc);
+  files.printing = false;
+  auto it = files.open.find(files.print);
+  if (it == files.open.end()) rt.Fatal("file number " + std::to_string(files.print) + " is not open", loc);
+  it->second.out += files.line;
+  it->second.out += "\r\n";
+  files.line.clear();
+}
+
+void RtFileDelete(std::string_view dos_path, Loc loc) {
+  Runtime& rt = Runtime::Current();
+  std::string error;
+  auto host = detail::ResolveDosPath(rt, dos_path, &error);
+  if (!host) rt.Fatal("cannot delete file: " + error, loc);
+  std::error_code ec;
+  auto st = fs::symlink_status(*host, ec);
+  if (!fs::exists(st)) rt.Fatal("file not found: " + Quote(dos_path), loc);
+  if (fs::is_directory(st)) rt.Fatal("cannot delete " + Quote(dos_path) + ": a folder", loc);
+  if (!fs::remove(*host, ec) || ec)
+    rt.Fatal("cannot delete file " + Quote(dos_path) + ": " + ec.message(), loc);
+  TraceLine(&rt.trace(), rt.Now(), "file").Str("mode", "delete").Str("path", dos_path);
+}
+
 }  // namespace ham
+
 namespace ham::detail {
 std::shared_ptr<Runtime::Files> MakeFilesState() { return std::make_shared<Runtime::Files>(); }
 }  // namespace ham::detail
