@@ -1,9 +1,532 @@
-// TODO(media): stub
 #include "platform/backend/sdl.h"
 
+#include <SDL.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "platform/internal.h"
+#include "platform/utf8.h"
+
 namespace ham {
-std::unique_ptr<Backend> MakeSdlBackend(Runtime&, std::string* error) {
-  if (error) *error = "window backend not built yet";
-  return nullptr;
+
+Rect FitDesktop(int out_w, int out_h) {
+  constexpr int dw = Runtime::kDesktopWidth, dh = Runtime::kDesktopHeight;
+  if (out_w <= 0 || out_h <= 0) return {0, 0, 0, 0};
+  int w = out_w, h = static_cast<int>(static_cast<long long>(out_w) * dh / dw);
+  if (h > out_h) {
+    h = out_h;
+    w = static_cast<int>(static_cast<long long>(out_h) * dw / dh);
+  }
+  w = std::max(w, 1);
+  h = std::max(h, 1);
+  return {(out_w - w) / 2, (out_h - h) / 2, w, h};
 }
+
+bool DrawableToDesktop(const Rect& fit, double x, double y, int* dx, int* dy) {
+  if (fit.w <= 0 || fit.h <= 0) return false;
+  double fx = (x - fit.x) * Runtime::kDesktopWidth / fit.w;
+  double fy = (y - fit.y) * Runtime::kDesktopHeight / fit.h;
+  int ix = static_cast<int>(std::floor(fx)), iy = static_cast<int>(std::floor(fy));
+  if (ix < 0 || iy < 0 || ix >= Runtime::kDesktopWidth || iy >= Runtime::kDesktopHeight) return false;
+  *dx = ix;
+  *dy = iy;
+  return true;
+}
+
+namespace {
+
+constexpr const char* kTitle = "ハミルタ";
+// Same face and size the composition uses for the message box.
+constexpr const char* kBoxFace = "標準明朝";
+constexpr double kBoxSize = 14;
+
+// The OK button of the open message box, in desktop coordinates; mirrors the
+// layout drawn by the composition.
+Rect MessageBoxOk(Runtime& rt) {
+  const MessageBoxState& mb = rt.message_box();
+  const Form& main = rt.main_form();
+  const detail::TextExtent te = detail::MeasureText(kBoxFace, kBoxSize, mb.text);
+  const detail::TextExtent ce = detail::MeasureText(kBoxFace, kBoxSize, mb.caption);
+  const int text_h = std::max(te.height, static_cast<int>(kBoxSize));
+  const int w = std::max({240, te.width + 48, ce.width + 24});
+  const int title_h = 22, button_w = 80, button_h = 24;
+  const int h = title_h + 20 + text_h + 16 + button_h + 12;
+  const int x = main.left + (main.width - w) / 2;
+  const int y = main.top + (main.height - h) / 2;
+  return {x + (w - button_w) / 2, y + h - 12 - button_h, button_w, button_h};
+}
+
+std::string_view FaceOf(const Control& c) {
+  return c.font_name.empty() ? std::string_view(kBoxFace) : std::string_view(c.font_name);
+}
+
+// Character position in an edit box nearest to a point `x` pixels from the
+// box's left edge (its text starts 4 pixels in).
+int CaretAt(const Control& box, int x) {
+  const int n = utf8::Length(box.text);
+  int best = 0, best_dist = 1 << 30;
+  for (int i = 0; i <= n; ++i) {
+    int px = 4 + detail::MeasureText(FaceOf(box), box.font_size, utf8::Sub(box.text, 0, i)).width;
+    int d = std::abs(px - x);
+    if (d < best_dist) {
+      best_dist = d;
+      best = i;
+    }
+  }
+  return best;
+}
+
+bool IsButton(const Control& c) {
+  return c.kind == ControlKind::kPushButton || c.kind == ControlKind::kBitmapButton ||
+         c.kind == ControlKind::kLabel;
+}
+
+class SdlBackend : public Backend {
+ public:
+  explicit SdlBackend(Runtime& rt) : rt_(rt) {}
+  ~SdlBackend() override;
+
+  bool Open(std::string* error);
+
+  bool headless() const override { return false; }
+  std::int64_t Now() override { return static_cast<std::int64_t>((SDL_GetTicks64() - start_ms_) / 10); }
+  void Wait(std::int64_t units) override;
+  void WaitForAction() override;
+  void RunMessageBox() override;
+  void Present() override;
+  void PlaySound(std::shared_ptr<const SoundClip> clip) override;
+  void StopSound() override;
+  bool SoundPlaying() override;
+  void ShowFatal(const std::string& text) override;
+
+  bool ReadBack(Surface& out);
+
+ private:
+  void Handle(const SDL_Event& ev);
+  void Drain();
+  void Render();
+  void Refresh();
+  bool ToDesktop(int wx, int wy, int* dx, int* dy);
+  void MouseDown(int x, int y);
+  void MouseUp(int x, int y);
+  void MouseMove(int x, int y);
+  void KeyDown(const SDL_KeyboardEvent& k);
+  Control* FocusedBox();
+  void Preedit(const char* text);
+  void PlaceInputRect();
+
+  Runtime& rt_;
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  SDL_AudioDeviceID audio_ = 0;
+  SDL_AudioSpec audio_spec_{};
+  bool video_up_ = false;
+  bool audio_up_ = false;
+  Uint64 start_ms_ = 0;
+  Surface screen_;
+  Surface shown_;         // last uploaded to the texture
+  bool dirty_ = true;     // the desktop may have changed
+  Control* pressed_ = nullptr;
+  bool ok_down_ = false;  // mouse went down on the message box's OK
+};
+
+SdlBackend::~SdlBackend() {
+  if (audio_) SDL_CloseAudioDevice(audio_);
+  if (audio_up_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  if (texture_) SDL_DestroyTexture(texture_);
+  if (renderer_) SDL_DestroyRenderer(renderer_);
+  if (window_) SDL_DestroyWindow(window_);
+  if (video_up_) {
+    SDL_StopTextInput();
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  }
+}
+
+bool SdlBackend::Open(std::string* error) {
+  auto fail = [&](const char* what) {
+    if (error) *error = std::string(what) + ": " + SDL_GetError();
+    return false;
+  };
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  SDL_SetHint(SDL_HINT_IME_SHOW_UI, "1");
+  SDL_SetHint(SDL_HINT_IME_SUPPORT_EXTENDED_TEXT, "1");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return fail("cannot start the video system");
+  video_up_ = true;
+
+  constexpr int dw = Runtime::kDesktopWidth, dh = Runtime::kDesktopHeight;
+  int w = dw, h = dh;
+  SDL_Rect usable;
+  if (SDL_GetDisplayUsableBounds(0, &usable) == 0 && usable.w > 0 && usable.h > 0) {
+    // Leave room for the window's frame.
+    double scale = std::min({1.0, (usable.w - 16) / static_cast<double>(dw), (usable.h - 48) / static_cast<double>(dh)});
+    scale = std::max(scale, 0.25);
+    w = static_cast<int>(std::lround(dw * scale));
+    h = static_cast<int>(std::lround(dh * scale));
+  }
+  window_ = SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h, SDL_WINDOW_RESIZABLE);
+  if (!window_) return fail("cannot open the window");
+  SDL_SetWindowMinimumSize(window_, dw / 4, dh / 4);
+  renderer_ = SDL_CreateRenderer(window_, -1, 0);
+  if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  if (!renderer_) return fail("cannot draw in the window");
+  texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, dw, dh);
+  if (!texture_) return fail("cannot make the screen texture");
+  SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
+  SDL_StartTextInput();
+
+  // Sound is welcome but not required.
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
+    audio_up_ = true;
+    SDL_AudioSpec want{};
+    want.freq = 44100;
+    want.format = AUDIO_S16SYS;
+    want.channels = 2;
+    want.samples = 1024;
+    audio_ = SDL_OpenAudioDevice(nullptr, 0, &want, &audio_spec_,
+                                 SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
+    if (audio_) SDL_PauseAudioDevice(audio_, 0);
+  }
+  start_ms_ = SDL_GetTicks64();
+  Present();
+  return true;
+}
+
+// ----- screen --------------------------------------------------------------------
+
+void SdlBackend::Present() {
+  rt_.Compose(screen_);
+  dirty_ = false;
+  bool same = shown_.width() == screen_.width() && shown_.height() == screen_.height();
+  for (int y = 0; same && y < screen_.height(); ++y)
+    same = std::memcmp(shown_.Row(y), screen_.Row(y), sizeof(Pixel) * static_cast<std::size_t>(screen_.width())) == 0;
+  if (!same) {
+    const int w = std::min(screen_.width(), Runtime::kDesktopWidth);
+    const int h = std::min(screen_.height(), Runtime::kDesktopHeight);
+    SDL_Rect r{0, 0, w, h};
+    if (w > 0 && h > 0) SDL_UpdateTexture(texture_, &r, screen_.Row(0), screen_.width() * static_cast<int>(sizeof(Pixel)));
+    shown_ = screen_;
+  }
+  PlaceInputRect();
+  Render();
+}
+
+void SdlBackend::Refresh() {
+  if (dirty_) Present();
+}
+
+void SdlBackend::Render() {
+  int ow = 0, oh = 0;
+  SDL_GetRendererOutputSize(renderer_, &ow, &oh);
+  Rect fit = FitDesktop(ow, oh);
+  // Crisp pixels at full size and above, smooth when shrunk.
+  SDL_SetTextureScaleMode(texture_, fit.w >= Runtime::kDesktopWidth ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  SDL_Rect dst{fit.x, fit.y, fit.w, fit.h};
+  SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
+  SDL_RenderPresent(renderer_);
+}
+
+bool SdlBackend::ReadBack(Surface& out) {
+  Present();
+  int ow = 0, oh = 0;
+  SDL_GetRendererOutputSize(renderer_, &ow, &oh);
+  Rect fit = FitDesktop(ow, oh);
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  SDL_Rect dst{fit.x, fit.y, fit.w, fit.h};
+  SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
+  out.Reset(ow, oh);
+  if (ow <= 0 || oh <= 0) return false;
+  if (SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888, out.Row(0),
+                           ow * static_cast<int>(sizeof(Pixel))) != 0)
+    return false;
+  for (int y = 0; y < oh; ++y)
+    for (int x = 0; x < ow; ++x) out.Row(y)[x] &= 0xFFFFFF;
+  SDL_RenderPresent(renderer_);
+  return true;
+}
+
+bool SdlBackend::ToDesktop(int wx, int wy, int* dx, int* dy) {
+  int ww = 0, wh = 0, ow = 0, oh = 0;
+  SDL_GetWindowSize(window_, &ww, &wh);
+  SDL_GetRendererOutputSize(renderer_, &ow, &oh);
+  if (ww <= 0 || wh <= 0) return false;
+  // Window points to drawable pixels (they differ on high-density screens).
+  double px = (wx + 0.5) * ow / ww, py = (wy + 0.5) * oh / wh;
+  return DrawableToDesktop(FitDesktop(ow, oh), px, py, dx, dy);
+}
+
+void SdlBackend::PlaceInputRect() {
+  Control* box = FocusedBox();
+  if (!box || !box->form) return;
+  int ww = 0, wh = 0, ow = 0, oh = 0;
+  SDL_GetWindowSize(window_, &ww, &wh);
+  SDL_GetRendererOutputSize(renderer_, &ow, &oh);
+  if (ow <= 0 || oh <= 0) return;
+  Rect fit = FitDesktop(ow, oh);
+  auto wxf = [&](int x) { return static_cast<int>((fit.x + static_cast<double>(x) * fit.w / Runtime::kDesktopWidth) * ww / ow); };
+  auto wyf = [&](int y) { return static_cast<int>((fit.y + static_cast<double>(y) * fit.h / Runtime::kDesktopHeight) * wh / oh); };
+  int x0 = box->form->left + box->rect.x, y0 = box->form->top + box->rect.y;
+  SDL_Rect r{wxf(x0), wyf(y0), std::max(1, wxf(x0 + box->rect.w) - wxf(x0)),
+             std::max(1, wyf(y0 + box->rect.h) - wyf(y0))};
+  SDL_SetTextInputRect(&r);
+}
+
+// ----- input ---------------------------------------------------------------------
+
+Control* SdlBackend::FocusedBox() {
+  Control* c = rt_.focus();
+  return c && c->kind == ControlKind::kEditBox ? c : nullptr;
+}
+
+void SdlBackend::MouseDown(int x, int y) {
+  if (rt_.message_box().open) {
+    ok_down_ = MessageBoxOk(rt_).Contains(x, y);
+    return;
+  }
+  Form* f = rt_.FormAt(x, y);
+  if (!f) return;
+  Control* c = rt_.ControlAt(*f, x, y);
+  if (!c) {
+    rt_.MouseDownOnForm(*f);
+    return;
+  }
+  if (!c->enabled) return;
+  if (IsButton(*c)) {
+    pressed_ = c;
+    if (c->kind != ControlKind::kLabel) {
+      c->pressed = true;
+      Present();
+    }
+  } else if (c->kind == ControlKind::kEditBox) {
+    rt_.SetFocus(c);
+    c->caret = CaretAt(*c, x - f->left - c->rect.x);
+    dirty_ = true;
+  }
+}
+
+void SdlBackend::MouseMove(int x, int y) {
+  if (!pressed_ || pressed_->kind == ControlKind::kLabel) return;
+  Form* f = rt_.FormAt(x, y);
+  bool over = f && rt_.ControlAt(*f, x, y) == pressed_;
+  if (over != pressed_->pressed) {
+    pressed_->pressed = over;
+    dirty_ = true;
+  }
+}
+
+void SdlBackend::MouseUp(int x, int y) {
+  if (rt_.message_box().open) {
+    if (ok_down_ && MessageBoxOk(rt_).Contains(x, y)) rt_.CloseMessageBox();
+    ok_down_ = false;
+    pressed_ = nullptr;
+    return;
+  }
+  ok_down_ = false;
+  Control* c = pressed_;
+  if (!c) return;
+  pressed_ = nullptr;
+  c->pressed = false;
+  dirty_ = true;
+  Form* f = rt_.FormAt(x, y);
+  if (f && rt_.ControlAt(*f, x, y) == c) rt_.PressControl(*c);
+}
+
+void SdlBackend::KeyDown(const SDL_KeyboardEvent& k) {
+  Key key;
+  switch (k.keysym.sym) {
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: key = Key::kReturn; break;
+    case SDLK_TAB: key = Key::kTab; break;
+    case SDLK_BACKSPACE: key = Key::kBackspace; break;
+    case SDLK_DELETE: key = Key::kDelete; break;
+    case SDLK_LEFT: key = Key::kLeft; break;
+    case SDLK_RIGHT: key = Key::kRight; break;
+    case SDLK_HOME: key = Key::kHome; break;
+    case SDLK_END: key = Key::kEnd; break;
+    case SDLK_ESCAPE: key = Key::kEscape; break;
+    default: return;
+  }
+  // A held Return or Escape acts once.
+  if (k.repeat && (key == Key::kReturn || key == Key::kEscape)) return;
+  // While the input method composes, its keys are its own.
+  if (Control* box = FocusedBox(); box && !box->preedit.empty() && !rt_.message_box().open) return;
+  rt_.PressKey(key);
+  dirty_ = true;
+}
+
+void SdlBackend::Preedit(const char* text) {
+  Control* box = FocusedBox();
+  if (!box || rt_.message_box().open) return;
+  std::string t = text ? text : "";
+  if (t != box->preedit) {
+    box->preedit = std::move(t);
+    dirty_ = true;
+  }
+}
+
+void SdlBackend::Handle(const SDL_Event& ev) {
+  int x = 0, y = 0;
+  switch (ev.type) {
+    case SDL_QUIT:
+      rt_.CloseWindow();
+      dirty_ = true;
+      break;
+    case SDL_WINDOWEVENT:
+      if (ev.window.event == SDL_WINDOWEVENT_CLOSE) {
+        rt_.CloseWindow();
+        dirty_ = true;
+      } else if (ev.window.event == SDL_WINDOWEVENT_EXPOSED || ev.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+        Render();
+      }
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+      if (ev.button.button == SDL_BUTTON_LEFT && ToDesktop(ev.button.x, ev.button.y, &x, &y)) MouseDown(x, y);
+      break;
+    case SDL_MOUSEBUTTONUP:
+      if (ev.button.button != SDL_BUTTON_LEFT) break;
+      if (!ToDesktop(ev.button.x, ev.button.y, &x, &y)) x = y = -1;
+      MouseUp(x, y);
+      break;
+    case SDL_MOUSEMOTION:
+      if (pressed_) {
+        if (!ToDesktop(ev.motion.x, ev.motion.y, &x, &y)) x = y = -1;
+        MouseMove(x, y);
+      }
+      break;
+    case SDL_KEYDOWN:
+      KeyDown(ev.key);
+      break;
+    case SDL_TEXTINPUT:
+      if (Control* box = FocusedBox(); box && !rt_.message_box().open) {
+        box->preedit.clear();
+        rt_.TypeText(*box, ev.text.text);
+        dirty_ = true;
+      }
+      break;
+    case SDL_TEXTEDITING:
+      Preedit(ev.edit.text);
+      break;
+    case SDL_TEXTEDITING_EXT:
+      Preedit(ev.editExt.text);
+      SDL_free(ev.editExt.text);
+      break;
+    default:
+      break;
+  }
+}
+
+void SdlBackend::Drain() {
+  SDL_Event ev;
+  while (SDL_PollEvent(&ev)) Handle(ev);
+}
+
+// ----- waiting -------------------------------------------------------------------
+
+void SdlBackend::Wait(std::int64_t units) {
+  Present();
+  const Uint64 until = SDL_GetTicks64() + static_cast<Uint64>(std::max<std::int64_t>(units, 0)) * 10;
+  for (;;) {
+    Uint64 now = SDL_GetTicks64();
+    if (now >= until) break;
+    SDL_Event ev;
+    int timeout = static_cast<int>(std::min<Uint64>(until - now, 1000));
+    if (SDL_WaitEventTimeout(&ev, timeout)) {
+      Handle(ev);
+      Drain();
+      Refresh();
+    }
+  }
+  Drain();
+  Refresh();
+}
+
+void SdlBackend::WaitForAction() {
+  Present();
+  while (!rt_.HasHeldEvents()) {
+    SDL_Event ev;
+    if (!SDL_WaitEvent(&ev)) {
+      SDL_Delay(10);  // the event system failed: do not spin
+      continue;
+    }
+    Handle(ev);
+    Drain();
+    Refresh();
+  }
+}
+
+void SdlBackend::RunMessageBox() {
+  ok_down_ = false;
+  if (pressed_) {
+    pressed_->pressed = false;
+    pressed_ = nullptr;
+  }
+  Present();
+  while (rt_.message_box().open) {
+    SDL_Event ev;
+    if (!SDL_WaitEvent(&ev)) {
+      SDL_Delay(10);
+      continue;
+    }
+    Handle(ev);
+    Drain();
+    Refresh();
+  }
+}
+
+// ----- sound ---------------------------------------------------------------------
+
+void SdlBackend::PlaySound(std::shared_ptr<const SoundClip> clip) {
+  if (!audio_) return;
+  SDL_ClearQueuedAudio(audio_);
+  if (!clip || clip->samples.empty() || clip->rate <= 0 || clip->channels <= 0 || clip->channels > 2) return;
+  SDL_AudioStream* s = SDL_NewAudioStream(AUDIO_S16SYS, static_cast<Uint8>(clip->channels), clip->rate,
+                                          audio_spec_.format, audio_spec_.channels, audio_spec_.freq);
+  if (!s) return;
+  std::vector<std::uint8_t> out;
+  if (SDL_AudioStreamPut(s, clip->samples.data(), static_cast<int>(clip->samples.size() * sizeof(std::int16_t))) == 0 &&
+      SDL_AudioStreamFlush(s) == 0) {
+    int avail = SDL_AudioStreamAvailable(s);
+    if (avail > 0) {
+      out.resize(static_cast<std::size_t>(avail));
+      int got = SDL_AudioStreamGet(s, out.data(), avail);
+      out.resize(static_cast<std::size_t>(std::max(got, 0)));
+    }
+  }
+  SDL_FreeAudioStream(s);
+  if (!out.empty()) SDL_QueueAudio(audio_, out.data(), static_cast<Uint32>(out.size()));
+}
+
+void SdlBackend::StopSound() {
+  if (audio_) SDL_ClearQueuedAudio(audio_);
+}
+
+bool SdlBackend::SoundPlaying() { return audio_ && SDL_GetQueuedAudioSize(audio_) > 0; }
+
+void SdlBackend::ShowFatal(const std::string& text) {
+  if (pressed_) {
+    pressed_->pressed = false;
+    pressed_ = nullptr;
+  }
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, kTitle, text.c_str(), window_);
+}
+
+}  // namespace
+
+std::unique_ptr<Backend> MakeSdlBackend(Runtime& rt, std::string* error) {
+  auto b = std::make_unique<SdlBackend>(rt);
+  if (!b->Open(error)) return nullptr;
+  return b;
+}
+
+bool ReadBackWindow(Backend& backend, Surface& out) {
+  auto* b = dynamic_cast<SdlBackend*>(&backend);
+  return b && b->ReadBack(out);
+}
+
 }  // namespace ham

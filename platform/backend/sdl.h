@@ -11,4 +11,14 @@ namespace ham {
 // Null with `error` set when no window can be opened.
 std::unique_ptr<Backend> MakeSdlBackend(Runtime& rt, std::string* error);
 
+// Where the desktop lands in a drawable of the given size: as large as fits,
+// aspect kept, centred.
+Rect FitDesktop(int out_w, int out_h);
+// Desktop point under a drawable point; false outside the desktop.
+bool DrawableToDesktop(const Rect& fit, double x, double y, int* dx, int* dy);
+
+// Renders the screen again and reads the window's pixels back (at the
+// drawable's size). False when `backend` is not the window backend.
+bool ReadBackWindow(Backend& backend, Surface& out);
+
 }  // namespace ham
