@@ -43,23 +43,11 @@ constexpr FaceInfo kFaces[kFaceCount] = {
     {"IPAPGothic", false},
 };
 
-bool EqualNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
-    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
-    if (x != y) return false;
-  }
-  return true;
-}
-
 FaceId FaceOf(std::string_view name) {
   if (name == "標準明朝" || name == "ＭＳ 明朝") return kMincho;
   if (name == "ＭＳ Ｐ明朝") return kPMincho;
   if (name == "ＭＳ Ｐゴシック") return kPGothic;
-  if (EqualNoCase(name, "FixedSys")) return kGothic;
-  return kGothic;  // "$ＪＳゴシック" and every other face
+  return kGothic;  // "$ＪＳゴシック", "FixedSys" and every other face
 }
 
 // Pixel size of a point size (1 point = 1 pixel), held within sane bounds.
@@ -127,6 +115,7 @@ class FontCache {
     for (FT_Face f : faces_)
       if (f) FT_Done_Face(f);
     if (library_) FT_Done_FreeType(library_);
+    if (fc_ready_) FcFini();
   }
 
  private:
@@ -139,7 +128,7 @@ class FontCache {
     }
     std::string file;
     int index = 0;
-    if (FcInit()) {
+    if (fc_ready_ || (fc_ready_ = FcInit() != 0)) {
       FcPattern* pat = FcPatternCreate();
       FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
       FcConfigSubstitute(nullptr, pat, FcMatchPattern);
@@ -196,6 +185,7 @@ class FontCache {
   FT_Library library_ = nullptr;
   FT_Face faces_[kFaceCount] = {};
   bool tried_[kFaceCount] = {};
+  bool fc_ready_ = false;
   std::map<std::tuple<int, int, char32_t>, Glyph> glyphs_;
 };
 
