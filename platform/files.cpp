@@ -11,10 +11,7 @@
 
 #include <cerrno>
 #include <cfloat>
-#include <charconv>
-#include <cmath>
 #include <cstring>
-#include <limits>
 
 #include "platform/api.h"
 #include "platform/files_state.h"
@@ -75,6 +72,8 @@ void EndItem(OpenFile& f) {
   }
 }
 
+// A string item: quoted, or up to a comma or the line end without its
+// trailing blanks.
 std::string ReadStringItem(OpenFile& f) {
   SkipSpace(f);
   const std::string& d = f.data;
@@ -95,61 +94,16 @@ std::string ReadStringItem(OpenFile& f) {
   return s;
 }
 
-// The number at the start of `t`: sign, digits, point, digits, exponent
-// (E or D); 0 when there is none.
-double LeadingNumber(std::string_view t) {
-  std::size_t i = 0;
-  bool negative = false;
-  if (i < t.size() && (t[i] == '+' || t[i] == '-')) negative = t[i++] == '-';
-  std::string num;
-  std::size_t digits = 0;
-  auto take_digits = [&] {
-    while (i < t.size() && t[i] >= '0' && t[i] <= '9') {
-      num += t[i++];
-      ++digits;
-    }
-  };
-  take_digits();
-  if (i < t.size() && t[i] == '.') {
-    num += t[i++];
-    take_digits();
-  }
-  if (digits == 0) return 0;
-  bool negative_exponent = false;
-  if (i < t.size() && (t[i] == 'E' || t[i] == 'e' || t[i] == 'D' || t[i] == 'd')) {
-    std::size_t j = i + 1;
-    std::string exp = "e";
-    if (j < t.size() && (t[j] == '+' || t[j] == '-')) {
-      negative_exponent = t[j] == '-';
-      exp += t[j++];
-    }
-    if (j < t.size() && t[j] >= '0' && t[j] <= '9') {
-      while (j < t.size() && t[j] >= '0' && t[j] <= '9') exp += t[j++];
-      num += exp;
-    }
-  }
-  double v = 0;
-  auto [end, ec] = std::from_chars(num.data(), num.data() + num.size(), v);
-  (void)end;
-  if (ec == std::errc::result_out_of_range) v = negative_exponent ? 0.0 : DBL_MAX;
-  return negative ? -v : v;
-}
-
+// A number item: the leading number of the text up to a blank, a comma or
+// the line end, 0 when it has none.
 double ReadNumberItem(OpenFile& f) {
   SkipSpace(f);
   const std::string& d = f.data;
   std::size_t start = f.pos;
   while (f.pos < d.size() && !IsBlank(d[f.pos]) && d[f.pos] != ',' && !IsLineEnd(d[f.pos])) ++f.pos;
-  double v = LeadingNumber(std::string_view(d).substr(start, f.pos - start));
+  double v = RtVal(std::string_view(d).substr(start, f.pos - start));
   EndItem(f);
   return v;
-}
-
-std::int16_t ToInteger(double v) {
-  double r = std::nearbyint(v);  // half to even
-  if (r > std::numeric_limits<std::int16_t>::max()) return std::numeric_limits<std::int16_t>::max();
-  if (r < std::numeric_limits<std::int16_t>::min()) return std::numeric_limits<std::int16_t>::min();
-  return static_cast<std::int16_t>(r);
 }
 
 float ToSingle(double v) {
@@ -248,7 +202,7 @@ void RtFileInputVars(std::initializer_list<InputVar> vars, Loc loc) {
     } else {
       double x = ReadNumberItem(f);
       if (v.single) *v.single = ToSingle(x);
-      if (v.integer) *v.integer = ToInteger(x);
+      if (v.integer) *v.integer = RtCInt(x);
       if (v.dbl) *v.dbl = x;
     }
   }
