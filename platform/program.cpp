@@ -66,7 +66,16 @@ int RunLessonProgram(const ResourceTable& resources, const std::function<void()>
     std::cerr << error << std::endl;
     return 2;
   }
-  return RunProgram(rt, main);
+  return RunOn(rt, main);
+}
+
+int RunOn(Runtime& rt, const std::function<void()>& main) {
+  return RunProgram(rt, [&] {
+    if (const ResourceTable* table = rt.resources())
+      for (const ResourceEntry& e : *table)
+        if (e.name == "MAINFORM") rt.LoadForm("MAINFORM", true, std::source_location::current());
+    main();
+  });
 }
 
 }  // namespace ham

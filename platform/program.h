@@ -24,6 +24,11 @@ std::string DefaultDriveC();
 // Prepares `rt` from the options; false with `error` when it cannot.
 bool SetUpRuntime(Runtime& rt, const ProgramOptions& options, std::string* error);
 
+// Runs a program's main on a prepared runtime: the main window is filled
+// from the program's MAINFORM first, as the runtime creates it. Returns the
+// exit status.
+int RunOn(Runtime& rt, const std::function<void()>& main);
+
 // The whole program: returns the exit status.
 int RunLessonProgram(const ResourceTable& resources, const std::function<void()>& main);
 

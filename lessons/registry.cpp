@@ -1,0 +1,20 @@
+#include "lessons/registry.h"
+
+#include "lessons/divisors/lesson.h"
+
+namespace ham::lessons {
+
+const std::vector<LessonEntry>& AllLessons() {
+  static const std::vector<LessonEntry> all = {
+      {"divisors", &DivisorsLesson},
+  };
+  return all;
+}
+
+const frame::Lesson* FindLesson(std::string_view name) {
+  for (const LessonEntry& e : AllLessons())
+    if (e.name == name) return &e.lesson();
+  return nullptr;
+}
+
+}  // namespace ham::lessons

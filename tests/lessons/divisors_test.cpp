@@ -1,0 +1,362 @@
+// The divisors lesson driven as a pupil would, headless.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "lessons/divisors/lesson.h"
+#include "tests/lessons/harness.h"
+
+const ham::ResourceTable& DivisorsResources();
+
+namespace ham::testing {
+namespace {
+
+using frame::FrameState;
+
+LessonRun Run(const std::string& script, LessonRunOptions o = {}) {
+  return LessonRun(lessons::DivisorsLesson(), DivisorsResources(), script, std::move(o));
+}
+
+int Count(const std::vector<std::string>& v, const std::string& s) {
+  return static_cast<int>(std::count(v.begin(), v.end(), s));
+}
+
+std::vector<std::string> Opens(const LessonRun& r) {
+  std::vector<std::string> out;
+  for (const std::string& c : r.MciCommands())
+    if (c.rfind("open ", 0) == 0) out.push_back(c);
+  return out;
+}
+
+bool Printed(const LessonRun& r, const std::string& text, int col, int row) {
+  for (const TraceRecord& p : r.Ops("print"))
+    if (p.at("text") == text && p.at("col") == std::to_string(col) && p.at("row") == std::to_string(row))
+      return true;
+  return false;
+}
+
+TEST(DivisorsStartUp, MissingHostShowsTheMessageAndEnds) {
+  LessonRunOptions o;
+  o.site.with_host = false;
+  LessonRun r = Run("dismiss\n", o);
+  EXPECT_EQ(r.status, 0);
+  ASSERT_EQ(r.Messages().size(), 1u);
+  EXPECT_EQ(r.Messages()[0],
+            "ｷﾗﾘﾉｰﾄ1.0がありません｡ｸﾘﾌﾀのｻｲﾄで体験版を無料入手して､そこへこのｿﾌﾄを入れて下さい｡");
+  EXPECT_EQ(r.Ops("msgbox")[0].at("caption"), "");
+  EXPECT_TRUE(r.Texts().empty());
+  EXPECT_FALSE(r.HostStarted());
+}
+
+TEST(DivisorsStartUp, ContentsPageWithPassMarksFromTheRecord) {
+  struct Case {
+    std::vector<std::vector<int>> flags;
+    bool mark1, mark2;
+  };
+  const Case cases[] = {
+      {{{1, 1, 1, 1, 1, 1, 1, 1, 1}, {}}, true, false},
+      {{{1, 1, 1, 1, 1, 1, 1, 1, 0}, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}}, false, true},
+      {{}, false, false},
+  };
+  for (const Case& c : cases) {
+    LessonRunOptions o;
+    o.flags = c.flags;
+    LessonRun r = Run("", o);
+    EXPECT_TRUE(Printed(r, "(よく見よう!)  ☆ 約数 1 ---------------- 1ページ", 2, 7));
+    EXPECT_TRUE(Printed(r, "(やってみよう!)★ 練習 2 ---------------- 5ページ", 2, 11));
+    EXPECT_EQ(Printed(r, "ごうかく!", 55, 9), c.mark1);
+    EXPECT_EQ(Printed(r, "ごうかく!", 55, 11), c.mark2);
+  }
+}
+
+TEST(DivisorsStartUp, MainWindowKeepsItsStartUpSize) {
+  LessonRun r = Run("");
+  auto sizes = r.Ops("size");
+  ASSERT_FALSE(sizes.empty());
+  EXPECT_EQ(sizes[0].at("form"), "MAINFORM");
+  EXPECT_EQ(sizes[0].at("w"), "640");
+  EXPECT_EQ(sizes[0].at("h"), "440");
+  EXPECT_TRUE(r.Drew("5年生の算数     約数と公約数"));
+  EXPECT_TRUE(r.Drew("0ﾍﾟｰｼﾞ          目次"));
+}
+
+TEST(DivisorsNavigation, PageStateAfterButtons) {
+  struct Case {
+    std::string script;
+    float current, previous;
+  };
+  const Case cases[] = {
+      {"click BMPBUTTON1\n", 0, 0},                                        // previous on contents
+      {"click BMPBUTTON3\nclick BMPBUTTON3\n", 2, 1},                      // next twice
+      {"click BMPBUTTON2\n", 0, 0},                                        // last seen at start
+      {"click BMPBUTTON3\nclick BMPBUTTON3\nclick BMPBUTTON2\n", 1, 2},    // last seen
+      {"click BMPBUTTON3\nclick BMPBUTTON3\nclick BMPBUTTON2\nclick BMPBUTTON2\n", 2, 1},
+      {"click BMPBUTTON4\n" + Choose(5) + "click BMPBUTTON3\n", 5, 5},     // next on page 5: the end page
+      {"click BMPBUTTON4\n" + Choose(5) + "click BMPBUTTON3\nclick BMPBUTTON3\n", 5, 5},
+      {"click BMPBUTTON4\n" + Choose(5) + "click BMPBUTTON3\nclick BMPBUTTON1\n", 4, 5},
+      {"click BMPBUTTON3\nclick BMPBUTTON3\nclick BMPBUTTON3\nclick BMPBUTTON4\nclick BMPBUTTON1\n", 2, 3},
+      {"click BMPBUTTON3\nclick BMPBUTTON6\n", 0, 1},
+  };
+  for (const Case& c : cases) {
+    LessonRun r = Run(c.script);
+    EXPECT_EQ(r.state().CurrentPage, c.current) << c.script;
+    EXPECT_EQ(r.state().PreviousPage, c.previous) << c.script;
+    EXPECT_EQ(r.state().InputMode, 0) << c.script;
+  }
+}
+
+TEST(DivisorsNavigation, EndPageShowsUnitEnd) {
+  LessonRun r = Run("click BMPBUTTON4\n" + Choose(5) + "click BMPBUTTON3\n");
+  EXPECT_TRUE(Printed(r, "単元終わり", 10, 7));
+  EXPECT_EQ(r.state().CurrentPage, 5);
+}
+
+TEST(DivisorsNavigation, ChooserAcceptsOnlyThePageTexts) {
+  const char* refused[] = {" 3", "3 ", "03", "３", "6", ""};
+  for (const char* t : refused) {
+    std::string script = "click BMPBUTTON4\n";
+    if (*t) script += std::string("type EDIT1 ") + t + "\n";
+    script += "click BUTTON1\ndismiss\n";
+    LessonRun r = Run(script);
+    ASSERT_EQ(r.Messages().size(), 1u) << "[" << t << "]";
+    EXPECT_EQ(r.Messages()[0], "そのページはありません！");
+    EXPECT_EQ(Count(r.Texts(), "ページ指定"), 2) << t;  // drawn again
+    EXPECT_EQ(r.state().CurrentPage, 0);
+  }
+  LessonRun ok = Run("click BMPBUTTON4\n" + Choose(3));
+  EXPECT_TRUE(ok.Messages().empty());
+  EXPECT_EQ(ok.state().CurrentPage, 3);
+  EXPECT_TRUE(ok.Drew("3ﾍﾟｰｼﾞ          練習1"));
+  EXPECT_EQ(ok.state().InputMode, 0);
+}
+
+TEST(DivisorsNavigation, TitleStripMovesEveryWindow) {
+  LessonRun r = Run("click FORM4\n");
+  auto at = [&](const char* name) {
+    Form* f = std::string(name) == "MAIN" ? &r.rt().main_form() : r.rt().FindForm(name);
+    return std::make_pair(f->left, f->top);
+  };
+  EXPECT_EQ(at("FORM4"), std::make_pair(400, 300));
+  EXPECT_EQ(at("MAIN"), std::make_pair(400, 322));
+  EXPECT_EQ(at("FORM3"), std::make_pair(400, 714));
+  EXPECT_EQ(at("FORM10"), std::make_pair(400, 714));
+  EXPECT_EQ(at("FORM8"), std::make_pair(400, 740));
+  EXPECT_EQ(at("FORM5"), std::make_pair(400, 780));
+  EXPECT_EQ(at("FORM6"), std::make_pair(1041, 300));
+  LessonRun back = Run("click FORM4\nclick FORM4\n");
+  EXPECT_EQ(back.rt().FindForm("FORM4")->left, 0);
+  EXPECT_EQ(back.rt().main_form().top, 22);
+  EXPECT_EQ(back.rt().FindForm("FORM6")->left, 641);
+}
+
+TEST(DivisorsExplanation, ParagraphOnePlaysEveryNarration) {
+  LessonRun r = Run("click BMPBUTTON3\n" + Choose(1));
+  std::vector<std::string> opens = Opens(r);
+  ASSERT_EQ(opens.size(), 14u);
+  EXPECT_EQ(opens.front(), "open SOUND1.WAV alias wave1");
+  EXPECT_EQ(opens.back(), "open SOUND14.WAV alias wave1");
+  EXPECT_TRUE(r.Drew("1ページ終わり"));
+  EXPECT_TRUE(r.Drew("8の約数は"));
+  // The first narration is not preceded by a close; every later one is.
+  auto cmds = r.MciCommands();
+  auto first = std::find(cmds.begin(), cmds.end(), "open SOUND1.WAV alias wave1");
+  ASSERT_NE(first, cmds.begin());
+  EXPECT_NE(*(first - 1), "close wave1");
+  auto second = std::find(cmds.begin(), cmds.end(), "open SOUND2.WAV alias wave1");
+  EXPECT_EQ(*(second - 1), "close wave1");
+}
+
+TEST(DivisorsExplanation, LaterStartsDrawSilently) {
+  // Page 2 from paragraph 2: paragraph 1 drawn at once, narration from SOUND20.
+  LessonRun r = Run("click BMPBUTTON3\nclick BMPBUTTON3\n" + Choose(2));
+  std::vector<std::string> opens = Opens(r);
+  ASSERT_FALSE(opens.empty());
+  EXPECT_EQ(opens.front(), "open SOUND20.WAV alias wave1");
+  EXPECT_TRUE(r.Drew("約数の はやい求め方"));
+  // The last paragraph: the finished page at once, no sound, no pause.
+  LessonRun last = Run("click BMPBUTTON3\nclick BMPBUTTON3\n" + Choose(3));
+  EXPECT_TRUE(Opens(last).empty());
+  EXPECT_TRUE(last.Drew("2ページ終わり"));
+  EXPECT_TRUE(last.Drew("だん落 3"));
+  EXPECT_TRUE(last.Ops("wait").empty());
+}
+
+TEST(DivisorsExplanation, OutOfRangeParagraphs) {
+  for (int n : {0, 3, -1}) {
+    LessonRun r = Run("click BMPBUTTON3\n" + Choose(n) + "dismiss\n");
+    ASSERT_EQ(r.Messages().size(), 1u) << n;
+    EXPECT_EQ(r.Messages()[0], "その段落はありません！");
+    EXPECT_FALSE(r.Drew("1ページ終わり"));
+  }
+}
+
+TEST(DivisorsExplanation, ClickDuringNarrationStopsTheScript) {
+  LessonRun r = Run("click BMPBUTTON3\n" + Choose(1) + "+100 click BMPBUTTON3\n");
+  // The script stopped early: page 2's module ran and page 1 never ended.
+  EXPECT_FALSE(r.Drew("1ページ終わり"));
+  EXPECT_TRUE(r.Drew("2ﾍﾟｰｼﾞ          約数 2"));
+  EXPECT_EQ(r.state().CurrentPage, 2);
+  auto opens = Opens(r);
+  ASSERT_FALSE(opens.empty());
+  EXPECT_LT(opens.size(), 3u);
+  // After the button's procedure the loop closes the sound.
+  bool event_then_close = false;
+  const auto& t = r.trace();
+  for (std::size_t i = 0; i + 1 < t.size(); ++i)
+    if (t[i].count("procedure") && t[i].at("procedure") == "FE$BMPBUTTON3_ON" && t[i].at("t") != "0")
+      for (std::size_t j = i + 1; j < t.size(); ++j)
+        if (t[j].at("op") == "mci") {
+          event_then_close = t[j].at("command") == "close wave1";
+          break;
+        }
+  EXPECT_TRUE(event_then_close);
+}
+
+std::string Answer(const std::string& text) {
+  std::string s;
+  if (!text.empty()) s += "type EDIT2 " + text + "\n";
+  return s + "click BUTTON2\n";
+}
+
+TEST(DivisorsPractice, RightAndWrongAnswers) {
+  struct Case {
+    int page, problem;
+    std::string answer;
+    bool right;
+    std::string feedback;  // printed in colour 2 on row 17
+  };
+  const std::string hint3 = "小さい順だよ!わからない時は2ページのだん落2を見れば答えがわかるよ!";
+  const Case cases[] = {
+      {3, 1, "1 3 5 15", true, "天才!ごうかく!"},
+      {3, 1, "15 5 3 1", false, hint3},
+      {3, 1, "1,3,5,15", false, hint3},
+      {3, 1, "1 3  5 15", false, hint3},
+      {3, 1, "１ ３ ５ １５", false, hint3},
+      {3, 1, "1 3 5 15 ", false, "最後には 空白キーをうたないでね!"},
+      {3, 1, "1 3 5 15　", false, hint3},
+      {3, 1, "", false, hint3},
+      {5, 3, "1 2 3 4 6 12", true, "天才!ごうかく!"},
+      {5, 5, "1 2 3 4 6 12", true, "天才!ごうかく!"},
+      {5, 2, "1 2 5", false, "何かとばしてない?わからない時は4ページのだん落5を見れば答えがわかるよ!"},
+      {5, 7, "5", true, "天才!ごうかく!"},
+      {5, 7, "1 5", false, "そうかな?わからない時は4ページのだん落3を見れば答えがわかるよ!"},
+      {5, 11, "9", true, "天才!ごうかく!"},
+      {5, 11, "3", false, "この問題は27と18の最大公約数を求める問題だよ!"},
+  };
+  for (const Case& c : cases) {
+    std::string script = "click BMPBUTTON4\n" + Choose(c.page) + Choose(c.problem) + Answer(c.answer);
+    LessonRun r = Run(script);
+    SCOPED_TRACE(script);
+    bool found = false;
+    for (const TraceRecord& p : r.Ops("print"))
+      if (p.at("text") == c.feedback && p.at("row") == "17" && p.at("color") == "2") found = true;
+    EXPECT_TRUE(found);
+    int flags = c.page == 3 ? 0 : 1;
+    EXPECT_EQ(r.state().PassFlags[flags][static_cast<std::size_t>(c.problem)], c.right ? 1 : 0);
+    if (c.right) EXPECT_EQ(Count(r.MciCommands(), "open SOUND80.WAV alias wave1"), 1);
+  }
+}
+
+TEST(DivisorsPractice, ProblemNumbersOutOfRange) {
+  for (const std::string& n : {"0", "-1", "10", "99999", "abc"}) {
+    LessonRun r = Run("click BMPBUTTON4\n" + Choose(3) + "type EDIT1 " + n + "\nclick BUTTON1\ndismiss\n");
+    ASSERT_EQ(r.Messages().size(), 1u) << n;
+    EXPECT_EQ(r.Messages()[0], "その番号はありません！");
+    EXPECT_FALSE(r.Drew("3ページ終わり")) << n;
+    EXPECT_FALSE(r.Drew("解答らんに答えを入力して[OK]ﾎﾞﾀﾝをおしなさい｡")) << n;
+  }
+}
+
+TEST(DivisorsPractice, LastProblemEndsThePageAndAllPassedShowsTheReward) {
+  LessonRunOptions o;
+  o.flags = {{1, 1, 1, 1, 1, 1, 1, 1, 0}};
+  LessonRun r = Run("click BMPBUTTON4\n" + Choose(3) + Choose(9) + Answer("1 2 3 4 6 8 12 24"), o);
+  EXPECT_TRUE(Printed(r, "やったね!パスワードは 海岸(かいがん) だよ!", 5, 7));
+  EXPECT_TRUE(Printed(r, "計算用紙に５回書いて、漢字練習しよう!ポイントが２倍になるよ!", 8, 13));
+  EXPECT_TRUE(Printed(r, "3ページ終わり", 30, 15));
+  EXPECT_FALSE(r.rt().FindForm("FORM7")->visible);
+  EXPECT_FALSE(r.rt().FindForm("FORM3")->visible);
+}
+
+TEST(DivisorsPractice, RightAnswerAdvancesToTheNextProblem) {
+  LessonRun r = Run("click BMPBUTTON4\n" + Choose(5) + Choose(10) + Answer("3"));
+  EXPECT_EQ(r.state().ProblemNumber[1], 11);
+  EXPECT_TRUE(r.Drew("あめが27こ ガムが18こあります｡これをなるべく多くの子どもに"));
+  EXPECT_TRUE(Printed(r, "あめが27こ ガムが18こあります｡これをなるべく多くの子どもに", 0, 9));
+}
+
+TEST(DivisorsPractice, JinglePausesWaitEvenAfterALastParagraph) {
+  // Page 4 from its last paragraph leaves the paragraph rule behind; the
+  // practice pauses still wait.
+  LessonRun r = Run("click BMPBUTTON4\n" + Choose(4) + "click BMPBUTTON4\n" + Choose(5) + Choose(7) + Answer("5"));
+  bool waited250 = false;
+  for (const TraceRecord& w : r.Ops("wait"))
+    if (w.at("units") == "250") waited250 = true;
+  EXPECT_TRUE(waited250);
+}
+
+TEST(DivisorsExit, WritesTheRecordAndStartsTheHost) {
+  LessonRun r = Run("click BMPBUTTON4\n" + Choose(3) + Choose(1) + Answer("1 3 5 15") + "click BMPBUTTON7\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.Record(), " 9  11  0  1  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0 \r\n");
+  EXPECT_TRUE(r.HostStarted());
+  auto runs = r.Ops("run");
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_EQ(runs[0].at("program"), "ﾎﾟｺﾄﾁｬﾋﾟ1.exe");
+  EXPECT_EQ(r.Ops("chdir").at(0).at("path"), r.state().BaseFolder);
+}
+
+TEST(DivisorsExit, RecordOfAnotherLessonIsReadWithOwnCounts) {
+  LessonRunOptions o;
+  o.record_text = " 6  6  0  1  1  1  1  1  1  1  1  1  1  1  1 \r\n";
+  LessonRun r = Run("", o);
+  for (int i = 1; i <= 9; ++i) EXPECT_EQ(r.state().PassFlags[0][static_cast<std::size_t>(i)], 1) << i;
+  EXPECT_EQ(r.state().PassFlags[1][1], 1);
+  EXPECT_EQ(r.state().PassFlags[1][4], 0);  // past the end of the short record
+  // The full layout is written back.
+  EXPECT_EQ(r.Record().substr(0, 9), " 9  11  0");
+}
+
+TEST(DivisorsExit, UnsafeLearnerIdentifierIsRefused) {
+  for (const char* id : {"..\\..\\x", "a/b", "x\\y", "..x"}) {
+    LessonRunOptions o;
+    o.no_bas = std::string(id) + "\r\n";
+    LessonRun r = Run("", o);
+    EXPECT_EQ(r.status, 1) << id;
+    auto fatal = r.Ops("fatal");
+    ASSERT_EQ(fatal.size(), 1u) << id;
+    EXPECT_EQ(fatal[0].at("text").rfind("続行不可能なエラーが発生しました ", 0), 0u);
+    // Nothing was opened under the refused name.
+    for (const TraceRecord& f : r.Ops("file")) EXPECT_EQ(f.at("path"), "NO.BAS") << id;
+  }
+}
+
+TEST(DivisorsExit, ShortRecordGivesZeros) {
+  LessonRunOptions o;
+  o.record_text = " 9  11  0  1  1 \r\n";
+  LessonRun r = Run("", o);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.state().PassFlags[0][2], 1);
+  EXPECT_EQ(r.state().PassFlags[0][3], 0);
+  EXPECT_EQ(r.Record(), " 9  11  0  1  1  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0 \r\n");
+}
+
+TEST(DivisorsStartUp, BaseFolderIsTwoLevelsUp) {
+  LessonRun r = Run("");
+  const std::string& base = r.state().BaseFolder;
+  ASSERT_GE(base.size(), 7u);
+  EXPECT_EQ(base.substr(base.size() - 7), "\\KIRARI");
+  EXPECT_EQ(base.substr(0, 3), "C:\\");
+}
+
+TEST(DivisorsInput, NoTypedTextEndsTheLesson) {
+  for (const char* t : {"99999", "-99999", "1e9", "abc", "２", "1.5"}) {
+    LessonRun r = Run("click BMPBUTTON3\ntype EDIT1 " + std::string(t) + "\nclick BUTTON1\ndismiss\n");
+    EXPECT_EQ(r.status, 0) << t;
+    EXPECT_TRUE(r.Ops("fatal").empty()) << t;
+  }
+}
+
+}  // namespace
+}  // namespace ham::testing

@@ -1,0 +1,17 @@
+// Reads the flat JSON objects of the trace, for tests.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace ham::testing {
+
+// One trace line: every field's value as text (strings unescaped, numbers
+// and arrays as written).
+using TraceRecord = std::map<std::string, std::string>;
+
+TraceRecord ParseTraceLine(const std::string& line);
+std::vector<TraceRecord> ParseTrace(const std::vector<std::string>& lines);
+
+}  // namespace ham::testing
