@@ -82,8 +82,14 @@ fs::path DriveCRoot(Runtime& rt) {
 DriveView ViewOf(Runtime& rt, const fs::path& host) {
   fs::path h = Normal(host);
   fs::path c = DriveCRoot(rt);
-  if (!c.empty())
+  if (!c.empty()) {
     if (auto rest = Below(h, c)) return {'C', c, std::move(*rest)};
+    // A current folder taken from the system has its links resolved.
+    std::error_code ec;
+    fs::path real = fs::weakly_canonical(c, ec);
+    if (!ec && real != c)
+      if (auto rest = Below(h, real)) return {'C', c, std::move(*rest)};
+  }
   return {'Z', h.root_path(), Below(h, h.root_path()).value_or(std::vector<std::string>{})};
 }
 

@@ -36,6 +36,11 @@ TEST(DosPath, LessonFolderOnDriveCIsSeenAsSuch) {
   // A trailing separator or a relative spelling of the same folder.
   EXPECT_EQ(detail::DosPathOf(d.rt, d.C("APPS/")), "C:\\APPS");
   EXPECT_EQ(detail::DosPathOf(d.rt, d.C("APPS/ABCDE/../ABCDE")), "C:\\APPS\\ABCDE");
+  // Drive C named through a link; the current folder as the system gives it.
+  fs::create_directory_symlink(d.c, d.root / "link");
+  d.rt.SetDriveC(d.root / "link");
+  d.rt.current_folder() = d.C(kLesson);
+  EXPECT_EQ(OsGetCurrentDirectory(), "C:\\APPS\\ABCDE\\L10");
 }
 
 TEST(DosPath, FoldersOutsideDriveCAreSeenThroughDriveZ) {
