@@ -203,6 +203,10 @@ void HeadlessBackend::AdvanceTo(std::int64_t until) {
 void HeadlessBackend::Wait(std::int64_t units) { AdvanceTo(clock_ + units); }
 
 void HeadlessBackend::WaitForAction() {
+  if (!waited_) {
+    waited_ = true;
+    if (on_first_wait) on_first_wait();
+  }
   while (!rt_.HasHeldEvents()) {
     if (actions_.empty()) {
       // The script has run out: as if the pupil closed the window.

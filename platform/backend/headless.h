@@ -31,6 +31,8 @@ class HeadlessBackend : public Backend {
   void SetShotsFolder(std::filesystem::path p) { shots_ = std::move(p); }
   // Called for a script line "probe NAME" (tests look at the screen there).
   std::function<void(const std::string&)> on_probe;
+  // Called when the program first waits for the pupil (start-up is done).
+  std::function<void()> on_first_wait;
 
   bool headless() const override { return true; }
   std::int64_t Now() override { return clock_; }
@@ -60,6 +62,7 @@ class HeadlessBackend : public Backend {
   std::int64_t sound_end_ = 0;
   int idle_after_end_ = 0;
   bool close_sent_ = false;
+  bool waited_ = false;
 };
 
 }  // namespace ham
