@@ -125,41 +125,53 @@ TEST(Bmp, DecodesEveryDepthInBothRowOrders) {
   }
 }
 
-TEST(Bmp, RunLengthEightBitsDecodes) {
-  // 4 x 2, bottom row first: a run of three 1s, end of line; a literal 2 1 2,
-  // end of bitmap. Pixels the runs leave out stay entry 0.
-  std::vector<Pixel> palette = {0x101010, 0xFF0000, 0x00FF00};
-  std::vector<std::uint8_t> dib;
-  Put32(dib, 40);
-  Put32(dib, 4);
-  Put32(dib, 2);
-  Put16(dib, 1);
-  Put16(dib, 8);
-  Put32(dib, 1);
-  Put32(dib, 0);
-  Put32(dib, 0);
-  Put32(dib, 0);
-  Put32(dib, 3);
-  Put32(dib, 0);
-  for (Pixel p : palette) {
-    dib.push_back(static_cast<std::uint8_t>(PixelB(p)));
-    dib.push_back(static_cast<std::uint8_t>(PixelG(p)));
-    dib.push_back(static_cast<std::uint8_t>(PixelR(p)));
-    dib.push_back(0);
+TEST(Bmp, RunLengthBitmapsDecode) {
+  // 4 x 2, bottom row first: a run, end of line; a literal of three, end of
+  // bitmap. Pixels the runs leave out stay entry 0.
+  struct Case {
+    int bits;
+    std::uint32_t compression;
+    std::vector<std::uint8_t> stream;
+    std::vector<Pixel> bottom, top;
+  };
+  const std::vector<Pixel> palette = {0x101010, 0xFF0000, 0x00FF00};
+  const Case cases[] = {
+      {8, 1, {3, 1, 0, 0, 0, 3, 2, 1, 2, 0, 0, 1},
+       {0xFF0000, 0xFF0000, 0xFF0000, 0x101010}, {0x00FF00, 0xFF0000, 0x00FF00, 0x101010}},
+      {4, 2, {3, 0x12, 0, 0, 0, 3, 0x21, 0x20, 0, 1},
+       {0xFF0000, 0x00FF00, 0xFF0000, 0x101010}, {0x00FF00, 0xFF0000, 0x00FF00, 0x101010}},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::uint8_t> dib;
+    Put32(dib, 40);
+    Put32(dib, 4);
+    Put32(dib, 2);
+    Put16(dib, 1);
+    Put16(dib, static_cast<std::uint32_t>(c.bits));
+    Put32(dib, c.compression);
+    Put32(dib, 0);
+    Put32(dib, 0);
+    Put32(dib, 0);
+    Put32(dib, 3);
+    Put32(dib, 0);
+    for (Pixel p : palette) {
+      dib.push_back(static_cast<std::uint8_t>(PixelB(p)));
+      dib.push_back(static_cast<std::uint8_t>(PixelG(p)));
+      dib.push_back(static_cast<std::uint8_t>(PixelR(p)));
+      dib.push_back(0);
+    }
+    dib.insert(dib.end(), c.stream.begin(), c.stream.end());
+    Surface out;
+    std::string error;
+    ASSERT_TRUE(detail::DecodeDib(dib.data(), dib.size(), out, &error)) << c.bits << ": " << error;
+    for (int x = 0; x < 4; ++x) {
+      EXPECT_EQ(out.Get(x, 1), c.bottom[static_cast<std::size_t>(x)]) << c.bits << " bits, x " << x;
+      EXPECT_EQ(out.Get(x, 0), c.top[static_cast<std::size_t>(x)]) << c.bits << " bits, x " << x;
+    }
+    // The same stream cut inside the literal is refused.
+    dib.resize(dib.size() - 4);
+    EXPECT_FALSE(detail::DecodeDib(dib.data(), dib.size(), out, &error)) << c.bits;
   }
-  for (std::uint8_t b : {3, 1, 0, 0, 0, 3, 2, 1, 2, 0, 0, 1}) dib.push_back(b);
-  Surface out;
-  std::string error;
-  ASSERT_TRUE(detail::DecodeDib(dib.data(), dib.size(), out, &error)) << error;
-  EXPECT_EQ(out.Get(0, 1), 0xFF0000u);
-  EXPECT_EQ(out.Get(2, 1), 0xFF0000u);
-  EXPECT_EQ(out.Get(3, 1), 0x101010u);
-  EXPECT_EQ(out.Get(0, 0), 0x00FF00u);
-  EXPECT_EQ(out.Get(1, 0), 0xFF0000u);
-  EXPECT_EQ(out.Get(3, 0), 0x101010u);
-  // The same stream cut short is refused.
-  dib.resize(dib.size() - 5);
-  EXPECT_FALSE(detail::DecodeDib(dib.data(), dib.size(), out, &error));
 }
 
 TEST(Bmp, TruncatedFilesAreRefused) {
