@@ -79,7 +79,6 @@ void DrawButton(Surface& s, const Control& c) {
 void DrawEdit(Surface& s, const Control& c, bool focused) {
   const int w = s.width(), h = s.height();
   s.Fill(0xFFFFFF);
-  Edge(s, w, h, false);
   const int n = utf8::Length(c.text);
   const int caret = std::clamp(c.caret, 0, n);
   const std::string before = utf8::Sub(c.text, 0, caret);
@@ -87,7 +86,9 @@ void DrawEdit(Surface& s, const Control& c, bool focused) {
   const TextExtent eb = Measure(c, before);
   const TextExtent ep = Measure(c, c.preedit);
   const int th = std::max(eb.height, ep.height);
-  const int tx = 4, ty = std::max(2, (h - th) / 2);
+  // Text longer than the box scrolls so that the caret stays in view.
+  const int caret_x = 4 + eb.width + (c.preedit.empty() ? 0 : ep.width);
+  const int tx = 4 - std::max(0, caret_x - (w - 5)), ty = std::max(2, (h - th) / 2);
   const Pixel ink = 0x000000;
   DrawTextPixels(s, tx, ty, before, FaceOf(c), c.font_size, ink);
   const int px = tx + eb.width;
@@ -98,6 +99,7 @@ void DrawEdit(Surface& s, const Control& c, bool focused) {
   const int cx = px + (c.preedit.empty() ? 0 : ep.width);
   DrawTextPixels(s, cx, ty, after, FaceOf(c), c.font_size, ink);
   if (focused) VLine(s, cx, ty, ty + th - 1, ink);
+  Edge(s, w, h, false);  // last, over text that runs past the border
 }
 
 void DrawLabel(Surface& s, const Control& c) {

@@ -94,6 +94,27 @@ TEST(Compose, EditBoxIsWhiteSunkenWithCaretWhenFocused) {
   EXPECT_EQ(s.Get(4, 11), 0x000000u);  // caret at the start of an empty box
 }
 
+TEST(Compose, LongTextScrollsSoTheCaretStaysInTheBox) {
+  Runtime rt;  // the text cache lives in the runtime
+  Control c;
+  c.kind = ControlKind::kEditBox;
+  c.rect = {0, 0, 64, 22};
+  c.font_size = 14;
+  c.text = std::string(40, '-');  // no vertical strokes of its own
+  c.caret = 40;
+  if (detail::MeasureText("標準明朝", 14, c.text).width <= 64) GTEST_SKIP() << "no text measures";
+  Surface s(64, 22, 0);
+  detail::DrawControl(s, 0, 0, c, true);
+  int caret_column = -1;
+  for (int x = 2; x < 62; ++x) {
+    int run = 0;
+    for (int y = 2; y < 20; ++y) run += s.Get(x, y) == 0 ? 1 : 0;
+    if (run >= 8) caret_column = x;
+  }
+  EXPECT_GE(caret_column, 40);
+  EXPECT_EQ(s.Get(63, 21), 0xFFFFFFu);  // the edge is drawn over the text
+}
+
 TEST(Compose, BitmapButtonShowsItsFrames) {
   auto bmp = std::make_shared<Surface>(20, 4, 0xFF0000);
   for (int y = 0; y < 4; ++y)
