@@ -113,7 +113,8 @@ bool DecodeRgb(const DibInfo& info, const std::uint8_t* data, std::size_t size, 
   Surface s(w, h);
   const std::size_t colours = info.palette.size();
   for (int row = 0; row < h; ++row) {
-    const std::uint8_t* src = data + offset + static_cast<std::size_t>(stride) * static_cast<std::size_t>(row);
+    const std::uint8_t* src =
+        data + offset + static_cast<std::size_t>(stride) * static_cast<std::size_t>(row);
     const int y = info.top_down ? row : h - 1 - row;
     Pixel* dst = s.Row(y);
     for (int x = 0; x < w; ++x) {
@@ -182,7 +183,7 @@ bool DecodeRle(const DibInfo& info, const std::uint8_t* data, std::size_t size, 
       const std::size_t padded = (bytes + 1u) & ~static_cast<std::size_t>(1);
       if (p + padded > size) return Fail(error, "run-length data truncated");
       for (int k = 0; k < v; ++k) {
-        const std::uint8_t b = data[p + (four ? static_cast<std::size_t>(k / 2) : static_cast<std::size_t>(k))];
+        const std::uint8_t b = data[p + static_cast<std::size_t>(four ? k / 2 : k)];
         put(four ? ((k % 2 == 0) ? b >> 4 : b & 15) : b);
       }
       p += padded;

@@ -27,6 +27,12 @@ int Round(double v) {
   return static_cast<int>(std::floor(v + 0.5));
 }
 
+// A colour value of the forms runtime (r | g << 8 | b << 16) as a pixel.
+Pixel FromRgb(std::uint32_t rgb) {
+  return MakePixel(static_cast<int>(rgb & 255), static_cast<int>((rgb >> 8) & 255),
+                   static_cast<int>((rgb >> 16) & 255));
+}
+
 int Ink(const Canvas& c, int color) { return color < 0 ? c.state().foreground : color; }
 
 // Whether the pen draws the idx-th pixel of a stroke under a line style.
@@ -75,7 +81,7 @@ class Figure {
     for (int y = 0; y < h_; ++y) {
       Pixel* row = s.Row(y0_ + y);
       for (int x = 0; x < w_; ++x) {
-        std::size_t i = static_cast<std::size_t>(y) * static_cast<std::size_t>(w_) + static_cast<std::size_t>(x);
+        const std::size_t i = Index(x0_ + x, y0_ + y);
         if (set_[i]) row[x0_ + x] = ApplyDrawMode(mode, pen_[i], row[x0_ + x]);
       }
     }
@@ -83,7 +89,8 @@ class Figure {
 
  private:
   std::size_t Index(int x, int y) const {
-    return static_cast<std::size_t>(y - y0_) * static_cast<std::size_t>(w_) + static_cast<std::size_t>(x - x0_);
+    return static_cast<std::size_t>(y - y0_) * static_cast<std::size_t>(w_) +
+           static_cast<std::size_t>(x - x0_);
   }
   int x0_ = 0, y0_ = 0, w_ = 0, h_ = 0;
   std::vector<Pixel> pen_;
@@ -272,8 +279,7 @@ void FmSetDrawStyle(Canvas* target, int style) { detail::Target(target).state().
 void FmSetFillStyle(Canvas* target, int style) { detail::Target(target).state().fill_style = style; }
 
 void FmSetFillColor(Canvas* target, std::uint32_t rgb) {
-  detail::Target(target).state().fill_color =
-      MakePixel(static_cast<int>(rgb & 255), static_cast<int>((rgb >> 8) & 255), static_cast<int>((rgb >> 16) & 255));
+  detail::Target(target).state().fill_color = FromRgb(rgb);
 }
 
 std::uint32_t FmRgb(int r, int g, int b) {
@@ -289,7 +295,8 @@ void RtDrawLine(Canvas* target, double x1, double y1, double x2, double y2, int 
   const int ink = Ink(c, color);
   {
     TraceLine t = TraceOp(shape == LineShape::kLine ? "line" : "box");
-    t.Str("form", detail::TraceName(c)).Num("x1", x1).Num("y1", y1).Num("x2", x2).Num("y2", y2).Int("color", ink);
+    t.Str("form", detail::TraceName(c)).Num("x1", x1).Num("y1", y1).Num("x2", x2).Num("y2", y2);
+    t.Int("color", ink);
     if (shape == LineShape::kFilledBox) t.Bool("filled", true).Int("fill", fill_color >= 0 ? fill_color : ink);
   }
   Surface& s = c.surface();
@@ -335,7 +342,8 @@ void RtDrawCircle(Canvas* target, double x, double y, double r, int color, doubl
   const int fill_ink = fill_color >= 0 ? fill_color : ink;
   {
     TraceLine t = TraceOp("circle");
-    t.Str("form", detail::TraceName(c)).Num("x", x).Num("y", y).Num("r", r).Int("color", ink).Num("aspect", aspect).Num("start", start).Num("end", end);
+    t.Str("form", detail::TraceName(c)).Num("x", x).Num("y", y).Num("r", r).Int("color", ink);
+    t.Num("aspect", aspect).Num("start", start).Num("end", end);
     if (fill) t.Bool("filled", true).Int("fill", fill_ink);
   }
   Surface& s = c.surface();
@@ -489,14 +497,18 @@ void RtDrawPolyline(Canvas* target, const std::vector<PolyPoint>& points, int co
 // transparent fill style paints nothing.
 void FmFloodFill(Canvas* target, double x, double y, std::uint32_t border_rgb, int mode) {
   Canvas& c = detail::Target(target);
-  TraceOp("fill").Str("form", detail::TraceName(c)).Num("x", x).Num("y", y).Int("border", border_rgb).Int("mode", mode);
+  TraceOp("fill")
+      .Str("form", detail::TraceName(c))
+      .Num("x", x)
+      .Num("y", y)
+      .Int("border", border_rgb)
+      .Int("mode", mode);
   Surface& s = c.surface();
   const DrawState& st = c.state();
   if (st.fill_style == 1) return;
   const int sx = Round(c.MapX(x)), sy = Round(c.MapY(y));
   if (!s.Contains(sx, sy)) return;
-  const Pixel border = MakePixel(static_cast<int>(border_rgb & 255), static_cast<int>((border_rgb >> 8) & 255),
-                                 static_cast<int>((border_rgb >> 16) & 255));
+  const Pixel border = FromRgb(border_rgb);
   const Pixel seed = s.Get(sx, sy);
   auto inside = [&](int px, int py) {
     const Pixel p = s.Get(px, py);
@@ -506,10 +518,11 @@ void FmFloodFill(Canvas* target, double x, double y, std::uint32_t border_rgb, i
 
   const int w = s.width(), h = s.height();
   std::vector<std::uint8_t> done(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);
-  auto idx = [w](int px, int py) { return static_cast<std::size_t>(py) * static_cast<std::size_t>(w) + static_cast<std::size_t>(px); };
+  auto idx = [w](int px, int py) {
+    return static_cast<std::size_t>(py) * static_cast<std::size_t>(w) + static_cast<std::size_t>(px);
+  };
   std::vector<Point> stack;
   stack.emplace_back(sx, sy);
-  std::vector<Point> area;
   while (!stack.empty()) {
     auto [px, py] = stack.back();
     stack.pop_back();
@@ -517,10 +530,7 @@ void FmFloodFill(Canvas* target, double x, double y, std::uint32_t border_rgb, i
     int xl = px, xr = px;
     while (xl > 0 && !done[idx(xl - 1, py)] && inside(xl - 1, py)) --xl;
     while (xr < w - 1 && !done[idx(xr + 1, py)] && inside(xr + 1, py)) ++xr;
-    for (int k = xl; k <= xr; ++k) {
-      done[idx(k, py)] = 1;
-      area.emplace_back(k, py);
-    }
+    for (int k = xl; k <= xr; ++k) done[idx(k, py)] = 1;
     for (int ny : {py - 1, py + 1}) {
       if (ny < 0 || ny >= h) continue;
       bool run = false;
@@ -532,7 +542,11 @@ void FmFloodFill(Canvas* target, double x, double y, std::uint32_t border_rgb, i
     }
   }
   // Paint after the search so that the test above sees the old colours.
-  for (const Point& p : area) s.Set(p.first, p.second, st.fill_color);
+  for (int py = 0; py < h; ++py) {
+    Pixel* row = s.Row(py);
+    for (int px = 0; px < w; ++px)
+      if (done[idx(px, py)]) row[px] = st.fill_color;
+  }
 }
 
 }  // namespace ham

@@ -39,14 +39,19 @@ void FmLoadPicture(Picture& picture, std::string_view dos_path, Loc loc) {
   std::vector<std::uint8_t> bytes;
   if (!detail::ReadFileBytes(*host, bytes)) rt.Fatal("cannot read picture " + shown, loc);
   Surface image;
-  if (!detail::DecodeBmpFile(bytes, image, &error)) rt.Fatal("cannot read picture " + shown + ": " + error, loc);
+  if (!detail::DecodeBmpFile(bytes, image, &error))
+    rt.Fatal("cannot read picture " + shown + ": " + error, loc);
   picture.surface() = std::move(image);
   picture.loaded = true;
 }
 
 void FmDrawPicture(Canvas* target, Picture& picture, double x, double y) {
   Canvas& c = detail::Target(target);
-  TraceOp("picture").Str("form", detail::TraceName(c)).Str("picture", detail::TraceName(picture)).Num("x", x).Num("y", y);
+  TraceOp("picture")
+      .Str("form", detail::TraceName(c))
+      .Str("picture", detail::TraceName(picture))
+      .Num("x", x)
+      .Num("y", y);
   const Surface& src = picture.surface();
   Surface& dst = c.surface();
   const int mode = c.state().draw_mode;

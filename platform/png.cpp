@@ -9,7 +9,8 @@ namespace ham::detail {
 
 bool WritePng(const Surface& s, const std::filesystem::path& path) {
   if (s.empty()) return false;
-  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(s.width()) * static_cast<std::size_t>(s.height()) * 3);
+  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(s.width()) * static_cast<std::size_t>(s.height()) *
+                                3);
   std::size_t k = 0;
   for (int y = 0; y < s.height(); ++y) {
     const Pixel* row = s.Row(y);

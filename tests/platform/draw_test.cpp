@@ -101,7 +101,8 @@ TEST(Draw, LinesAndBoxesHaveInclusiveCorners) {
       {"line", LineShape::kLine, -1, 2, 2, 8, 5, {{2, 2, red}, {8, 5, red}, {9, 5, kBlack}, {2, 5, kBlack}}},
       {"box", LineShape::kBox, -1, 8, 5, 2, 2,
        {{2, 2, red}, {8, 5, red}, {5, 2, red}, {2, 4, red}, {5, 3, kBlack}, {9, 5, kBlack}}},
-      {"filled", LineShape::kFilledBox, -1, 2, 2, 8, 5, {{2, 2, red}, {5, 3, red}, {8, 5, red}, {9, 3, kBlack}}},
+      {"filled", LineShape::kFilledBox, -1, 2, 2, 8, 5,
+       {{2, 2, red}, {5, 3, red}, {8, 5, red}, {9, 3, kBlack}}},
       {"framed", LineShape::kFilledBox, 9, 2, 2, 8, 5,
        {{2, 2, red}, {8, 3, red}, {5, 5, red}, {5, 3, blue}, {7, 4, blue}, {1, 3, kBlack}}},
       {"zero height", LineShape::kFilledBox, -1, 2, 7, 8, 7,
@@ -111,7 +112,8 @@ TEST(Draw, LinesAndBoxesHaveInclusiveCorners) {
   for (const Case& c : cases) {
     Board b;
     RtDrawLine(&b.pic, c.x1, c.y1, c.x2, c.y2, 12, c.shape, c.fill);
-    for (const Probe& p : c.probes) EXPECT_EQ(b.At(p.x, p.y), p.want) << c.name << " at " << p.x << "," << p.y;
+    for (const Probe& p : c.probes)
+      EXPECT_EQ(b.At(p.x, p.y), p.want) << c.name << " at " << p.x << "," << p.y;
   }
 }
 

@@ -242,7 +242,8 @@ TEST(Bmp, CorruptedBytesNeverReadOutOfBounds) {
       const int changes = 1 + static_cast<int>(next() % 4);
       for (int k = 0; k < changes; ++k) {
         // Mostly the headers, where a bad value does the most harm.
-        const std::size_t at = next() % 3 ? next() % std::min<std::size_t>(bad.size(), 60) : next() % bad.size();
+        const std::size_t span = next() % 3 ? std::min<std::size_t>(bad.size(), 60) : bad.size();
+        const std::size_t at = next() % span;
         bad[at] = static_cast<std::uint8_t>(next());
       }
       if (next() % 5 == 0) bad.resize(next() % bad.size());
@@ -264,7 +265,8 @@ TEST(Bmp, NavigationStyleDibRoundTrips) {
   const std::vector<std::uint8_t> dib = detail::EncodeDib24(s);
   ASSERT_EQ(dib.size(), 40u + 512u * 33u);
   auto u32 = [&](std::size_t at) {
-    return static_cast<std::uint32_t>(dib[at] | (dib[at + 1] << 8) | (dib[at + 2] << 16) | (dib[at + 3] << 24));
+    return static_cast<std::uint32_t>(dib[at]) | (static_cast<std::uint32_t>(dib[at + 1]) << 8) |
+           (static_cast<std::uint32_t>(dib[at + 2]) << 16) | (static_cast<std::uint32_t>(dib[at + 3]) << 24);
   };
   EXPECT_EQ(u32(0), 40u);
   EXPECT_EQ(u32(4), 170u);
