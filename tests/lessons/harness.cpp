@@ -1,6 +1,8 @@
 #include "tests/lessons/harness.h"
 
 #include <chrono>
+#include <cstdint>
+#include <map>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -12,15 +14,61 @@ namespace ham::testing {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Sites are built once per lesson and options, then copied for each run: the
+// pictures and sounds as hard links, the small files as copies.
+struct SiteCache {
+  std::map<std::string, std::pair<fs::path, tools::DemoSite>> sites;
+  ~SiteCache() {
+    std::error_code ec;
+    for (auto& [key, entry] : sites) fs::remove_all(entry.first, ec);
+  }
+};
+
+tools::DemoSite CopySite(const frame::Lesson& lesson, const tools::DemoSiteOptions& o, const fs::path& dir) {
+  static SiteCache cache;
+  std::string key = std::to_string(reinterpret_cast<std::uintptr_t>(&lesson)) + "|" + o.host_folder + "|" +
+                    o.group_folder + "|" + o.lesson_folder + "|" + o.learner_id + "|" + (o.with_host ? "1" : "0");
+  auto it = cache.sites.find(key);
+  if (it == cache.sites.end()) {
+    std::random_device rd;
+    fs::path base = fs::temp_directory_path() / ("hamiruta-site-" + std::to_string(rd()) + std::to_string(rd()));
+    Runtime scratch;  // pictures of the site are drawn on a runtime of their own
+    tools::DemoSite site = tools::BuildDemoSite(lesson, base / "drive_c", o);
+    it = cache.sites.emplace(key, std::make_pair(base, site)).first;
+  }
+  const fs::path& from = it->second.first;
+  for (const fs::directory_entry& e : fs::recursive_directory_iterator(from)) {
+    fs::path to = dir / fs::relative(e.path(), from);
+    if (e.is_directory()) {
+      fs::create_directories(to);
+    } else {
+      std::string ext = e.path().extension().string();
+      bool shared = ext == ".WAV" || ext == ".BMP";
+      std::error_code ec;
+      if (shared) fs::create_hard_link(e.path(), to, ec);
+      if (!shared || ec) fs::copy_file(e.path(), to, fs::copy_options::overwrite_existing);
+    }
+  }
+  auto move = [&](const fs::path& p) { return dir / fs::relative(p, from); };
+  tools::DemoSite site = it->second.second;
+  site.drive_c = move(site.drive_c);
+  site.host = move(site.host);
+  site.lesson = move(site.lesson);
+  site.record = move(site.record);
+  site.host_log = move(site.host_log);
+  return site;
+}
+
+}  // namespace
+
 LessonRun::LessonRun(const frame::Lesson& lesson, const ResourceTable& resources, const std::string& script,
                      LessonRunOptions options) {
   std::random_device rd;
   dir_ = fs::temp_directory_path() / ("hamiruta-test-" + std::to_string(rd()) + std::to_string(rd()));
   fs::create_directories(dir_);
-  {
-    Runtime scratch;  // pictures of the site are drawn on a runtime of their own
-    site_ = tools::BuildDemoSite(lesson, dir_ / "drive_c", options.site);
-  }
+  site_ = CopySite(lesson, options.site, dir_);
   if (!options.record_text.empty() || !options.flags.empty()) {
     std::ofstream out(site_.record, std::ios::binary | std::ios::trunc);
     out << (options.record_text.empty() ? tools::RecordText(lesson, options.flags) : options.record_text);
@@ -46,6 +94,7 @@ LessonRun::LessonRun(const frame::Lesson& lesson, const ResourceTable& resources
 }
 
 LessonRun::~LessonRun() {
+  if (!Ops("run").empty()) HostStarted();  // let the host finish before its folder goes
   frame_.reset();
   rt_.reset();
   std::error_code ec;
