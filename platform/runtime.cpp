@@ -157,6 +157,8 @@ Form* Runtime::LoadForm(std::string_view name, bool as_main, std::source_locatio
     m.design = built->design;
     m.back_index = built->back_index;
     m.fore_index = built->fore_index;
+    m.state().background = built->back_index;
+    m.state().foreground = built->fore_index;
     m.handlers = built->handlers;
     m.state().font_name = built->state().font_name;
     m.state().font_size = built->state().font_size;
@@ -193,6 +195,9 @@ Form* Runtime::AddForm(std::unique_ptr<Form> built) {
   built->top = built->design.y;
   built->width = built->design.w;
   built->height = built->design.h;
+  // The form's colours of its resource are its drawing colours.
+  built->state().background = built->back_index;
+  built->state().foreground = built->fore_index;
   built->surface().Reset(std::max(1, built->width), std::max(1, built->height),
                          built->PaletteColor(built->back_index));
   for (auto& c : built->controls) c->form = built.get();
