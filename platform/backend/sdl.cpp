@@ -12,6 +12,12 @@
 
 namespace ham {
 
+namespace {
+// Same face and size the composition uses for the message box.
+constexpr const char* kBoxFace = "標準明朝";
+constexpr double kBoxSize = 14;
+}  // namespace
+
 Rect FitDesktop(int out_w, int out_h) {
   constexpr int dw = Runtime::kDesktopWidth, dh = Runtime::kDesktopHeight;
   if (out_w <= 0 || out_h <= 0) return {0, 0, 0, 0};
@@ -23,6 +29,21 @@ Rect FitDesktop(int out_w, int out_h) {
   w = std::max(w, 1);
   h = std::max(h, 1);
   return {(out_w - w) / 2, (out_h - h) / 2, w, h};
+}
+
+// Mirrors the layout the composition draws.
+Rect MessageBoxOkRect(Runtime& rt) {
+  const MessageBoxState& mb = rt.message_box();
+  const Form& main = rt.main_form();
+  const detail::TextExtent te = detail::MeasureText(kBoxFace, kBoxSize, mb.text);
+  const detail::TextExtent ce = detail::MeasureText(kBoxFace, kBoxSize, mb.caption);
+  const int text_h = std::max(te.height, static_cast<int>(kBoxSize));
+  const int w = std::max({240, te.width + 48, ce.width + 24});
+  const int title_h = 22, button_w = 80, button_h = 24;
+  const int h = title_h + 20 + text_h + 16 + button_h + 12;
+  const int x = main.left + (main.width - w) / 2;
+  const int y = main.top + (main.height - h) / 2;
+  return {x + (w - button_w) / 2, y + h - 12 - button_h, button_w, button_h};
 }
 
 bool DrawableToDesktop(const Rect& fit, double x, double y, int* dx, int* dy) {
@@ -37,27 +58,7 @@ bool DrawableToDesktop(const Rect& fit, double x, double y, int* dx, int* dy) {
 }
 
 namespace {
-
 constexpr const char* kTitle = "ハミルタ";
-// Same face and size the composition uses for the message box.
-constexpr const char* kBoxFace = "標準明朝";
-constexpr double kBoxSize = 14;
-
-// The OK button of the open message box, in desktop coordinates; mirrors the
-// layout drawn by the composition.
-Rect MessageBoxOk(Runtime& rt) {
-  const MessageBoxState& mb = rt.message_box();
-  const Form& main = rt.main_form();
-  const detail::TextExtent te = detail::MeasureText(kBoxFace, kBoxSize, mb.text);
-  const detail::TextExtent ce = detail::MeasureText(kBoxFace, kBoxSize, mb.caption);
-  const int text_h = std::max(te.height, static_cast<int>(kBoxSize));
-  const int w = std::max({240, te.width + 48, ce.width + 24});
-  const int title_h = 22, button_w = 80, button_h = 24;
-  const int h = title_h + 20 + text_h + 16 + button_h + 12;
-  const int x = main.left + (main.width - w) / 2;
-  const int y = main.top + (main.height - h) / 2;
-  return {x + (w - button_w) / 2, y + h - 12 - button_h, button_w, button_h};
-}
 
 std::string_view FaceOf(const Control& c) {
   return c.font_name.empty() ? std::string_view(kBoxFace) : std::string_view(c.font_name);
@@ -286,7 +287,7 @@ Control* SdlBackend::FocusedBox() {
 
 void SdlBackend::MouseDown(int x, int y) {
   if (rt_.message_box().open) {
-    ok_down_ = MessageBoxOk(rt_).Contains(x, y);
+    ok_down_ = MessageBoxOkRect(rt_).Contains(x, y);
     return;
   }
   Form* f = rt_.FormAt(x, y);
@@ -322,7 +323,7 @@ void SdlBackend::MouseMove(int x, int y) {
 
 void SdlBackend::MouseUp(int x, int y) {
   if (rt_.message_box().open) {
-    if (ok_down_ && MessageBoxOk(rt_).Contains(x, y)) rt_.CloseMessageBox();
+    if (ok_down_ && MessageBoxOkRect(rt_).Contains(x, y)) rt_.CloseMessageBox();
     ok_down_ = false;
     pressed_ = nullptr;
     return;
