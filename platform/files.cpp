@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <cfloat>
+#include <cstdio>
 #include <cstring>
 
 #include "platform/api.h"
@@ -42,12 +43,18 @@ int WriteAll(int fd, const std::string& data) {
   return 0;
 }
 
-// Writes the buffer of an output file and closes it; returns 0 or the errno.
+// Writes the buffer of an output file beside its place, makes it durable and
+// only then puts it in place, so that a failure leaves the old file whole.
+// Returns 0 or the errno.
 int FinishOutput(OpenFile& f) {
   if (f.fd < 0) return 0;
   int e = WriteAll(f.fd, f.out);
+  if (e == 0 && !f.temp.empty() && fsync(f.fd) != 0) e = errno;
   if (close(f.fd) != 0 && e == 0) e = errno;
   f.fd = -1;
+  if (f.temp.empty()) return e;
+  if (e == 0 && std::rename(f.temp.c_str(), f.host.c_str()) != 0) e = errno;
+  if (e != 0) ::unlink(f.temp.c_str());
   return e;
 }
 
@@ -155,7 +162,15 @@ void RtFileOpen(int number, std::string_view dos_path, std::string_view mode, Lo
   } else {
     std::error_code ec;
     if (fs::is_directory(*host, ec)) rt.Fatal("cannot open file " + Quote(dos_path) + ": a folder", loc);
-    f.fd = ::open(host->c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    // A regular file (or a new one) is written beside its place and renamed
+    // over it on close; anything else (a device) is written in place.
+    bool replace = !fs::exists(*host, ec) || fs::is_regular_file(*host, ec);
+    if (replace) {
+      f.temp = *host;
+      f.temp += ".~" + std::to_string(::getpid());
+    }
+    const fs::path& target = replace ? f.temp : *host;
+    f.fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (f.fd < 0)
       rt.Fatal("cannot open file " + Quote(dos_path) + " for output: " + std::strerror(errno), loc);
   }

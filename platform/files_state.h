@@ -18,7 +18,8 @@ struct Runtime::Files {
     std::filesystem::path host;
     std::string data;          // input: the whole file
     std::size_t pos = 0;       // input: next byte to read
-    int fd = -1;               // output: open descriptor
+    int fd = -1;               // output: open descriptor, of `temp`
+    std::filesystem::path temp;  // output: written beside `host`, renamed on close
     std::string out;           // output: written on close
   };
 

@@ -292,3 +292,28 @@ TEST(Files, MissingInputFileNamesTheStatementLine) {
 
 }  // namespace
 }  // namespace ham
+
+namespace ham {
+namespace {
+
+TEST(Files, OutputReplacesTheOldFileOnlyWhenComplete) {
+  test_support::DriveFixture d;
+  d.Put(d.C("DI101"), " 9  11  0  1 \r\n");
+  RtFileOpen(1, "C:\\DI101", "O");
+  RtFilePrintBegin(1);
+  RtFilePrintInteger(6, 0);
+  RtFilePrintEnd();
+  // While the new record is written the old one stays whole.
+  EXPECT_EQ(test_support::DriveFixture::Get(d.C("DI101")), " 9  11  0  1 \r\n");
+  RtFileClose({1});
+  EXPECT_EQ(test_support::DriveFixture::Get(d.C("DI101")), " 6 \r\n");
+  int entries = 0;
+  for (const auto& e : std::filesystem::directory_iterator(d.c)) {
+    (void)e;
+    ++entries;
+  }
+  EXPECT_EQ(entries, 1);  // nothing left beside it
+}
+
+}  // namespace
+}  // namespace ham
