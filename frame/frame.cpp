@@ -767,7 +767,7 @@ void Frame::RunExplanation(int page) {
   Form* strip = form("FORM4");
   FmSetPosition(nullptr, static_cast<int>(FmGetLeft(strip)), static_cast<int>(FmGetTop(strip) + 22));
   FmSetSize(nullptr, 640, 434);
-  RtDrawLine(nullptr, ex.bar_left, 0, ex.bar_right, 22, 2, LineShape::kFilledBox);
+  RtDrawLine(nullptr, ex.bar_left, 0, ex.bar_right, ex.bar_bottom, 2, LineShape::kFilledBox);
   RtDrawText(nullptr, 200, 2, ex.heading);
   if (ex.paragraph_window_height > 0) RtSetWindow(nullptr, 0, 0, 0, 0, 639, ex.paragraph_window_height);
   ParagraphLabel(1, -1);
@@ -810,7 +810,7 @@ void Frame::PracticeHandler(int page) {
   ShowPracticeForm();
   for (std::size_t i = 0; i < problem->expected.size(); ++i) s_.ExpectedAnswer[i] = problem->expected[i];
   RunSteps(problem->setup);
-  RtDrawText(form("FORM7"), pp.label_x, pp.label_y, "答え");
+  if (problem->answer_label) RtDrawText(form("FORM7"), pp.label_x, pp.label_y, "答え");
   s_.CommandCode = kIdle;
 }
 

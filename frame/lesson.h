@@ -115,6 +115,7 @@ struct ExplanationPage {
   std::string heading;              // drawn at (200, 2) by the script
   double bar_left = 190;            // heading bar (bar_left, 0)-(bar_right, 22) in colour 2
   double bar_right = 255;
+  double bar_bottom = 22;
   // Logical window switched to after the heading, for the paragraphs (0: none).
   double paragraph_window_height = 0;
   std::string end_text;             // page-end text in colour 1
@@ -137,6 +138,7 @@ struct Problem {
   std::vector<std::string> expected;    // ExpectedAnswer1, 2, ...
   Steps setup;                          // question drawing (ShowBar for a bar over FORM7)
   std::vector<Hint> hints;              // tested before the page's hints
+  bool answer_label = true;             // false: the set-up draws its own answer labels
 };
 
 struct PracticePage {
