@@ -152,38 +152,46 @@ void DrawControlClipped(Surface& out, int ox, int oy, const Control& c, bool foc
   }
 }
 
+constexpr double kBoxTextSize = 14;
+constexpr int kBoxTitleH = 22;
+
 // A modal message box centred over the main window: title bar with the
 // caption, the message, and an OK button.
 void DrawMessageBox(Runtime& rt, Surface& out) {
   const MessageBoxState& mb = rt.message_box();
-  const Form& main = rt.main_form();
-  constexpr double kSize = 14;
-  const TextExtent te = MeasureText(kDefaultFace, kSize, mb.text);
-  const TextExtent ce = MeasureText(kDefaultFace, kSize, mb.caption);
-  const int text_h = std::max(te.height, static_cast<int>(kSize));
-  const int w = std::max({240, te.width + 48, ce.width + 24});
-  const int title_h = 22, button_w = 80, button_h = 24;
-  const int h = title_h + 20 + text_h + 16 + button_h + 12;
-  const int x = main.left + (main.width - w) / 2;
-  const int y = main.top + (main.height - h) / 2;
-
+  const MessageBoxLayout lay = MessageBoxLayoutOf(rt);
+  const int w = lay.panel.w, h = lay.panel.h;
   Surface panel(w, h, kFace);
   Edge(panel, w, h, true);
-  FillRect(panel, 3, 3, w - 6, title_h - 4, kTitleBar);
-  DrawTextPixels(panel, 6, 4, mb.caption, kDefaultFace, kSize, 0xFFFFFF);
-  DrawTextPixels(panel, 24, title_h + 20, mb.text, kDefaultFace, kSize, 0x000000);
+  FillRect(panel, 3, 3, w - 6, kBoxTitleH - 4, kTitleBar);
+  DrawTextPixels(panel, 6, 4, mb.caption, kDefaultFace, kBoxTextSize, 0xFFFFFF);
+  DrawTextPixels(panel, 24, kBoxTitleH + 20, mb.text, kDefaultFace, kBoxTextSize, 0x000000);
   Control ok;
   ok.kind = ControlKind::kPushButton;
   ok.caption = "OK";
   ok.font_name = kDefaultFace;
-  ok.font_size = kSize;
-  ok.rect = {(w - button_w) / 2, h - 12 - button_h, button_w, button_h};
+  ok.font_size = kBoxTextSize;
+  ok.rect = {lay.ok.x - lay.panel.x, lay.ok.y - lay.panel.y, lay.ok.w, lay.ok.h};
   DrawControlClipped(panel, 0, 0, ok, true, Rect{0, 0, w, h});
   for (int py = 0; py < h; ++py)
-    for (int px = 0; px < w; ++px) out.Set(x + px, y + py, panel.Row(py)[px]);
+    for (int px = 0; px < w; ++px) out.Set(lay.panel.x + px, lay.panel.y + py, panel.Row(py)[px]);
 }
 
 }  // namespace
+
+MessageBoxLayout MessageBoxLayoutOf(Runtime& rt) {
+  const MessageBoxState& mb = rt.message_box();
+  const Form& main = rt.main_form();
+  const TextExtent te = MeasureText(kDefaultFace, kBoxTextSize, mb.text);
+  const TextExtent ce = MeasureText(kDefaultFace, kBoxTextSize, mb.caption);
+  const int text_h = std::max(te.height, static_cast<int>(kBoxTextSize));
+  const int w = std::max({240, te.width + 48, ce.width + 24});
+  const int button_w = 80, button_h = 24;
+  const int h = kBoxTitleH + 20 + text_h + 16 + button_h + 12;
+  const int x = main.left + (main.width - w) / 2;
+  const int y = main.top + (main.height - h) / 2;
+  return {{x, y, w, h}, {x + (w - button_w) / 2, y + h - 12 - button_h, button_w, button_h}};
+}
 
 void ComposeDesktop(Runtime& rt, Surface& out) {
   out.Reset(Runtime::kDesktopWidth, Runtime::kDesktopHeight, kDesktop);

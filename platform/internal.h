@@ -71,6 +71,12 @@ std::unique_ptr<Form> BuildForm(std::string_view name, const ResourceTable& tabl
 // Visible forms bottom to top, each its surface then its controls.
 void ComposeDesktop(Runtime& rt, Surface& out);
 void DrawControl(Surface& out, int ox, int oy, const Control& c, bool focused);
+// Where the open message box stands on the desktop, and its OK button.
+struct MessageBoxLayout {
+  Rect panel;
+  Rect ok;  // desktop coordinates
+};
+MessageBoxLayout MessageBoxLayoutOf(Runtime& rt);
 
 // Per-runtime state of the modules, made by each module.
 std::shared_ptr<Runtime::Files> MakeFilesState();

@@ -14,8 +14,7 @@ namespace ham {
 
 namespace {
 // Same face and size the composition uses for the message box.
-constexpr const char* kBoxFace = "標準明朝";
-constexpr double kBoxSize = 14;
+constexpr const char* kBoxFace = "標準明朝";  // controls without a font of their own
 }  // namespace
 
 Rect FitDesktop(int out_w, int out_h) {
@@ -31,20 +30,7 @@ Rect FitDesktop(int out_w, int out_h) {
   return {(out_w - w) / 2, (out_h - h) / 2, w, h};
 }
 
-// Mirrors the layout the composition draws.
-Rect MessageBoxOkRect(Runtime& rt) {
-  const MessageBoxState& mb = rt.message_box();
-  const Form& main = rt.main_form();
-  const detail::TextExtent te = detail::MeasureText(kBoxFace, kBoxSize, mb.text);
-  const detail::TextExtent ce = detail::MeasureText(kBoxFace, kBoxSize, mb.caption);
-  const int text_h = std::max(te.height, static_cast<int>(kBoxSize));
-  const int w = std::max({240, te.width + 48, ce.width + 24});
-  const int title_h = 22, button_w = 80, button_h = 24;
-  const int h = title_h + 20 + text_h + 16 + button_h + 12;
-  const int x = main.left + (main.width - w) / 2;
-  const int y = main.top + (main.height - h) / 2;
-  return {x + (w - button_w) / 2, y + h - 12 - button_h, button_w, button_h};
-}
+Rect MessageBoxOkRect(Runtime& rt) { return detail::MessageBoxLayoutOf(rt).ok; }
 
 bool DrawableToDesktop(const Rect& fit, double x, double y, int* dx, int* dy) {
   if (fit.w <= 0 || fit.h <= 0) return false;
