@@ -773,7 +773,7 @@ void Frame::RunExplanation(int page) {
   ParagraphLabel(1, -1);
   s_.CurrentParagraph = 1;
   RunSteps(ex.steps);
-  if (s_.StartParagraph <= p - 1) FmMciSend(s_.MciRef, "close wave1");
+  if (ex.close_at_end && s_.StartParagraph <= p - 1) FmMciSend(s_.MciRef, "close wave1");
   ParagraphLabel(p - 1, 0);
   ParagraphLabel(p, -1);
   RtDrawText(nullptr, ex.end_x, ex.end_y, ex.end_text, 1);
@@ -787,7 +787,7 @@ void Frame::PracticeHandler(int page) {
   float& n = ProblemNumber(page);
   float q = static_cast<float>(pp.problems.size());
   if (n == q + 1 && s_.NumberEntered == 0) {
-    for (const std::string& name : lesson_.practice_hide)
+    for (const std::string& name : pp.end_hide.empty() ? lesson_.practice_hide : pp.end_hide)
       if (Form* f = form(name)) FmSetVisible(f, 0);
     RtLocate(nullptr, 30, 15);
     SetColor(1);
@@ -811,6 +811,7 @@ void Frame::PracticeHandler(int page) {
   for (std::size_t i = 0; i < problem->expected.size(); ++i) s_.ExpectedAnswer[i] = problem->expected[i];
   RunSteps(problem->setup);
   if (problem->answer_label) RtDrawText(form("FORM7"), pp.label_x, pp.label_y, "答え");
+  if (!pp.unit_label.empty()) RtDrawText(form("FORM7"), pp.unit_x, pp.unit_y, pp.unit_label);
   s_.CommandCode = kIdle;
 }
 
@@ -892,7 +893,8 @@ void Frame::WrongAnswer(int page) {
     s_.CommandCode = kIdle;
     return;
   }
-  RtDrawLine(nullptr, 0, pp.strip_y1, 640, pp.strip_y2, 0, LineShape::kFilledBox);
+  RtDrawLine(nullptr, 0, pp.wrong_strip_y1 < 0 ? pp.strip_y1 : pp.wrong_strip_y1, 640,
+             pp.wrong_strip_y2 < 0 ? pp.strip_y2 : pp.wrong_strip_y2, 0, LineShape::kFilledBox);
   SetColor(7);
   if (pp.blank_warning && RtRight(s_.TypedAnswer[0], 1) == " ") {
     RtLocate(nullptr, 10, 17);
@@ -903,6 +905,13 @@ void Frame::WrongAnswer(int page) {
     SetColor(7);
     s_.CommandCode = kIdle;
     return;
+  }
+  if (!pp.hint_lead.empty()) {
+    RtLocate(nullptr, pp.hint_lead_col, pp.hint_lead_row);
+    SetColor(pp.hint_lead_color);
+    RtPrintBegin(nullptr);
+    RtPrintString(pp.hint_lead);
+    RtPrintEnd();
   }
   int n = static_cast<int>(ProblemNumber(page));
   auto matches = [&](const Hint& h) {

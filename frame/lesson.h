@@ -121,6 +121,7 @@ struct ExplanationPage {
   std::string end_text;             // page-end text in colour 1
   double end_x = 0, end_y = 0;
   Steps steps;                      // paragraph 1 begins implicitly
+  bool close_at_end = true;         // "close wave1" at the page end (last narrated paragraph)
 };
 
 // Hint rule: chosen for problems in [first, last] (0 = any) and, when
@@ -153,6 +154,14 @@ struct PracticePage {
   std::string reward;                   // reward message at 24 points, (col 5, row 7)
   double strip_y1 = 320, strip_y2 = 385;  // message strip cleared by right and wrong answers
   int praise_col = 28, praise_row = 17;
+  // Further answer-bar text drawn on FORM7 after "答え" (empty: none).
+  std::string unit_label;
+  double unit_x = 0, unit_y = 0;
+  // Line printed before the chosen hint on every wrong answer (empty: none).
+  std::string hint_lead;
+  int hint_lead_col = 0, hint_lead_row = 0, hint_lead_color = 2;
+  double wrong_strip_y1 = -1, wrong_strip_y2 = -1;  // negative: the strip above
+  std::vector<std::string> end_hide;    // hidden at the page's end; empty: Lesson::practice_hide
 };
 
 struct Page {
