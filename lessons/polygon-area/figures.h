@@ -1,0 +1,42 @@
+// Drawing steps of the polygon-area figures: filled polygons, dimension arcs,
+// line styles and the blinks of lines, polygons and texts.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "frame/lesson.h"
+
+namespace ham::lessons::polygon_area {
+
+using Points = std::vector<std::pair<double, double>>;
+
+// A closed polygon filled with `fill` and outlined with `outline`.
+frame::Step Polygon(Points points, int fill, int outline);
+// A dimension bracket: arc of the ellipse with radii r and r * aspect, from
+// `start` to `end` (fractions of a turn), in the current line style.
+frame::Step Arc(double x, double y, double r, double aspect, double start, double end, int color = 7);
+frame::Step Dotted();
+frame::Step Solid();
+frame::Step Face(std::string face);  // "ＭＳ 明朝", "標準明朝"
+frame::Step Window479();             // logical window (0,0)-(639,479)
+
+// One element of a blink, drawn once per pass in the colour the counter selects.
+struct Blinking {
+  enum class Kind { kLine, kPolygon, kText } kind = Kind::kLine;
+  Points points;          // line: two points; polygon: the closed chain
+  std::string text;       // text: drawn at points[0]
+  int on_even = 0, on_odd = 0;
+  int outline = -1;       // polygon: outline colour of every pass
+};
+
+Blinking BlinkLine(double x1, double y1, double x2, double y2, int on_even, int on_odd);
+// A polygon filled `fill` on an odd counter and 0 on an even one, outlined `outline`.
+Blinking BlinkPolygon(Points points, int fill, int outline);
+Blinking BlinkText(double x, double y, std::string text, int on_even, int on_odd);
+
+// Passes for the counter from `first` to `last`, each followed by a pause.
+frame::Step BlinkSteps(int first, int last, std::vector<Blinking> items, float pause);
+
+}  // namespace ham::lessons::polygon_area

@@ -1,0 +1,518 @@
+// The explanation pages of the polygon-area lesson.
+#include "lessons/polygon-area/pages.h"
+
+#include "lessons/polygon-area/figures.h"
+
+namespace ham::lessons::polygon_area {
+
+using namespace ham::frame;
+
+// Page 1 "多角形の面積1": the formulas, then a pentagon as a trapezoid plus a triangle.
+ExplanationPage Page1() {
+  ExplanationPage ex;
+  ex.paragraphs = 3;
+  ex.heading = "多角形の面積1                        1ﾍﾟｰｼﾞ";
+  ex.bar_left = 190;
+  ex.bar_right = 315;
+  ex.paragraph_window_height = 479;
+  ex.end_text = "1ページ終わり";
+  ex.end_x = 400;
+  ex.end_y = 370;
+  ex.steps = {
+      // paragraph 1
+      Pic("CF.BMP", 420, 100),
+      Pic("PF.BMP", 440, 100),
+      Pause(200),
+      Narrate("SOUND1.WAV", 200),
+      Text(40, 40, "公式(いつも変わらない式のこと)"),
+      Text(40, 60, "長方形の面積 = たて×横", 6),
+      Text(40, 80, "平行四辺形の面積 = 底辺×高さ", 6),
+      Text(40, 100, "台形の面積 = (上底＋下底)×高さ÷2", 6),
+      Text(40, 120, "三角形の面積 = 底辺×高さ÷2", 6),
+      Text(40, 140, "ひし形の面積 = 対角線×対角線÷2", 6), Pause(400),
+      // paragraph 2
+      Paragraph(2),
+      Narrate("SOUND2.WAV", 750),
+      Narrate("SOUND3.WAV"),
+      Polygon({{80, 190}, {80, 270}, {180, 270}, {200, 230}, {120, 190}, {80, 190}}, 2, 2),
+      Box(80, 190, 85, 195, 7),
+      Box(80, 265, 85, 270, 7),
+      Polyline({{195, 227}, {193, 232}, {198, 235}}, 7),
+      Dotted(),
+      Font(13),
+      Arc(80, 230, 10, 4, 0.25, 0.75),
+      Text(55, 220, "4cm"),
+      Arc(130, 270, 50, 0.2, 0, 0.5),
+      Text(120, 282, "5cm"),
+      Arc(180, 230, 20, 2, 0, 0.25),
+      Text(200, 250, "2.4cm"),
+      Arc(120, 230, 80, 0.5, 0.75, 1),
+      Text(170, 190, "4.5cm"),
+      Arc(100, 190, 20, 0.5, 0.5, 1),
+      Text(90, 167, "2cm"),
+      Solid(),
+      Text(70, 177, "A"),
+      Text(70, 272, "B"),
+      Text(175, 272, "C"),
+      Text(205, 225, "D"),
+      Text(124, 177, "E"),
+      Font(16), Pause(350),
+      Narrate("SOUND4.WAV", 50),
+      Line(120, 190, 180, 270, 0), Pause(700),
+      Narrate("SOUND50.WAV", 120),
+      Narrate("SOUND6.WAV"),
+      BlinkSteps(0, 7, {BlinkLine(80, 190, 120, 190, 6, 2)}, 20),
+      BlinkSteps(0, 7, {BlinkLine(80, 270, 180, 270, 6, 2)}, 20),
+      Narrate("SOUND7.WAV"),
+      BlinkSteps(0, 9, {BlinkLine(80, 190, 80, 270, 6, 2)}, 20),
+      Pause(350),
+      NarrateWait("SOUND32.WAV", 50),
+      Narrate("SOUND9.WAV"),
+      BlinkSteps(0, 9, {BlinkLine(180, 270, 200, 230, 6, 2)}, 20),
+      Narrate("SOUND7.WAV"),
+      BlinkSteps(0, 9, {BlinkLine(120, 190, 200, 230, 6, 2)}, 20),
+      Pause(300),
+      Narrate("SOUND10.WAV", 350),
+      Narrate("SOUND11.WAV", 350),
+      Narrate("SOUND5.WAV"),
+      BlinkSteps(1, 7, {BlinkPolygon({{80, 190}, {80, 270}, {180, 270}, {120, 190}, {80, 190}}, 2, 2)}, 20),
+      Box(80, 190, 85, 195, 7),
+      Box(80, 265, 85, 270, 7),
+      Line(120, 190, 180, 270, 0),
+      Text(280, 150, "              (上底＋下底)×高さ÷2", 2),
+      Text(280, 170, "                ↓    ↓     ↓", 2),
+      Text(276, 190, "台形ABCEの面積=( 2  ＋ 5 ) × 4 ÷ 2 = 14"), Pause(350),
+      Narrate("SOUND8.WAV"),
+      BlinkSteps(1, 7, {BlinkPolygon({{120, 190}, {180, 270}, {200, 230}, {120, 190}}, 2, 2)}, 20),
+      Polyline({{195, 227}, {193, 232}, {198, 235}}, 7),
+      Line(120, 190, 180, 270, 0),
+      Text(280, 220, "                底辺×高さ÷2", 2),
+      Text(280, 240, "                 ↓    ↓", 2),
+      Text(276, 260, "三角形CDEの面積=2.4 × 4.5 ÷ 2 = 5.4"), Pause(350),
+      Narrate("SOUND38.WAV", 300),
+      Text(276, 290, "5角形ABCDEの面積=14 ＋ 5.4 = 19.4"),
+      Face("ＭＳ 明朝"), Text(400, 310, "答え  19.4c㎡"),
+      Face("標準明朝"), Pause(400),
+  };
+  return ex;
+}
+
+// Page 2 "多角形の面積2": a pentagon as a trapezoid minus a triangle.
+ExplanationPage Page2() {
+  ExplanationPage ex;
+  ex.paragraphs = 2;
+  ex.heading = "多角形の面積2                        2ﾍﾟｰｼﾞ";
+  ex.bar_left = 190;
+  ex.bar_right = 315;
+  ex.paragraph_window_height = 479;
+  ex.end_text = "2ページ終わり";
+  ex.end_x = 300;
+  ex.end_y = 300;
+  // The last narration played to its end and closed the sound itself.
+  ex.close_at_end = false;
+  ex.steps = {
+      // paragraph 1
+      Pic("CF.BMP", 100, 280),
+      Pic("PF.BMP", 120, 280),
+      Polygon({{80, 70}, {90, 120}, {40, 160}, {170, 160}, {160, 70}, {80, 70}}, 2, 2),
+      Line(80, 70, 40, 160, 7),
+      Dotted(),
+      Font(13),
+      Arc(80, 160, 40, 2.25, 0.5, 0.75),
+      Text(30, 110, "10cm"),
+      Arc(63, 120, 27, 0.44, 0.75, 1),
+      Text(72, 97, "3cm"),
+      Solid(),
+      Font(16),
+      Line(90, 120, 63, 108, 7),
+      Polyline({{61, 113}, {66, 115}, {68, 110}}, 7),
+      Line(160, 70, 160, 160, 7),
+      Box(155, 70, 160, 75, 7),
+      Box(155, 155, 160, 160, 7),
+      Dotted(),
+      Font(13),
+      Arc(160, 115, 10, 4.5, 0.25, 0.75),
+      Text(135, 105, "9cm"),
+      Arc(120, 70, 40, 0.2, 0.5, 1),
+      Text(110, 55, "8cm"),
+      Arc(105, 160, 65, 0.2, 0, 0.5),
+      Text(95, 172, "13cm"),
+      Solid(),
+      Text(70, 65, "A"),
+      Text(95, 115, "B"),
+      Text(30, 165, "C"),
+      Text(174, 165, "D"),
+      Text(164, 65, "E"),
+      Font(16), Pause(300),
+      Narrate("SOUND13.WAV", 500),
+      Narrate("SOUND14.WAV", 30),
+      BlinkSteps(1, 7, {BlinkPolygon({{80, 70}, {40, 160}, {170, 160}, {160, 70}, {80, 70}}, 2, 2)}, 20),
+      Line(160, 70, 160, 160, 7),
+      Box(155, 70, 160, 75, 7),
+      Box(155, 155, 160, 160, 7),
+      Dotted(),
+      Font(13),
+      Arc(160, 115, 10, 4.5, 0.25, 0.75),
+      Text(135, 105, "9cm"),
+      Solid(),
+      Font(16),
+      BlinkSteps(1, 7, {BlinkPolygon({{80, 70}, {40, 160}, {90, 120}, {80, 70}}, 1, 1)}, 20),
+      Line(90, 120, 63, 108, 7),
+      Polyline({{61, 113}, {66, 115}, {68, 110}}, 7),
+      Dotted(),
+      Font(13),
+      Arc(63, 120, 27, 0.44, 0.75, 1),
+      Text(72, 97, "3cm"),
+      Solid(),
+      Text(95, 115, "B"),
+      Font(16), Pause(400),
+      Narrate("SOUND50.WAV", 120),
+      Narrate("SOUND6.WAV"),
+      BlinkSteps(0, 7, {BlinkLine(80, 70, 160, 70, 6, 2)}, 20),
+      BlinkSteps(0, 7, {BlinkLine(40, 160, 170, 160, 6, 2)}, 20),
+      Narrate("SOUND7.WAV"),
+      BlinkSteps(1, 7, {BlinkLine(160, 70, 160, 160, 0, 6)}, 20),
+      Line(160, 70, 160, 160, 7), Pause(450),
+      NarrateWait("SOUND32.WAV", 50),
+      Narrate("SOUND9.WAV"),
+      BlinkSteps(0, 7, {BlinkLine(80, 70, 40, 160, 6, 1)}, 20),
+      Pause(150),
+      Narrate("SOUND7.WAV"),
+      BlinkSteps(1, 7, {BlinkLine(90, 120, 63, 108, 0, 6)}, 20),
+      Line(90, 120, 63, 108, 7), Pause(450),
+      NarrateWait("SOUND15.WAV", 50),
+      Narrate("SOUND10.WAV", 280),
+      Narrate("SOUND11.WAV", 300),
+      Narrate("SOUND5.WAV"),
+      BlinkSteps(1, 7, {BlinkPolygon({{80, 70}, {40, 160}, {170, 160}, {160, 70}, {80, 70}}, 2, 2)}, 20),
+      Line(160, 70, 160, 160, 7),
+      Box(155, 70, 160, 75, 7),
+      Box(155, 155, 160, 160, 7),
+      Dotted(),
+      Font(13),
+      Arc(160, 115, 10, 4.5, 0.25, 0.75),
+      Text(135, 105, "9cm"),
+      Solid(),
+      Font(16),
+      Text(280, 50, "              (上底＋下底)×高さ÷2", 2),
+      Text(280, 70, "                ↓    ↓     ↓", 2),
+      Text(276, 90, "台形ACDEの面積=( 8 ＋ 13 ) × 9 ÷ 2 = 94.5"), Pause(400),
+      Narrate("SOUND8.WAV"),
+      BlinkSteps(1, 7, {BlinkPolygon({{80, 70}, {40, 160}, {90, 120}, {80, 70}}, 1, 1)}, 20),
+      Line(90, 120, 63, 108, 7),
+      Polyline({{61, 113}, {66, 115}, {68, 110}}, 7),
+      Dotted(),
+      Font(13),
+      Arc(63, 120, 27, 0.44, 0.75, 1),
+      Text(72, 97, "3cm"),
+      Text(95, 115, "B"),
+      Solid(),
+      Font(16),
+      Text(280, 120, "                底辺×高さ÷2", 2),
+      Text(280, 140, "                 ↓    ↓", 2),
+      Text(282, 160, "三角形ABCの面積= 10 × 3 ÷ 2 = 15"), Pause(400),
+      Narrate("SOUND38.WAV", 300),
+      Text(280, 190, "5角形ABCDEの面積= 94.5 － 15 = 79.5"),
+      Face("ＭＳ 明朝"), Text(400, 210, "答え  79.5c㎡"),
+      Face("標準明朝"), Pause(350),
+      NarrateWait("SOUND16.WAV", 50),
+      Narrate("SOUND17.WAV", 450),
+      NarrateWait("SOUND18.WAV", 50),
+      NarrateWait("SOUND19.WAV", 100),
+  };
+  return ex;
+}
+
+// Page 3 "多角形の面積3": a pentagon split into three triangles by two diagonals.
+ExplanationPage Page3() {
+  ExplanationPage ex;
+  ex.paragraphs = 3;
+  ex.heading = "多角形の面積3                        3ﾍﾟｰｼﾞ";
+  ex.bar_left = 190;
+  ex.bar_right = 315;
+  ex.paragraph_window_height = 479;
+  ex.end_text = "3ページ終わり";
+  ex.end_x = 400;
+  ex.end_y = 350;
+  ex.steps = {
+      // paragraph 1
+      Pic("CF.BMP", 550, 200),
+      Pic("PF.BMP", 580, 200),
+      Polygon({{100, 80}, {20, 180}, {80, 260}, {220, 260}, {200, 100}, {100, 80}}, 2, 2),
+      Line(100, 80, 80, 260, 7),
+      Line(20, 180, 88, 186, 7),
+      Polyline({{78, 186}, {76, 197}, {87, 198}}, 7),
+      Line(200, 100, 80, 260, 7),
+      Line(200, 100, 80, 260, 7),
+      Line(100, 80, 172, 136, 7),
+      Polyline({{164, 130}, {170, 122}, {178, 128}}, 7),
+      Line(220, 260, 130, 192, 7),
+      Polyline({{140, 200}, {134, 208}, {124, 202}}, 7),
+      Dotted(),
+      Font(13),
+      Arc(85, 164, 30, 3, 0.83, 0.2),
+      Text(104, 160, "18cm"),
+      Arc(54, 186, 34, 0.35, 0.6, 1),
+      Text(45, 160, "7cm"),
+      Arc(80, 100, 120, 1.33, 0, 0.25),
+      Text(160, 190, "20cm"),
+      Arc(172, 80, 72, 0.78, 0.25, 0.5),
+      Text(122, 120, "9cm"),
+      Arc(221, 192, 90, 0.76, 0.25, 0.5),
+      Text(150, 240, "11cm"),
+      Font(16),
+      Solid(), Pause(200),
+      Narrate("SOUND20.WAV", 550),
+      // paragraph 2
+      Paragraph(2),
+      Narrate("SOUND21.WAV", 550),
+      Narrate("SOUND22.WAV"),
+      BlinkSteps(1, 7, {BlinkPolygon({{100, 80}, {20, 180}, {80, 260}, {100, 80}}, 2, 2)}, 20),
+      Line(100, 80, 80, 260, 7),
+      Line(20, 180, 88, 186, 7),
+      Polyline({{78, 186}, {76, 197}, {87, 198}}, 7),
+      Dotted(),
+      Font(13),
+      Arc(54, 186, 34, 0.35, 0.6, 1),
+      Text(45, 160, "7cm"),
+      Solid(),
+      Font(16),
+      Text(280, 80, "底辺×高さ÷2", 2),
+      Text(280, 100, " ↓    ↓", 2),
+      Text(282, 120, " 18 × 7 ÷ 2 = 63"), Pause(350),
+      Narrate("SOUND22.WAV"),
+      BlinkSteps(1, 7, {BlinkPolygon({{100, 80}, {80, 260}, {200, 100}, {100, 80}}, 2, 2)}, 20),
+      Line(100, 80, 80, 260, 7),
+      Dotted(),
+      Font(13),
+      Arc(85, 164, 30, 3, 0.83, 0.2),
+      Text(104, 160, "18cm"),
+      Solid(),
+      Font(16),
+      Line(100, 80, 172, 136, 7),
+      Polyline({{164, 130}, {170, 122}, {178, 128}}, 7),
+      Dotted(),
+      Font(13),
+      Arc(172, 80, 72, 0.78, 0.25, 0.5),
+      Text(122, 120, "9cm"),
+      Solid(),
+      Font(16),
+      Line(200, 100, 80, 260, 7),
+      Text(282, 140, " 20 × 9 ÷ 2 = 90"), Pause(350),
+      Narrate("SOUND22.WAV"),
+      BlinkSteps(1, 7, {BlinkPolygon({{200, 100}, {80, 260}, {220, 260}, {200, 100}}, 2, 2)}, 20),
+      Line(200, 100, 80, 260, 7),
+      Dotted(),
+      Font(13),
+      Arc(85, 164, 30, 3, 0.83, 0.2),
+      Arc(80, 100, 120, 1.33, 0, 0.25),
+      Text(160, 190, "20cm"),
+      Solid(),
+      Font(16),
+      Line(220, 260, 130, 192, 7),
+      Polyline({{140, 200}, {134, 208}, {124, 202}}, 7),
+      Dotted(),
+      Font(13),
+      Arc(221, 192, 90, 0.76, 0.25, 0.5),
+      Text(150, 240, "11cm"),
+      Solid(),
+      Font(16),
+      Text(282, 160, " 20 × 11 ÷ 2 = 110"), Pause(350),
+      Narrate("SOUND23.WAV", 200),
+      Text(282, 190, " 63 ＋ 90 ＋ 110 = 263"),
+      Face("ＭＳ 明朝"), Text(400, 210, " 答え  263c㎡"),
+      Face("標準明朝"), Pause(400),
+  };
+  return ex;
+}
+
+// Page 5 "多角形の面積4": a trapezoid plus a triangle whose base is 12 - 8.
+ExplanationPage Page5() {
+  ExplanationPage ex;
+  ex.paragraphs = 2;
+  ex.heading = "多角形の面積4                        5ﾍﾟｰｼﾞ";
+  ex.bar_left = 190;
+  ex.bar_right = 315;
+  ex.paragraph_window_height = 479;
+  ex.end_text = "5ページ終わり";
+  ex.end_x = 400;
+  ex.end_y = 350;
+  ex.steps = {
+      // paragraph 1
+      Pic("CF.BMP", 200, 235),
+      Pic("PF.BMP", 230, 235),
+      Text(0, 30, "(1)次の赤い四角形の面積を求めなさい｡"),
+      Polygon({{100, 80}, {60, 170}, {180, 170}, {180, 70}, {100, 80}}, 2, 2),
+      Line(100, 80, 100, 170, 7),
+      Box(95, 165, 100, 170, 7),
+      Box(175, 165, 180, 170, 7),
+      Dotted(),
+      Font(13),
+      Arc(100, 125, 10, 4.5, 0.75, 0.25),
+      Text(110, 110, "9cm"),
+      Arc(180, 120, 10, 5, 0.75, 0.25),
+      Text(190, 110, "10cm"),
+      Arc(140, 170, 40, 0.25, 0.5, 1),
+      Text(130, 155, "8cm"),
+      Arc(120, 170, 60, 0.16, 0, 0.5),
+      Text(110, 182, "12cm"),
+      Solid(),
+      Font(16), Pause(150),
+      Narrate("SOUND24.WAV", 900),
+      Narrate("SOUND25.WAV", 500),
+      Narrate("SOUND26.WAV", 200),
+      Narrate("SOUND27.WAV", 400),
+      Narrate("SOUND50.WAV"),
+      BlinkSteps(1, 5, {BlinkPolygon({{100, 80}, {100, 170}, {180, 170}, {180, 70}, {100, 80}}, 2, 2)}, 24),
+      Line(100, 80, 100, 170, 7),
+      Box(175, 165, 180, 170, 7),
+      Dotted(),
+      Font(13),
+      Arc(100, 125, 10, 4.5, 0.75, 0.25),
+      Text(110, 110, "9cm"),
+      Arc(140, 170, 40, 0.25, 0.5, 1),
+      Text(130, 155, "8cm"),
+      Font(16),
+      Solid(),
+      Narrate("SOUND29.WAV"),
+      Text(280, 50, "(上底＋下底)×高さ÷2", 2),
+      BlinkSteps(1, 7, {BlinkLine(100, 80, 100, 170, 0, 6)}, 15),
+      Line(100, 80, 100, 170, 7),
+      Text(280, 70, "  ↓", 2),
+      Text(283, 90, "( 9 ＋"),
+      BlinkSteps(1, 7, {BlinkLine(180, 70, 180, 170, 6, 2)}, 20),
+      Text(280, 70, "        ↓", 2),
+      Text(283, 90, "       10 )"),
+      Narrate("SOUND30.WAV"),
+      BlinkSteps(0, 7, {BlinkLine(100, 170, 180, 170, 6, 2)}, 20),
+      Text(280, 70, "               ↓", 2),
+      Text(283, 90, "       10 ) × 8 ÷ 2"), Pause(150),
+      Narrate("SOUND31.WAV", 300),
+      Text(283, 90, "       10 ) × 8 ÷ 2 = 76"), Pause(250),
+      Narrate("SOUND32.WAV"),
+      BlinkSteps(1, 7, {BlinkPolygon({{100, 80}, {60, 170}, {100, 170}, {100, 80}}, 2, 2)}, 30),
+      Line(100, 80, 100, 170, 7),
+      Box(95, 165, 100, 170, 7),
+      Narrate("SOUND33.WAV"),
+      Text(280, 120, "底辺×高さ÷2", 2),
+      BlinkSteps(0, 7, {BlinkLine(60, 170, 100, 170, 6, 2)}, 15),
+      Text(280, 140, " ↓", 2),
+      Text(283, 160, " ？ ×"),
+      BlinkSteps(1, 7, {BlinkLine(100, 80, 100, 170, 0, 6)}, 15),
+      Line(100, 80, 100, 170, 7),
+      Text(280, 140, "       ↓", 2),
+      Text(283, 160, " ？ × 9 ÷ 2"), Pause(200),
+      Narrate("SOUND34.WAV", 550),
+      Narrate("SOUND35.WAV", 200),
+      Font(13),
+      BlinkSteps(0, 7, {
+          BlinkLine(60, 170, 180, 170, 6, 2),
+          BlinkText(110, 182, "12cm", 0, 7)}, 20),
+      BlinkSteps(0, 7, {
+          BlinkLine(100, 170, 180, 170, 6, 2),
+          BlinkText(130, 155, "8cm", 0, 7)}, 20),
+      Font(16), Pause(300),
+      Narrate("SOUND36.WAV", 100),
+      BlinkSteps(0, 7, {BlinkLine(60, 170, 100, 170, 6, 2)}, 20),
+      Text(283, 160, " ？", 0),
+      BlinkSteps(1, 7, {BlinkText(263, 160, "(12-8)", 0, 7)}, 20),
+      Pause(300),
+      Narrate("SOUND37.WAV", 300),
+      Text(283, 160, "    × 9 ÷ 2 = 18"), Pause(300),
+      Narrate("SOUND38.WAV", 300),
+      Text(283, 190, "赤い四角形の面積 = 76 ＋ 18 = 94"),
+      Face("ＭＳ 明朝"), Text(400, 210, "  答え  94c㎡"),
+      Face("標準明朝"), Pause(200),
+  };
+  return ex;
+}
+
+// Page 6 "多角形の面積5": a parallelogram and the triangle on its top side.
+ExplanationPage Page6() {
+  ExplanationPage ex;
+  ex.paragraphs = 2;
+  ex.heading = "多角形の面積5                        6ﾍﾟｰｼﾞ";
+  ex.bar_left = 190;
+  ex.bar_right = 315;
+  ex.paragraph_window_height = 479;
+  ex.end_text = "6ページ終わり";
+  ex.end_x = 400;
+  ex.end_y = 350;
+  ex.steps = {
+      // paragraph 1
+      Pic("CF.BMP", 200, 250),
+      Pic("PF.BMP", 230, 250),
+      Text(0, 40, "(2)四角形ABCDは平行四辺形です｡次の赤い五角形の面積を求めなさい｡"),
+      Polygon({{100, 150}, {70, 230}, {190, 230}, {220, 150}, {220, 80}, {100, 150}}, 2, 2),
+      Line(100, 150, 220, 150, 7),
+      Box(215, 145, 220, 150, 7),
+      Polyline({{220, 150}, {220, 230}, {190, 230}}, 7),
+      Box(215, 225, 220, 230, 7),
+      Dotted(),
+      Font(13),
+      Arc(220, 115, 10, 3.5, 0.75, 0.25),
+      Text(230, 110, "7cm"),
+      Arc(220, 190, 10, 4, 0.75, 0.25),
+      Text(230, 180, "8cm"),
+      Arc(130, 230, 60, 0.16, 0, 0.5),
+      Text(120, 242, "12cm"),
+      Solid(),
+      Text(89, 145, "A"),
+      Text(59, 233, "B"),
+      Text(186, 233, "C"),
+      Text(225, 145, "D"),
+      Font(16), Pause(150),
+      Narrate("SOUND39.WAV", 180),
+      Narrate("SOUND40.WAV", 550),
+      Narrate("SOUND41.WAV"),
+      BlinkSteps(1, 7, {BlinkPolygon({{100, 150}, {70, 230}, {190, 230}, {220, 150}, {100, 150}}, 2, 2)}, 30),
+      Line(100, 150, 220, 150, 7),
+      Narrate("SOUND44.WAV"),
+      Text(280, 70, "底辺×高さ", 2),
+      BlinkSteps(1, 7, {BlinkLine(70, 230, 190, 230, 6, 2)}, 15),
+      Text(280, 90, " ↓", 2),
+      Text(283, 110, " 12 ×"),
+      BlinkSteps(1, 7, {BlinkLine(220, 150, 220, 230, 0, 6)}, 15),
+      Line(220, 150, 220, 230, 7),
+      Text(280, 90, "       ↓", 2),
+      Text(283, 110, "       8"),
+      Narrate("SOUND45.WAV", 300),
+      Text(283, 110, "       8 = 96"), Pause(300),
+      Narrate("SOUND32.WAV"),
+      BlinkSteps(1, 7, {BlinkPolygon({{220, 80}, {100, 150}, {220, 150}, {220, 80}}, 2, 2)}, 30),
+      Line(100, 150, 220, 150, 7),
+      Box(215, 145, 220, 150, 7),
+      Narrate("SOUND33.WAV"),
+      Text(280, 140, "底辺×高さ÷2", 2),
+      BlinkSteps(1, 7, {BlinkLine(100, 150, 220, 150, 0, 6)}, 15),
+      Line(100, 150, 220, 150, 7),
+      Text(280, 160, " ↓", 2),
+      Text(283, 180, " ？ ×"),
+      BlinkSteps(0, 7, {BlinkLine(220, 80, 220, 150, 6, 2)}, 15),
+      Text(280, 160, "       ↓", 2),
+      Text(283, 180, " ？ × 7 ÷ 2"), Pause(250),
+      Narrate("SOUND34.WAV", 600),
+      Narrate("SOUND42.WAV", 300),
+      Font(13),
+      BlinkSteps(0, 7, {
+          BlinkLine(100, 150, 220, 150, 0, 7),
+          BlinkLine(70, 230, 190, 230, 0, 7),
+          BlinkText(120, 242, "12cm", 0, 7)}, 20),
+      Font(16),
+      Line(70, 230, 190, 230, 2), Pause(220),
+      Narrate("SOUND43.WAV"),
+      BlinkSteps(1, 7, {BlinkLine(100, 150, 220, 150, 0, 7)}, 15),
+      Text(283, 180, " ？", 0),
+      BlinkSteps(1, 7, {BlinkText(283, 180, " 12", 0, 7)}, 20),
+      Pause(300),
+      Narrate("SOUND37.WAV", 300),
+      Text(283, 180, "    × 7 ÷ 2 = 42"), Pause(250),
+      Narrate("SOUND38.WAV", 300),
+      Text(283, 210, "赤い五角形の面積 = 96 ＋ 42 = 138"),
+      Face("ＭＳ 明朝"), Text(400, 230, " 答え  138c㎡"),
+      Face("標準明朝"), Pause(200),
+  };
+  return ex;
+}
+
+}  // namespace ham::lessons::polygon_area
