@@ -47,6 +47,9 @@ class Frame {
   // The page module "pag" + n + ".sub".
   void CallPageSub(float page);
 
+  // The frame's palette entries on a target (a lesson's own drawing sheet).
+  void ApplyPalette(Canvas* target) { SetPalette(target); }
+
  private:
   void RegisterProcedures();
   void StartUp();
