@@ -768,7 +768,7 @@ void Frame::RunExplanation(int page) {
   FmSetPosition(nullptr, static_cast<int>(FmGetLeft(strip)), static_cast<int>(FmGetTop(strip) + 22));
   FmSetSize(nullptr, 640, 434);
   RtDrawLine(nullptr, ex.bar_left, 0, ex.bar_right, ex.bar_bottom, 2, LineShape::kFilledBox);
-  RtDrawText(nullptr, 200, 2, ex.heading);
+  RtDrawText(nullptr, ex.heading_x, 2, ex.heading);
   if (ex.paragraph_window_height > 0) RtSetWindow(nullptr, 0, 0, 0, 0, 639, ex.paragraph_window_height);
   ParagraphLabel(1, -1);
   s_.CurrentParagraph = 1;

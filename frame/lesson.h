@@ -112,7 +112,8 @@ enum class PageKind { kContents, kExplanation, kPractice, kEnd };
 // An explanation page played by the paragraph player.
 struct ExplanationPage {
   int paragraphs = 1;               // P: the range check's upper bound
-  std::string heading;              // drawn at (200, 2) by the script
+  std::string heading;              // drawn at (heading_x, 2) by the script
+  double heading_x = 200;
   double bar_left = 190;            // heading bar (bar_left, 0)-(bar_right, 22) in colour 2
   double bar_right = 255;
   double bar_bottom = 22;
