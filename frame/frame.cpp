@@ -840,16 +840,19 @@ void Frame::ShowPracticeForm() {
 
 void Frame::RightAnswer(int page) {
   const PracticePage& pp = lesson_.pages[static_cast<std::size_t>(page)].practice;
-  if (!CurrentProblem(page)) {  // no problem is shown under this number
+  const Problem* problem = CurrentProblem(page);
+  if (!problem) {  // no problem is shown under this number
     s_.CommandCode = kIdle;
     return;
   }
   RtDrawLine(nullptr, 0, pp.strip_y1, 640, pp.strip_y2, 0, LineShape::kFilledBox);
   SetColor(7);
-  RtLocate(nullptr, pp.praise_col, pp.praise_row);
+  bool own_praise = !problem->praise.empty();
+  RtLocate(nullptr, own_praise ? problem->praise_col : pp.praise_col,
+           own_praise ? problem->praise_row : pp.praise_row);
   SetColor(2);
   RtPrintBegin(nullptr);
-  RtPrintString("天才!ごうかく!");
+  RtPrintString(own_praise ? problem->praise : "天才!ごうかく!");
   RtPrintEnd();
   s_.PassFlags[static_cast<std::size_t>(pp.flags)][static_cast<std::size_t>(ProblemNumber(page))] = 1;
   Form* mascots = form("FORM6");
@@ -857,7 +860,7 @@ void Frame::RightAnswer(int page) {
   FmDrawPicture(mascots, picture("ﾁｬﾋﾟ2.BMP"), 5, 235);
   s_.WavFile = "SOUND80.WAV";
   PlayWave();
-  s_.PauseLength = 250;
+  s_.PauseLength = problem->jingle_pause;
   PauseStep();
   FmMciSend(s_.MciRef, "close wave1");
   FmDrawPicture(mascots, picture("ﾎﾟｺ.BMP"), 5, 25);
@@ -893,8 +896,9 @@ void Frame::WrongAnswer(int page) {
     s_.CommandCode = kIdle;
     return;
   }
-  RtDrawLine(nullptr, 0, pp.wrong_strip_y1 < 0 ? pp.strip_y1 : pp.wrong_strip_y1, 640,
-             pp.wrong_strip_y2 < 0 ? pp.strip_y2 : pp.wrong_strip_y2, 0, LineShape::kFilledBox);
+  if (pp.wrong_erases_strip)
+    RtDrawLine(nullptr, 0, pp.wrong_strip_y1 < 0 ? pp.strip_y1 : pp.wrong_strip_y1, 640,
+               pp.wrong_strip_y2 < 0 ? pp.strip_y2 : pp.wrong_strip_y2, 0, LineShape::kFilledBox);
   SetColor(7);
   if (pp.blank_warning && RtRight(s_.TypedAnswer[0], 1) == " ") {
     RtLocate(nullptr, 10, 17);
@@ -926,11 +930,16 @@ void Frame::WrongAnswer(int page) {
   for (const Hint& h : pp.hints)
     if (!chosen && matches(h)) chosen = &h;
   if (chosen) {
-    RtLocate(nullptr, chosen->col, chosen->row);
-    SetColor(chosen->color);
-    RtPrintBegin(nullptr);
-    RtPrintString(chosen->text);
-    RtPrintEnd();
+    if (!chosen->text.empty() || chosen->steps.empty()) {
+      RtLocate(nullptr, chosen->col, chosen->row);
+      SetColor(chosen->color);
+      RtPrintBegin(nullptr);
+      RtPrintString(chosen->text);
+      RtPrintEnd();
+    } else {
+      SetColor(chosen->color);
+    }
+    RunSteps(chosen->steps);
     SetColor(7);
   }
   s_.CommandCode = kIdle;

@@ -134,6 +134,7 @@ struct Hint {
   int col = 0, row = 17;
   int color = 2;
   std::function<bool(const Frame&)> when;  // further condition of the lesson's own
+  Steps steps;  // drawn after the text in its colour; with an empty text, instead of it
 };
 
 struct Problem {
@@ -141,6 +142,10 @@ struct Problem {
   Steps setup;                          // question drawing (ShowBar for a bar over FORM7)
   std::vector<Hint> hints;              // tested before the page's hints
   bool answer_label = true;             // false: the set-up draws its own answer labels
+  // Praise of a right answer; empty: "天才!ごうかく!" at the page's place.
+  std::string praise;
+  int praise_col = 0, praise_row = 0;
+  float jingle_pause = 250;             // pause after the pass jingle
 };
 
 struct PracticePage {
@@ -162,6 +167,7 @@ struct PracticePage {
   std::string hint_lead;
   int hint_lead_col = 0, hint_lead_row = 0, hint_lead_color = 2;
   double wrong_strip_y1 = -1, wrong_strip_y2 = -1;  // negative: the strip above
+  bool wrong_erases_strip = true;       // false: a wrong answer erases nothing first
   std::vector<std::string> end_hide;    // hidden at the page's end; empty: Lesson::practice_hide
 };
 
