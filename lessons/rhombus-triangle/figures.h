@@ -1,0 +1,48 @@
+// Drawing helpers of the rhombus-triangle lesson's scripts.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "frame/frame.h"
+#include "frame/lesson.h"
+
+namespace ham::lessons::rhombus_triangle {
+
+// A polygon: a first point, steps from point to point, closed at `close`
+// (the first point unless given).
+struct Polygon {
+  double x, y;
+  std::vector<std::pair<double, double>> steps;
+  std::optional<std::pair<double, double>> close;
+};
+// Outline colour; filled when fill >= 0.
+void DrawPolygon(Canvas* target, const Polygon& p, int outline, int fill = -1);
+frame::Step PolygonStep(const Polygon& p, int outline, int fill = -1);
+
+// Arc of a length mark, in colour 7.
+frame::Step Arc(double x, double y, double r, double aspect, double start, double end);
+frame::Step Dotted();
+frame::Step Solid();
+frame::Step Face(std::string face);
+
+// Narration of paragraph `CurrentParagraph` that does not close the sound
+// before it.
+frame::Step NarrateNoClose(std::string file, std::optional<float> pause = std::nullopt);
+// "close wave1" inside the guard of the running paragraph.
+frame::Step GuardedClose();
+
+// `count` passes of a polygon; colour(i) gives outline and fill of pass i
+// (fill < 0: outline only); each pass is followed by a pause.
+struct PassColours { int outline, fill; };
+frame::Step BlinkPolygon(Polygon p, int count, float pause, std::function<PassColours(int)> colours);
+
+frame::ExplanationPage RhombusPage();
+frame::ExplanationPage TrianglePage();
+frame::PracticePage RhombusPractice();
+frame::PracticePage TrianglePractice();
+
+}  // namespace ham::lessons::rhombus_triangle

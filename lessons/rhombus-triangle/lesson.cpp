@@ -1,0 +1,56 @@
+// The rhombus-triangle lesson: "ひし形と三角形の面積".
+#include "lessons/rhombus-triangle/lesson.h"
+
+#include "frame/templates.h"
+#include "lessons/rhombus-triangle/figures.h"
+#include "lessons/rhombus-triangle/sheet.h"
+
+namespace ham::lessons {
+
+using namespace ham::frame;
+
+namespace {
+
+Lesson Build() {
+  using namespace rhombus_triangle;
+  Lesson l = SheetAndBars();
+  l.title = "5年生の算数   ひし形と三角形の面積";
+  l.pages = {
+      ContentsPage(),
+      ExplanationPageOf(7, "(よく見よう!)  ☆ ひし形の面積 ---------- 1ページ", "1ﾍﾟｰｼﾞ          ひし形の面積",
+                        RhombusPage()),
+      PracticePageOf(8, "(やってみよう!)★ 練習 1 ---------------- 2ページ", "2ﾍﾟｰｼﾞ          練習1",
+                     RhombusPractice()),
+      ExplanationPageOf(9, "(よく見よう!)  ☆ 三角形の面積 ---------- 3ページ", "3ﾍﾟｰｼﾞ          三角形の面積",
+                        TrianglePage()),
+      PracticePageOf(10, "(やってみよう!)★ 練習 2 ---------------- 4ページ", "4ﾍﾟｰｼﾞ          練習2",
+                     TrianglePractice()),
+      EndPage(),
+  };
+  l.dispatch = FrameDispatch(l.pages);
+  l.pictures = SharedPictures();
+  // The parts of the triangle of page 3, sized to where the script places them.
+  const PictureSpec own[] = {
+      {"B6.BMP", false, 32, 48},  {"B27.BMP", false, 24, 48}, {"B33.BMP", false, 56, 16},
+      {"B36.BMP", false, 16, 48}, {"B39.BMP", false, 40, 40}, {"B42.BMP", false, 40, 40},
+      {"B54.BMP", false, 56, 34}, {"B60.BMP", false, 8, 48},  {"B66.BMP", false, 50, 14},
+  };
+  l.pictures.insert(l.pictures.end(), std::begin(own), std::end(own));
+  // The typed problem number is kept as typed: 2.5 names no problem.
+  l.problem_rounded = {false, true, true};
+  l.contents_mark_col = 55;
+  l.chooser_mark_col = 55;
+  // An interruption leaves the paragraphs' logical window: back to 568.
+  l.on_pending = [](Frame&) { RtSetWindow(kMainWindow, 0, 0, 0, 0, 639, 568); };
+  l.extra_sounds = {"SOUND12.WAV"};
+  return l;
+}
+
+}  // namespace
+
+const Lesson& RhombusTriangleLesson() {
+  static const Lesson lesson = Build();
+  return lesson;
+}
+
+}  // namespace ham::lessons

@@ -1,0 +1,288 @@
+// The explanation pages: page 1 "ひし形の面積" and page 3 "三角形の面積".
+#include "lessons/rhombus-triangle/figures.h"
+#include "lessons/rhombus-triangle/sheet.h"
+
+namespace ham::lessons::rhombus_triangle {
+
+using namespace ham::frame;
+
+namespace {
+
+// Blink colour of pass i: 6 on odd passes, 0 on even ones.
+int Blink6(int i) { return (i % 2) * 6; }
+
+void Append(Steps& to, const Steps& more) { to.insert(to.end(), more.begin(), more.end()); }
+
+Steps Mascots() { return {Pic("CF.BMP", 550, 200), Pic("PF.BMP", 580, 200)}; }
+
+ExplanationPage Head(const std::string& heading, const std::string& end_text) {
+  ExplanationPage ex;
+  ex.paragraphs = 3;
+  ex.heading = heading;
+  ex.heading_x = 190;
+  ex.bar_left = 180;
+  ex.bar_right = 298;
+  ex.paragraph_window_height = 479;
+  ex.end_text = end_text;
+  ex.end_x = 400;
+  ex.end_y = 350;
+  return ex;
+}
+
+// ----- page 1 ------------------------------------------------------------------------
+
+const Polygon kR1{200, 100, {{-60, 75}, {60, 75}, {60, -75}}, {}};
+const Polygon kEnclosing{140, 100, {{120, 0}, {0, 150}, {-120, 0}}, {}};
+
+// The diagonals of R1 with their length marks.
+Steps FigureF1() {
+  return {Line(140, 175, 260, 175, 7), Line(200, 100, 200, 250, 7),
+          Dotted(), Font(13),
+          Arc(200, 175, 60, 0.2, 0, 0.5), Text(170, 187, "12cm"),
+          Arc(200, 175, 10, 7.5, 0.75, 0.25), Text(210, 158, "15cm"),
+          Solid(), Font(16)};
+}
+
+struct Quarter { Polygon triangle, rectangle; };
+const Quarter kQuarters[] = {
+    {{200, 100, {{0, 75}, {-60, 0}}, {}}, {140, 100, {{60, 0}, {0, 75}, {-60, 0}}, {}}},   // top left
+    {{200, 100, {{0, 75}, {60, 0}}, {}}, {200, 100, {{60, 0}, {0, 75}, {-60, 0}}, {}}},    // top right
+    {{200, 250, {{0, -75}, {60, 0}}, {}}, {200, 175, {{60, 0}, {0, 75}, {-60, 0}}, {}}},   // bottom right
+    {{200, 250, {{0, -75}, {-60, 0}}, {}}, {140, 175, {{60, 0}, {0, 75}, {-60, 0}}, {}}},  // bottom left
+};
+
+// A rhombus of diagonals w and h pixels with its length marks.
+Steps SmallRhombus(double half_w, double half_h, double mid_aspect, double tall_aspect, const char* w_label,
+                   double w_lx, double w_ly, const char* h_label, double h_lx, double h_ly) {
+  double cy = 100 + half_h;
+  return {PolygonStep({200, 100, {{-half_w, half_h}, {half_w, half_h}, {half_w, -half_h}}, {}}, 2, 2),
+          Line(200 - half_w, cy, 200 + half_w, cy, 7), Line(200, 100, 200, 100 + 2 * half_h, 7),
+          Dotted(), Font(13),
+          Arc(200, cy, half_w, mid_aspect, 0, 0.5), Text(w_lx, w_ly, w_label),
+          Arc(200, cy, 10, tall_aspect, 0.75, 0.25), Text(h_lx, h_ly, h_label),
+          Solid(), Font(16)};
+}
+
+// ----- page 3 ------------------------------------------------------------------------
+
+// Triangle figure G on a target; `halves` with the pictures B6 and B60.
+void FigureG(Frame& f, Canvas* target, bool halves) {
+  if (halves) {
+    FmDrawPicture(target, f.picture("B6.BMP"), 50, 150);
+    FmDrawPicture(target, f.picture("B60.BMP"), 82, 150);
+  }
+  FmDrawPicture(target, f.picture("B66.BMP"), 50, 198);
+  RtDrawLine(target, 82, 192, 87, 197, 7, LineShape::kBox);
+  RtDrawLine(target, 82, 150, 82, 197, 6);
+  FmSetFontSize(target, 13);
+  FmSetDrawStyle(target, 2);
+  RtDrawCircle(target, 82, 174, 12, 7, 2, 0.75, 0.25);
+  RtDrawText(target, 95, 164, "6cm");
+  FmSetDrawStyle(target, 0);
+  FmSetFontSize(target, 16);
+}
+
+void FilledBlack(Canvas* target, double x1, double y1, double x2, double y2) {
+  RtDrawLine(target, x1, y1, x2, y2, 0, LineShape::kFilledBox);
+}
+
+// The copy of the triangle rises, slides right, turns and drops beside the
+// triangle; every frame is composed on the sheet and then copied.
+Steps Rise() {
+  return {Call([](Frame& f) {
+    Form* sheet = Sheet(f);
+    for (int i = 1; i <= 5; ++i) {
+      FmDrawPicture(sheet, f.picture("B6.BMP"), 50, 150 - 10 * i);
+      FmDrawPicture(sheet, f.picture("B60.BMP"), 82, 150 - 10 * i);
+      CopySheetBlock(f, 50, 100, 50, 120);
+      f.Pause(2);
+      FilledBlack(sheet, 50, 150 - 10 * i, 90, 210 - 10 * i);
+      FigureG(f, sheet, true);
+    }
+  })};
+}
+
+Steps Slide() {
+  return {Call([](Frame& f) {
+    Form* sheet = Sheet(f);
+    for (int i = 1; i <= 4; ++i) {
+      FilledBlack(sheet, 45 + 8 * i, 100, 95 + 8 * i, 150);
+      FmDrawPicture(sheet, f.picture("B6.BMP"), 50 + 8 * i, 100);
+      FmDrawPicture(sheet, f.picture("B60.BMP"), 82 + 8 * i, 100);
+      CopySheetBlock(f, 50, 100, 100, 120);
+      f.Pause(2);
+    }
+  })};
+}
+
+Steps Turn() {
+  return {Call([](Frame& f) {
+    Form* sheet = Sheet(f);
+    FilledBlack(sheet, 70, 100, 130, 150);
+    FmDrawPicture(sheet, f.picture("B54.BMP"), 72, 116);
+    FmDrawPicture(sheet, f.picture("B33.BMP"), 72, 100);
+    CopySheetBlock(f, 50, 100, 100, 120);
+    f.Pause(30);
+    FilledBlack(sheet, 70, 100, 130, 150);
+    FmDrawPicture(sheet, f.picture("B27.BMP"), 98, 100);
+    FmDrawPicture(sheet, f.picture("B36.BMP"), 82, 100);
+    CopySheetBlock(f, 50, 100, 100, 120);
+    f.Pause(30);
+  })};
+}
+
+Steps Drop() {
+  return {Call([](Frame& f) {
+    Form* sheet = Sheet(f);
+    for (int i = 1; i <= 5; ++i) {
+      FilledBlack(sheet, 70, 85 + 10 * i, 130, 155 + 10 * i);
+      FmDrawPicture(sheet, f.picture("B27.BMP"), 98, 100 + 10 * i);
+      FmDrawPicture(sheet, f.picture("B36.BMP"), 82, 100 + 10 * i);
+      DrawPolygon(sheet, {82, 150, {{-24, 48}, {40, 0}}, {}}, 2, 2);
+      FigureG(f, sheet, false);
+      CopySheetBlock(f, 50, 100, 100, 120);
+      f.Pause(2);
+    }
+  })};
+}
+
+// A triangle of height h and base from `left` (relative to the apex) with
+// its marks; the Part's figures of paragraph 2.
+Steps SmallTriangle(double left, double h, double base, double h_mark_y, double h_aspect, const char* h_label,
+                    double h_lx, double h_ly, double b_cx, double b_r, double b_aspect, const char* b_label,
+                    double b_lx, double b_ly) {
+  return {PolygonStep({200, 100, {{left, h}, {base, 0}}, {}}, 2, 2),
+          Line(200, 100, 200, 100 + h, 7),
+          Box(200, 95 + h, 205, 100 + h, 7),
+          Dotted(), Font(13),
+          Arc(200, h_mark_y, 10, h_aspect, 0.75, 0.25), Text(h_lx, h_ly, h_label),
+          Arc(b_cx, 100 + h, b_r, b_aspect, 0, 0.5), Text(b_lx, b_ly, b_label),
+          Solid(), Font(16)};
+}
+
+}  // namespace
+
+ExplanationPage RhombusPage() {
+  ExplanationPage ex = Head("ひし形の面積                         1ﾍﾟｰｼﾞ", "1ページ終わり");
+  Steps& s = ex.steps;
+  // paragraph 1
+  Append(s, Mascots());
+  s.push_back(PolygonStep(kR1, 7));
+  Append(s, FigureF1());
+  Append(s, {Pause(200),
+             Narrate("SOUND6.WAV"),
+             Text(100, 300, "ひし形の面積=対角線×対角線÷2", 6), Pause(750),
+             Narrate("SOUND7.WAV", 200), Narrate("SOUND30.WAV", 200),
+             Text(300, 100, "対角線×対角線"), Pause(200), Text(300, 120, "   15 × 12"), Pause(350),
+             Narrate("SOUND8.WAV"),
+             Text(410, 100, "=黄色い長方形の面積"), Text(410, 120, "=黄色い長方形の面積"),
+             BlinkPolygon(kEnclosing, 7, 30, [](int i) { return PassColours{Blink6(i), -1}; }),
+             Pause(300)});
+  // Each quarter's triangle, then the rectangle it halves, blink in yellow
+  // (the outline stays yellow, the inside turns yellow and black); the
+  // triangle is left green.
+  for (const Quarter& q : kQuarters) {
+    Append(s, {Narrate("SOUND9.WAV"),
+               BlinkPolygon(q.triangle, 7, 20, [](int i) { return PassColours{6, Blink6(i)}; }),
+               Pause(50),
+               Narrate("SOUND31.WAV"),
+               BlinkPolygon(q.rectangle, 7, 20, [](int i) { return PassColours{6, Blink6(i)}; }),
+               PolygonStep(q.triangle, 2, 2),
+               Pause(200)});
+  }
+  Append(s, {Narrate("SOUND10.WAV", 250), Narrate("SOUND11.WAV"),
+             BlinkPolygon(kR1, 7, 20, [](int i) { return PassColours{2, (i % 2) * 2}; }),
+             Pause(50),
+             BlinkPolygon(kEnclosing, 7, 20, [](int i) { return PassColours{Blink6(i), Blink6(i)}; }),
+             PolygonStep(kR1, 2, 2), Pause(200),
+             GuardedClose()});
+  Append(s, FigureF1());
+  Append(s, {Pause(100),
+             NarrateNoClose("SOUND12.WAV"),
+             Text(300, 140, "ひし形の面積 = 15 × 12 ÷ 2"), Pause(400),
+             Narrate("SOUND13.WAV", 350), Narrate("SOUND14.WAV", 250), Narrate("SOUND15.WAV"),
+             BlinkStep{{{100, 300, "ひし形の面積=対角線×対角線÷2"}}, 7, 6, 0, 30},
+             Pause(600),
+             Erase(0, 60, 630, 390)});
+  Append(s, Mascots());
+  // paragraph 2
+  Append(s, {Paragraph(2),
+             Narrate("SOUND16.WAV"),
+             Text2x(40, 40, "ひし形の面積=対角線×対角線÷2", 6), Pause(650),
+             Narrate("SOUND17.WAV", 100), Narrate("SOUND18.WAV")});
+  Append(s, SmallRhombus(50, 70, 0.2, 7, "10cm", 175, 182, "14cm", 210, 158));
+  Append(s, {Pause(100),
+             Face("ＭＳ 明朝"), Text(300, 140, "14 × 10 ÷ 2 = 70      答え 70c㎡"), Pause(600),
+             Erase(0, 95, 630, 390)});
+  Append(s, Mascots());
+  s.push_back(Narrate("SOUND18.WAV"));
+  Append(s, SmallRhombus(65, 30, 0.2, 3, "13cm", 172, 139, "6cm", 210, 119));
+  Append(s, {Pause(100),
+             Text(300, 140, "6 × 13 ÷ 2 = 39       答え 39c㎡"), Face("標準明朝"), Pause(300)});
+  return ex;
+}
+
+ExplanationPage TrianglePage() {
+  ExplanationPage ex = Head("三角形の面積                         3ﾍﾟｰｼﾞ", "3ページ終わり");
+  Steps& s = ex.steps;
+  // paragraph 1
+  Append(s, {Pic("CF.BMP", 200, 250), Pic("PF.BMP", 230, 250),
+             Call([](Frame& f) { FigureG(f, kMainWindow, true); }), Pause(200),
+             Narrate("SOUND19.WAV"),
+             Text(200, 100, "三角形の面積=底辺×高さ÷2", 6), Pause(750),
+             Narrate("SOUND20.WAV"),
+             Text(300, 70, "(底の辺)"), Font(13), Text(320, 87, "↑"), Pause(300),
+             Call([](Frame& f) {
+               for (int i = 1; i <= 7; ++i) {
+                 RtDrawLine(kMainWindow, 58, 197, 98, 197, 2);
+                 f.Pause(30);
+                 RtDrawLine(kMainWindow, 58, 197, 98, 197, 6);
+                 f.Pause(30);
+               }
+             }),
+             Font(13), Text(320, 118, "↓"), Font(16), Text(320, 130, "5"), Pause(300),
+             Narrate("SOUND21.WAV"),
+             Font(13), Text(364, 118, "↓"), Font(16), Text(340, 130, "× 6"), Pause(300),
+             Narrate("SOUND22.WAV", 350),
+             Face("ＭＳ 明朝"), Text(380, 130, "÷ 2 = 15    答え 15c㎡"), Face("標準明朝"), Pause(500),
+             Narrate("SOUND7.WAV", 270),
+             Call([](Frame& f) { FilledBlack(Sheet(f), 0, 0, 300, 350); }),
+             Narrate("SOUND23.WAV", 120),
+             Call([](Frame& f) { FigureG(f, Sheet(f), true); })});
+  Append(s, Rise());
+  Append(s, Slide());
+  Append(s, {Pause(250), Narrate("SOUND24.WAV")});
+  Append(s, Turn());
+  Append(s, Drop());
+  const Polygon triangle{81, 150, {{-24, 48}, {41, 0}}, std::make_pair(82.0, 150.0)};
+  const Polygon parallelogram{81, 150, {{-24, 48}, {41, 0}, {24, -48}}, std::make_pair(82.0, 150.0)};
+  Append(s, {Pause(450),
+             Narrate("SOUND25.WAV"),
+             Text(200, 180, "平行四辺形の面積=底辺×高さ"), Pause(550),
+             Narrate("SOUND26.WAV"),
+             BlinkPolygon(triangle, 8, 20, [](int i) { return PassColours{i % 2 == 1 ? 6 : 0, -1}; }),
+             BlinkPolygon(parallelogram, 14, 20, [](int i) { return PassColours{i % 2 == 1 ? 6 : 0, -1}; }),
+             Pause(250),
+             Narrate("SOUND27.WAV"),
+             Text(200, 200, "    三角形の面積=底辺×高さ÷2"), Pause(700),
+             Erase(0, 60, 630, 390)});
+  Append(s, Mascots());
+  // paragraph 2
+  Append(s, {Paragraph(2),
+             Narrate("SOUND28.WAV"),
+             Text2x(40, 40, "三角形の面積=底辺×高さ÷2", 6), Pause(650),
+             Narrate("SOUND17.WAV", 100), Narrate("SOUND29.WAV")});
+  Append(s, SmallTriangle(-40, 60, 90, 130, 3, "6cm", 210, 122, 205, 45, 0.2, "9cm", 200, 168));
+  Append(s, {Pause(100),
+             Face("ＭＳ 明朝"), Text(300, 140, "9 × 6 ÷ 2 = 27        答え 27c㎡"), Face("標準明朝"), Pause(650),
+             Erase(0, 95, 630, 390)});
+  Append(s, Mascots());
+  s.push_back(Narrate("SOUND29.WAV"));
+  Append(s, SmallTriangle(-40, 110, 70, 155, 5.5, "11cm", 210, 150, 195, 35, 0.3, "7cm", 200, 220));
+  Append(s, {Pause(100),
+             Face("ＭＳ 明朝"), Text(300, 140, "7 × 11 ÷ 2 = 38.5      答え 38.5c㎡"), Face("標準明朝"),
+             Pause(300)});
+  return ex;
+}
+
+}  // namespace ham::lessons::rhombus_triangle

@@ -1,0 +1,41 @@
+// The drawing sheet FORM2, the number bar and the answer bars FORM7, FORM9 to
+// FORM12 of the rhombus-triangle lesson with their procedures, for this
+// lesson and for the lessons that carry them as they are. Their layouts are
+// lessons/rhombus-triangle/forms/*.form over the frame's FORM3 and FORM7
+// (ham_add_lesson(... FORMS_FROM rhombus-triangle)).
+#pragma once
+
+#include "frame/frame.h"
+#include "frame/lesson.h"
+
+namespace ham::lessons::rhombus_triangle {
+
+// ExpectedAnswer slots of the second and third boxes: SecondAnswer1 and
+// ThirdAnswer1 serve every page but 4 (they are ExpectedAnswer2 and 3 there),
+// SecondAnswer2 and ThirdAnswer2 serve page 4.
+inline constexpr int kSecondAnswer1 = 1;
+inline constexpr int kThirdAnswer1 = 2;
+inline constexpr int kSecondAnswer2 = 3;
+inline constexpr int kThirdAnswer2 = 4;
+
+// A description holding only the sheet and the bars: the forms in load order
+// (FORM2 is loaded by before_main_form), the bound boxes, the bars with their
+// OK procedures, the navigation's blanking and hiding, the "move.sub"
+// targets and the forms hidden at a practice page's end and by
+// ShowPracticeForm. A lesson starts from it and adds its own content.
+frame::Lesson SheetAndBars();
+
+// Start-up: FORM2 loaded unseen, sized 640 x 480, given the frame's palette
+// and colours; the scratch picture created; then MAINFORM loaded as the main
+// form.
+void LoadSheetAndMainForm(frame::Frame& f);
+
+// The drawing sheet and the scratch picture of the animations.
+Form* Sheet(const frame::Frame& f);
+inline constexpr const char* kScratchPicture = "SavePicture";
+
+// One finished frame: the sheet's w x h block at (x, y) copied to the main
+// window at the same place through the scratch picture.
+void CopySheetBlock(frame::Frame& f, int x, int y, int w, int h);
+
+}  // namespace ham::lessons::rhombus_triangle
