@@ -256,11 +256,14 @@ void Frame::RunSteps(const Steps& steps) {
           if constexpr (std::is_same_v<T, TextStep>) {
             RtDrawText(st.form.empty() ? nullptr : form(st.form), st.x, st.y, st.text, st.color, st.sx, st.sy);
           } else if constexpr (std::is_same_v<T, PrintStep>) {
-            if (st.color >= 0) SetColor(st.color);
-            PrintAt(st.col, st.row, st.text);
-          } else if constexpr (std::is_same_v<T, PrintNumberStep>) {
-            if (st.color >= 0) SetColor(st.color);
             RtLocate(nullptr, st.col, st.row);
+            if (st.color >= 0) SetColor(st.color);
+            RtPrintBegin(nullptr);
+            RtPrintString(st.text);
+            RtPrintEnd();
+          } else if constexpr (std::is_same_v<T, PrintNumberStep>) {
+            RtLocate(nullptr, st.col, st.row);
+            if (st.color >= 0) SetColor(st.color);
             RtPrintBegin(nullptr);
             RtPrintSingle(st.value);
             RtPrintEnd();
@@ -462,11 +465,13 @@ void Frame::LoadForms() {
       FmSetFontName(f, "標準明朝");
       FmSetFontSize(f, 16);
     }
+    // Shown forms are flagged after showing, hidden ones before hiding.
+    if (fl.flag && fl.show == FormLoad::Show::kHidden) FmSetFormFlag(f, -1);
     if (fl.name != "FORM4") {
       if (fl.show == FormLoad::Show::kShown) FmSetVisible(f, -1);
       if (fl.show == FormLoad::Show::kHidden) FmSetVisible(f, 0);
     }
-    if (fl.flag) FmSetFormFlag(f, -1);
+    if (fl.flag && fl.show != FormLoad::Show::kHidden) FmSetFormFlag(f, -1);
     if (fl.name == "FORM8")  // the page buttons wait until start-up is done
       for (int k = 1; k <= 6; ++k) FmSetEnabled(FmGetControl(f, "BMPBUTTON" + Num(k)), 0);
   }
@@ -544,9 +549,9 @@ void Frame::ContentsPassMarks(int col) {
   for (const Page& p : lesson_.pages) {
     if (p.kind != PageKind::kPractice) continue;
     const auto& flags = s_.PassFlags[static_cast<std::size_t>(p.practice.flags)];
-    s_.PassTally = 0;
-    for (std::size_t i = 1; i < flags.size(); ++i) s_.PassTally += flags[i];
-    if (s_.PassTally == static_cast<float>(p.practice.problems.size())) PrintAt(col, p.contents_row, "ごうかく!");
+    float tally = 0;
+    for (std::size_t i = 1; i < flags.size(); ++i) tally += flags[i];
+    if (tally == static_cast<float>(p.practice.problems.size())) PrintAt(col, p.contents_row, "ごうかく!");
   }
 }
 
@@ -646,10 +651,22 @@ void Frame::MoveModule() {
 // ----- navigation and number bar ------------------------------------------------------------------
 
 void Frame::ClearAnswerForms(Form* target, bool set_colour) {
-  for (const std::string& box : lesson_.nav_blank)
+  // The number box, then each bar's boxes followed by hiding the bar.
+  std::vector<std::string> blank = lesson_.nav_blank;
+  auto take = [&](const std::string& box) {
+    auto it = std::find(blank.begin(), blank.end(), box);
+    if (it == blank.end()) return;
+    blank.erase(it);
     if (Control* c = edit(box)) FmSetText(c, "");
-  for (const std::string& bar : lesson_.nav_hide)
+  };
+  take("EDIT1");
+  for (const std::string& bar : lesson_.nav_hide) {
+    for (const AnswerBar& b : lesson_.bars)
+      if (b.form == bar)
+        for (const std::string& box : b.boxes) take(box);
     if (Form* f = form(bar)) FmSetVisible(f, 0);
+  }
+  for (const std::string& box : std::vector<std::string>(blank)) take(box);
   RtSetWindow(target, 0, 0, 0, 0, 639, 568);
   FmSetDrawStyle(target, 0);
   FmSetDrawMode(target, 13);

@@ -1,6 +1,7 @@
 // The divisors lesson: "約数と公約数".
 #include "lessons/divisors/lesson.h"
 
+#include "frame/frame.h"
 #include "frame/templates.h"
 
 namespace ham::lessons {
@@ -232,6 +233,7 @@ PracticePage Practice1() {
     Problem p;
     p.expected = {r.expected};
     p.setup = {
+        Call([v = r.operand](Frame& f) { f.state().ProblemOperand = v; }),
         Print(10, 8, r.label),
         PrintNumber(9, 9, r.operand, 7),
         Print(12, 9, "の約数を小さい方から順に全部書きなさい｡"),
@@ -266,6 +268,7 @@ PracticePage Practice2() {
     Problem p;
     p.expected = {r.expected};
     p.setup = {
+        Call([t = std::string(r.operand)](Frame& f) { f.state().WavFile = t; }),
         Print(0, 8, r.label),
         Print(3, 9, r.operand, 7),
         Print(11, 9, "の公約数を全部書きなさい｡"),
@@ -283,6 +286,7 @@ PracticePage Practice2() {
     Problem p;
     p.expected = {r.expected};
     p.setup = {
+        Call([t = std::string(r.operand)](Frame& f) { f.state().WavFile = t; }),
         Print(0, 9, r.label),
         Print(3, 10, r.operand),
         Print(11, 10, "の最大公約数は何ですか｡"),
