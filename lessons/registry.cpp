@@ -1,12 +1,14 @@
 #include "lessons/registry.h"
 
 #include "lessons/divisors/lesson.h"
+#include "lessons/polygon-area/lesson.h"
 
 namespace ham::lessons {
 
 const std::vector<LessonEntry>& AllLessons() {
   static const std::vector<LessonEntry> all = {
       {"divisors", &DivisorsLesson},
+      {"polygon-area", &PolygonAreaLesson},
   };
   return all;
 }
