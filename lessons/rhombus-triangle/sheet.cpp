@@ -12,12 +12,23 @@ bool Same(const FrameState& s, int typed, int expected) {
   return s.TypedAnswer[static_cast<std::size_t>(typed)] == s.ExpectedAnswer[static_cast<std::size_t>(expected)];
 }
 
+// The problem number of the page shown (its own slot on a practice page).
+float ProblemShown(const Frame& f) {
+  const FrameState& s = f.state();
+  for (int p = 0; p <= f.lesson().LastPage(); ++p) {
+    const Page& page = f.lesson().pages[static_cast<std::size_t>(p)];
+    if (s.CurrentPage == static_cast<float>(p) && page.kind == PageKind::kPractice)
+      return s.ProblemNumber[static_cast<std::size_t>(page.practice.problem_slot)];
+  }
+  return s.ProblemNumber[0];
+}
+
 // OK of FORM11 (boxes A and B). On page 4 B is compared with page 4's second
 // string; elsewhere problem 4 takes its two values in either order.
 bool JudgeTwoBoxes(const Frame& f) {
   const FrameState& s = f.state();
   if (s.CurrentPage == 4) return Same(s, 0, 0) && Same(s, 1, kSecondAnswer2);
-  if (s.ProblemNumber[0] == 4)
+  if (ProblemShown(f) == 4)
     return (Same(s, 0, 0) && Same(s, 1, kSecondAnswer1)) || (Same(s, 0, kSecondAnswer1) && Same(s, 1, 0));
   return Same(s, 0, 0) && Same(s, 1, kSecondAnswer1);
 }
