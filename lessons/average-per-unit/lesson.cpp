@@ -1,0 +1,76 @@
+// The average and per-unit quantity lesson: "平均と単位量あたりの大きさ".
+#include "lessons/average-per-unit/lesson.h"
+
+#include "frame/templates.h"
+#include "lessons/average-per-unit/content.h"
+
+namespace ham::lessons {
+
+using namespace ham::frame;
+
+Lesson AveragePerUnitProcedures() {
+  Lesson l;
+  l.problem_rounded = {true, false, true};
+  l.boxes = {"EDIT1", "EDIT3", "EDIT4", "EDIT5", "EDIT6"};
+  l.bars = {Bar("FORM9", "BUTTON3", {"EDIT3", "EDIT4", "EDIT5", "EDIT6"})};
+  return l;
+}
+
+namespace {
+
+using namespace average_per_unit;
+
+Lesson Build() {
+  Lesson l = AveragePerUnitProcedures();
+  l.title = "5年生の算数   平均と単位量あたりの大きさ";
+  l.pages = {
+      ContentsPage(),
+      ExplanationPageOf(7, "(よく見よう!)  ☆ 平均 ------------------- 1ページ", "1ﾍﾟｰｼﾞ          平均",
+                        AveragePage()),
+      PracticePageOf(8, "(やってみよう!)★ 練習 1 ----------------- 2ページ", "2ﾍﾟｰｼﾞ          練習1", Practice1()),
+      ExplanationPageOf(9, "(よく見よう!)  ☆ 単位量あたりの大きさ --- 3ページ",
+                        "3ﾍﾟｰｼﾞ        単位量あたりの大きさ", PerUnitPage()),
+      PracticePageOf(10, "(やってみよう!)★ 練習 2 ----------------- 4ページ", "4ﾍﾟｰｼﾞ          練習2", Practice2()),
+      EndPage(),
+  };
+  l.dispatch = FrameDispatch(l.pages);
+  l.play_wave_pause_step = true;
+
+  l.pictures = SharedPictures();
+  const PictureSpec own[] = {
+      {"上指.BMP", false, 20, 20}, {"hok1.BMP", false, 20, 20}, {"hok2.BMP", false, 20, 20},
+      {"左指.BMP", false, 20, 20}, {"右指.BMP", false, 20, 20},  {"cr.BMP", true, 40, 60},
+      {"cl.BMP", true, 35, 60},    {"pr.BMP", true, 40, 60},
+  };
+  l.pictures.insert(l.pictures.end(), std::begin(own), std::end(own));
+
+  const std::vector<std::string> more_bars = {"FORM9", "FORM10", "FORM11", "FORM12"};
+  l.forms = FrameForms({}, false);
+  for (FormLoad& f : l.forms)
+    if (f.name == "FORM7") f.bar_font = true;
+  for (const std::string& b : more_bars) l.forms.push_back({b, 0, 414, FormLoad::Show::kHidden, true, false});
+
+  l.boxes = {"EDIT1",  "EDIT2",  "EDIT3",  "EDIT4",  "EDIT5",  "EDIT6",  "EDIT8",  "EDIT9",  "EDIT10",
+             "EDIT11", "EDIT12", "EDIT13", "EDIT14", "EDIT15", "EDIT16", "EDIT17", "EDIT18"};
+  AnswerBar four_box = l.bars.front();
+  l.bars = {frame::Bar("FORM7", "BUTTON2", {"EDIT2"}), frame::Bar("FORM11", "BUTTON5", {"EDIT14", "EDIT15"}),
+            frame::Bar("FORM12", "BUTTON6", {"EDIT16", "EDIT17", "EDIT18"}), four_box};
+  l.nav_blank = {"EDIT1", "EDIT2"};
+  l.nav_hide = {"FORM7", "FORM9", "FORM10", "FORM11", "FORM12"};
+  l.move = FrameMoves(more_bars);
+  l.practice_hide = {"FORM3", "FORM7", "FORM9", "FORM10", "FORM11", "FORM12"};
+  l.practice_form_hide = {"FORM9"};
+  l.contents_mark_col = 55;
+  l.chooser_mark_col = 55;
+  l.end_page_current = 4;
+  return l;
+}
+
+}  // namespace
+
+const Lesson& AveragePerUnitLesson() {
+  static const Lesson lesson = Build();
+  return lesson;
+}
+
+}  // namespace ham::lessons
