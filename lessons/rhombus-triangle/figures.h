@@ -29,13 +29,13 @@ frame::Step Dotted();
 frame::Step Solid();
 frame::Step Face(std::string face);
 
-// Narration of paragraph `CurrentParagraph` that does not close the sound
-// before it.
+// A narration inside the running paragraph's guard that does not close the
+// sound before it (one that follows its own guarded close).
 frame::Step NarrateNoClose(std::string file, std::optional<float> pause = std::nullopt);
 // "close wave1" inside the guard of the running paragraph.
 frame::Step GuardedClose();
 
-// `count` passes of a polygon; colour(i) gives outline and fill of pass i
+// `count` passes of a polygon; colours(i) gives outline and fill of pass i
 // (fill < 0: outline only); each pass is followed by a pause.
 struct PassColours { int outline, fill; };
 frame::Step BlinkPolygon(Polygon p, int count, float pause, std::function<PassColours(int)> colours);
