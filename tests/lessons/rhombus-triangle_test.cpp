@@ -529,6 +529,19 @@ TEST(RhombusTrianglePractice, LastProblemsEndThePagesAndAllPassedShowsThePasswor
   }
 }
 
+TEST(RhombusTrianglePractice, ProceduresOfTheBars) {
+  LessonRun r = RunRT("");
+  for (const char* name : {"FE$BMPBUTTON1_ON", "FE$BMPBUTTON7_ON", "FE$EDIT1_CHANGE", "FE$BUTTON1_ON",
+                           "FE$EDIT2_CHANGE", "FE$BUTTON2_ON", "FE$EDIT14_CHANGE", "FE$EDIT15_CHANGE",
+                           "FE$BUTTON5_ON", "FE$EDIT16_CHANGE", "FE$EDIT17_CHANGE", "FE$EDIT18_CHANGE",
+                           "FE$BUTTON6_ON", "FE$FORM4_MOUSEDOWN"})
+    EXPECT_TRUE(r.rt().HasProcedure(name)) << name;
+  // The five- and six-box bars have none; the sheet's event names are inert.
+  for (const char* name : {"FE$EDIT3_CHANGE", "FE$EDIT13_CHANGE", "FE$BUTTON3_ON", "FE$BUTTON4_ON",
+                           "FE$FORM12_START"})
+    EXPECT_FALSE(r.rt().HasProcedure(name)) << name;
+}
+
 // ----- exit ------------------------------------------------------------------------------
 
 TEST(RhombusTriangleExit, RecordWithTheCountsAndBothFlagArrays) {
