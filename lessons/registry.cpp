@@ -2,6 +2,7 @@
 
 #include "lessons/divisors/lesson.h"
 #include "lessons/polygon-area/lesson.h"
+#include "lessons/rhombus-triangle/lesson.h"
 
 namespace ham::lessons {
 
@@ -9,6 +10,7 @@ const std::vector<LessonEntry>& AllLessons() {
   static const std::vector<LessonEntry> all = {
       {"divisors", &DivisorsLesson},
       {"polygon-area", &PolygonAreaLesson},
+      {"rhombus-triangle", &RhombusTriangleLesson},
   };
   return all;
 }
