@@ -242,6 +242,16 @@ TEST(AveragePerUnitPage1, StartsAndRange) {
     } else {
       ASSERT_FALSE(opens.empty());
       EXPECT_EQ(opens.front(), c.first_sound);
+      // Nothing waits before the chosen paragraph begins.
+      bool begun = false;
+      for (const TraceRecord& t : r.trace()) {
+        if (t.at("op") == "text" && t.at("text") == "だん落 " + std::to_string(c.start) && t.at("color") != "0")
+          begun = true;
+        if (!begun) {
+          EXPECT_NE(t.at("op"), "wait");
+        }
+      }
+      EXPECT_TRUE(begun);
     }
     // Earlier paragraphs drawn completely: the egg carrier walked, every column evened out.
     EXPECT_EQ(static_cast<int>(r.Ops("picture").size()) > 60, true);
