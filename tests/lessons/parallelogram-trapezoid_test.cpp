@@ -491,7 +491,7 @@ TEST(PtPractice, RightAndWrongAnswers) {
     EXPECT_EQ(p.at("row"), std::to_string(c.row));
     EXPECT_EQ(p.at("color"), "2");
     // The message strip of the page is cleared first.
-    const TraceRecord& strip = OpsIn(after, "box").front();
+    const TraceRecord strip = OpsIn(after, "box").front();
     EXPECT_EQ(strip.at("y1"), c.page == 3 ? "435" : "410");
     EXPECT_EQ(strip.at("y2"), c.page == 3 ? "490" : "466");
     int flags = c.page == 3 ? 0 : 1;
