@@ -8,11 +8,15 @@ namespace ham::lessons {
 
 using namespace ham::frame;
 
+AnswerBar AveragePerUnitFourBoxOk(std::string form, std::string button, std::vector<std::string> boxes) {
+  return Bar(std::move(form), std::move(button), std::move(boxes));
+}
+
 Lesson AveragePerUnitProcedures() {
   Lesson l;
   l.problem_rounded = {true, false, true};
   l.boxes = {"EDIT1", "EDIT3", "EDIT4", "EDIT5", "EDIT6"};
-  l.bars = {Bar("FORM9", "BUTTON3", {"EDIT3", "EDIT4", "EDIT5", "EDIT6"})};
+  l.bars = {AveragePerUnitFourBoxOk()};
   return l;
 }
 

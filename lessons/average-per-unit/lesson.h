@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "frame/lesson.h"
 
 namespace ham::lessons {
@@ -19,5 +22,12 @@ const frame::Lesson& AveragePerUnitLesson();
 //   equals its expected string (`bars`, `boxes`).
 // Pages, dispatch, pictures and the other forms are left for the caller.
 frame::Lesson AveragePerUnitProcedures();
+
+// The four-box OK with its box procedures on a bar of another lesson's names
+// (default: this lesson's FORM9): right when the four boxes, copied into the
+// first four answer strings on every change, equal ExpectedAnswer1 to 4
+// exactly; the focus then goes back to the first box.
+frame::AnswerBar AveragePerUnitFourBoxOk(std::string form = "FORM9", std::string button = "BUTTON3",
+                                         std::vector<std::string> boxes = {"EDIT3", "EDIT4", "EDIT5", "EDIT6"});
 
 }  // namespace ham::lessons

@@ -658,6 +658,11 @@ TEST(AveragePerUnitCarried, ProceduresOtherLessonsTake) {
   EXPECT_EQ(carried.bars[0].form, "FORM9");
   EXPECT_EQ(carried.bars[0].button, "BUTTON3");
   EXPECT_EQ(carried.bars[0].boxes, (std::vector<std::string>{"EDIT3", "EDIT4", "EDIT5", "EDIT6"}));
+  // On another lesson's names.
+  frame::AnswerBar other = lessons::AveragePerUnitFourBoxOk("FORM11", "BUTTON5", {"EDIT8", "EDIT9", "EDIT10", "EDIT11"});
+  EXPECT_EQ(other.typed, (std::vector<int>{0, 1, 2, 3}));
+  EXPECT_EQ(other.expected, (std::vector<int>{0, 1, 2, 3}));
+  EXPECT_FALSE(other.judge);  // every box equals its expected string
   // The lesson runs on the same settings.
   EXPECT_EQ(L().problem_rounded, carried.problem_rounded);
   bool has_four_box = false;
