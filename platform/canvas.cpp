@@ -1,5 +1,10 @@
 #include "platform/canvas.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "platform/internal.h"
+
 namespace ham {
 
 void Surface::Resize(int w, int h, Pixel fill) {
@@ -86,5 +91,13 @@ double Canvas::ScaleY() const {
   ViewSpan(*this, false, v1, v2);
   return (v2 - v1) / (state_.wy2 - state_.wy1);
 }
+
+namespace detail {
+int RoundCoord(double v) {
+  if (!std::isfinite(v)) return 0;
+  v = std::clamp(v, -1e9, 1e9);
+  return static_cast<int>(std::floor(v + 0.5));
+}
+}  // namespace detail
 
 }  // namespace ham

@@ -14,18 +14,8 @@ namespace ham {
 
 namespace {
 
-// A trace line of a drawing operation; the caller adds the form first.
-TraceLine TraceOp(std::string_view op) {
-  Runtime* rt = Runtime::CurrentOrNull();
-  return TraceLine(rt ? &rt->trace() : nullptr, rt ? rt->Now() : 0, op);
-}
-
-// Nearest pixel; far-away and non-finite values are held within int range.
-int Round(double v) {
-  if (!std::isfinite(v)) return 0;
-  v = std::clamp(v, -1e9, 1e9);
-  return static_cast<int>(std::floor(v + 0.5));
-}
+using detail::TraceOp;
+int Round(double v) { return detail::RoundCoord(v); }
 
 // A colour value of the forms runtime (r | g << 8 | b << 16) as a pixel.
 Pixel FromRgb(std::uint32_t rgb) {

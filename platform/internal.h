@@ -19,6 +19,10 @@ namespace ham::detail {
 Canvas& Target(Canvas* target);
 // Trace name of a canvas ("MAINFORM", "FORM4", a picture's name).
 const std::string& TraceName(const Canvas& c);
+// A trace line on the current runtime (written nowhere without one).
+TraceLine TraceOp(std::string_view op);
+// Nearest whole pixel; far-off and non-finite values are held within int range.
+int RoundCoord(double v);
 
 // ----- text (text.cpp) -----
 struct TextExtent {

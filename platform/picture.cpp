@@ -10,18 +10,10 @@ namespace ham {
 
 namespace {
 
+using detail::TraceOp;
+int Round(double v) { return detail::RoundCoord(v); }
+
 constexpr int kMaxPictureSide = 16384;
-
-TraceLine TraceOp(std::string_view op) {
-  Runtime* rt = Runtime::CurrentOrNull();
-  return TraceLine(rt ? &rt->trace() : nullptr, rt ? rt->Now() : 0, op);
-}
-
-int Round(double v) {
-  if (!std::isfinite(v)) return 0;
-  v = std::clamp(v, -1e9, 1e9);
-  return static_cast<int>(std::floor(v + 0.5));
-}
 
 }  // namespace
 

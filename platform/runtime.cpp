@@ -438,6 +438,10 @@ Canvas& Target(Canvas* target) {
   return target ? *target : Runtime::Current().main_form();
 }
 const std::string& TraceName(const Canvas& c) { return c.name(); }
+TraceLine TraceOp(std::string_view op) {
+  Runtime* rt = Runtime::CurrentOrNull();
+  return TraceLine(rt ? &rt->trace() : nullptr, rt ? rt->Now() : 0, op);
+}
 }  // namespace detail
 
 // ----- runtime operations kept here ---------------------------------------------------
