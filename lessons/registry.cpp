@@ -1,5 +1,6 @@
 #include "lessons/registry.h"
 
+#include "lessons/average-per-unit/lesson.h"
 #include "lessons/divisors/lesson.h"
 #include "lessons/polygon-area/lesson.h"
 #include "lessons/rhombus-triangle/lesson.h"
@@ -11,6 +12,7 @@ const std::vector<LessonEntry>& AllLessons() {
       {"divisors", &DivisorsLesson},
       {"polygon-area", &PolygonAreaLesson},
       {"rhombus-triangle", &RhombusTriangleLesson},
+      {"average-per-unit", &AveragePerUnitLesson},
   };
   return all;
 }
