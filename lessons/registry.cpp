@@ -2,6 +2,7 @@
 
 #include "lessons/average-per-unit/lesson.h"
 #include "lessons/divisors/lesson.h"
+#include "lessons/parallelogram-trapezoid/lesson.h"
 #include "lessons/polygon-area/lesson.h"
 #include "lessons/rhombus-triangle/lesson.h"
 
@@ -11,6 +12,7 @@ const std::vector<LessonEntry>& AllLessons() {
   static const std::vector<LessonEntry> all = {
       {"divisors", &DivisorsLesson},
       {"polygon-area", &PolygonAreaLesson},
+      {"parallelogram-trapezoid", &ParallelogramTrapezoidLesson},
       {"rhombus-triangle", &RhombusTriangleLesson},
       {"average-per-unit", &AveragePerUnitLesson},
   };
