@@ -29,21 +29,6 @@ std::string Chooser(int page) {
   return "click BMPBUTTON4\ntype EDIT1 " + std::to_string(page) + "\nclick BUTTON1\n";
 }
 
-// The boxes a problem is answered in: its own bar's, else FORM7's.
-std::vector<std::string> BoxesOf(const Lesson& l, const Problem& p) {
-  for (const Step& s : p.setup)
-    if (auto* b = std::get_if<ShowBarStep>(&s))
-      for (const AnswerBar& bar : l.bars)
-        if (bar.form == b->form) return bar.boxes;
-  return {"EDIT2"};
-}
-
-std::string ButtonOf(const Lesson& l, const std::vector<std::string>& boxes) {
-  for (const AnswerBar& bar : l.bars)
-    if (bar.boxes == boxes) return bar.button;
-  return "BUTTON2";
-}
-
 std::string FullScript(const Lesson& l) {
   std::string s;
   for (int p = 1; p < l.LastPage(); ++p) {
@@ -52,17 +37,54 @@ std::string FullScript(const Lesson& l) {
       for (int k = 1; k <= page.explanation.paragraphs; ++k)
         s += Chooser(p) + "type EDIT1 " + std::to_string(k) + "\nclick BUTTON1\n";
     } else if (page.kind == PageKind::kPractice) {
-      for (std::size_t n = 1; n <= page.practice.problems.size(); ++n) {
-        const Problem& prob = page.practice.problems[n - 1];
-        s += Chooser(p) + "type EDIT1 " + std::to_string(n) + "\nclick BUTTON1\n";
-        std::vector<std::string> boxes = BoxesOf(l, prob);
-        for (std::size_t i = 0; i < boxes.size() && i < prob.expected.size(); ++i)
-          if (!prob.expected[i].empty()) s += "type " + boxes[i] + " " + prob.expected[i] + "\n";
-        s += "click " + ButtonOf(l, boxes) + "\n";
-      }
+      for (std::size_t n = 1; n <= page.practice.problems.size(); ++n)
+        s += Chooser(p) + "type EDIT1 " + std::to_string(n) + "\nclick BUTTON1\nprobe answer\n";
     }
   }
   return s + "click BMPBUTTON7\n";
+}
+
+// Answers the problem on screen rightly: in the bar on top, the strings
+// among the expected ones that its OK accepts.
+void AnswerShownProblem(Runtime& rt, Frame& frame) {
+  const Lesson& l = frame.lesson();
+  const AnswerBar* bar = nullptr;
+  long z = -1;
+  for (const AnswerBar& b : l.bars) {
+    Form* f = frame.form(b.form);
+    if (f && f->visible && b.live && f->z > z) {
+      z = f->z;
+      bar = &b;
+    }
+  }
+  if (!bar) return;
+  FrameState& st = frame.state();
+  std::vector<std::string> candidates(st.ExpectedAnswer.begin(), st.ExpectedAnswer.end());
+  std::size_t k = bar->boxes.size();
+  std::vector<std::size_t> pick(k, 0);
+  auto saved = st.TypedAnswer;
+  bool found = false;
+  while (!found) {
+    for (std::size_t i = 0; i < k; ++i) st.TypedAnswer[static_cast<std::size_t>(bar->typed[i])] = candidates[pick[i]];
+    if (bar->judge) {
+      found = bar->judge(frame);
+    } else {
+      found = true;
+      for (std::size_t i = 0; i < k; ++i)
+        found = found && st.TypedAnswer[static_cast<std::size_t>(bar->typed[i])] ==
+                             st.ExpectedAnswer[static_cast<std::size_t>(bar->expected[i])];
+    }
+    if (found) break;
+    std::size_t i = 0;
+    while (i < k && ++pick[i] == candidates.size()) pick[i++] = 0;
+    if (i == k) break;
+  }
+  std::vector<std::string> typed;
+  for (std::size_t i = 0; i < k; ++i) typed.push_back(candidates[pick[i]]);
+  st.TypedAnswer = saved;
+  for (std::size_t i = 0; i < k; ++i)
+    if (Control* box = frame.edit(bar->boxes[i])) rt.TypeText(*box, typed[i]);
+  if (Control* ok = frame.form(bar->form)->Find(bar->button)) rt.PressControl(*ok);
 }
 
 long PeakKiB() {
@@ -105,6 +127,7 @@ int main(int argc, char** argv) {
     };
     rt.SetBackend(std::move(backend));
     Frame frame(lesson);
+    b->on_probe = [&](const std::string&) { AnswerShownProblem(rt, frame); };
     int status = RunOn(rt, [&] { frame.Main(); });
     double wall = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     std::printf("%-26s %10.1f %12.1f %12.1f %10ld%s\n", e.name.c_str(), wall, contents_ms,
