@@ -864,6 +864,7 @@ void Frame::RightAnswer(int page) {
   }
   RtDrawLine(nullptr, 0, pp.strip_y1, 640, pp.strip_y2, 0, LineShape::kFilledBox);
   SetColor(7);
+  if (!pp.right_lead.empty()) PrintAt(pp.right_lead_col, pp.right_lead_row, pp.right_lead);
   bool own_praise = !problem->praise.empty();
   RtLocate(nullptr, own_praise ? problem->praise_col : pp.praise_col,
            own_praise ? problem->praise_row : pp.praise_row);

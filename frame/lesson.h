@@ -160,6 +160,10 @@ struct PracticePage {
   std::string reward;                   // reward message at 24 points, (col 5, row 7)
   double strip_y1 = 320, strip_y2 = 385;  // message strip cleared by right and wrong answers
   int praise_col = 28, praise_row = 17;
+  // Line printed in colour 7 once a right answer has cleared the strip,
+  // before the praise (empty: none).
+  std::string right_lead;
+  int right_lead_col = 0, right_lead_row = 0;
   // Further answer-bar text drawn on FORM7 after "答え" (empty: none).
   std::string unit_label;
   double unit_x = 0, unit_y = 0;
