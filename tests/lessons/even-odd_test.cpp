@@ -173,7 +173,8 @@ TEST(EvenOddNavigation, PagesEndOfUnitAndChooser) {
     std::string script = "click BMPBUTTON4\n";
     if (*t) script += std::string("type EDIT1 ") + t + "\n";
     LessonRun r = RunLesson(script + "click BUTTON1\ndismiss\n");
-    ASSERT_EQ(r.Messages().size(), 1u) << t;
+    EXPECT_EQ(r.Messages().size(), 1u) << t;
+    if (r.Messages().size() != 1u) continue;
     EXPECT_EQ(r.Messages()[0], "そのページはありません！");
     EXPECT_EQ(r.state().InputMode, 5) << t;
   }
@@ -312,7 +313,7 @@ TEST(EvenOddExplanation, EveryPageFromEveryParagraph) {
     };
     std::size_t first = label_of("だん落 1");
     std::size_t chosen = label_of("だん落 " + std::to_string(c.start));
-    ASSERT_LT(chosen, r.trace().size());
+    EXPECT_LT(chosen, r.trace().size());
     for (std::size_t i = first; i < chosen; ++i) EXPECT_NE(r.trace()[i].at("op"), "wait") << i;
     if (c.skipped == c.all->size()) {
       EXPECT_TRUE(r.Ops("wait").empty());
@@ -343,7 +344,8 @@ TEST(EvenOddExplanation, LaterStartsDrawTheEarlierParagraphsFirst) {
     std::vector<std::string> colours;
     for (const TraceRecord& t : p5.Ops("text"))
       if (t.at("text") == text) colours.push_back(t.at("color"));
-    ASSERT_EQ(colours.size(), 12u) << text;
+    EXPECT_EQ(colours.size(), 12u) << text;
+    if (colours.size() != 12u) continue;
     for (std::size_t i = 0; i < 12; ++i) EXPECT_EQ(colours[i], i % 2 == 0 ? "0" : "6") << i;
   }
   std::size_t clear = Find(p5, [](const TraceRecord& e) {
@@ -376,7 +378,8 @@ TEST(EvenOddExplanation, OutOfRangeParagraphsDrawNothing) {
   for (const Case& c : cases) {
     LessonRun r = RunLesson(Page(c.page) + "type EDIT1 " + c.typed + "\nclick BUTTON1\ndismiss\n");
     SCOPED_TRACE(std::to_string(c.page) + " [" + c.typed + "]");
-    ASSERT_EQ(r.Messages().size(), 1u);
+    EXPECT_EQ(r.Messages().size(), 1u);
+    if (r.Messages().size() != 1u) continue;
     EXPECT_EQ(r.Messages()[0], "その段落はありません！");
     EXPECT_TRUE(Opens(r).empty());
     EXPECT_FALSE(r.Drew("だん落 1"));
@@ -607,7 +610,8 @@ TEST(EvenOddPractice, ProblemNumbersThatNameNoProblem) {
   for (const Case& c : cases) {
     LessonRun r = RunLesson(Page(c.page) + "type EDIT1 " + c.typed + "\nclick BUTTON1\ndismiss\n");
     SCOPED_TRACE(std::to_string(c.page) + " [" + c.typed + "]");
-    ASSERT_EQ(r.Messages().size(), 1u);
+    EXPECT_EQ(r.Messages().size(), 1u);
+    if (r.Messages().size() != 1u) continue;
     EXPECT_EQ(r.Messages()[0], "その番号はありません！");
     EXPECT_FALSE(r.Drew("解答らんに答えを入力して[OK]ﾎﾞﾀﾝをおしなさい｡"));
     EXPECT_FALSE(r.rt().FindForm("FORM7")->visible);
