@@ -207,6 +207,35 @@ TEST(MultiplesNavigation, NumbersTypedOnTheContentsPageAreStoredNowhere) {
   }
 }
 
+TEST(MultiplesNavigation, ButtonsEmptyEveryBoxAndHideEveryBar) {
+  struct Case { int page, problem; std::vector<std::string> typed; };
+  const Case cases[] = {{2, 1, {"4", "8", ""}}, {5, 14, {"10", ""}}, {5, 10, {"7"}}};
+  for (const char* button : {"BMPBUTTON5", "BMPBUTTON6", "BMPBUTTON3"}) {
+    for (const Case& c : cases) {
+      std::string typing = Answer(c.typed);
+      typing = typing.substr(0, typing.rfind("click "));  // typed, not sent
+      LessonRun r = RunLesson(Page(c.page) + Choose(c.problem) + typing + "click " + button + "\n");
+      SCOPED_TRACE(std::string(button) + " " + std::to_string(c.page) + ":" + std::to_string(c.problem));
+      for (const char* bar : {"FORM7", "FORM9", "FORM10"}) EXPECT_FALSE(r.rt().FindForm(bar)->visible) << bar;
+      for (const char* box : {"EDIT1", "EDIT2", "EDIT3", "EDIT4", "EDIT5", "EDIT6", "EDIT7"})
+        EXPECT_EQ(r.rt().FindControl(box)->text, "") << box;
+      EXPECT_EQ(r.state().InputMode, 0);
+    }
+  }
+}
+
+TEST(MultiplesNavigation, TitleStripMovesEveryBar) {
+  LessonRun r = RunLesson("click FORM4\n");
+  for (const char* bar : {"FORM3", "FORM7", "FORM9", "FORM10"}) {
+    EXPECT_EQ(r.rt().FindForm(bar)->left, 400) << bar;
+    EXPECT_EQ(r.rt().FindForm(bar)->top, 714) << bar;
+  }
+  EXPECT_EQ(r.rt().main_form().top, 322);
+  EXPECT_EQ(r.rt().FindForm("FORM8")->top, 740);
+  EXPECT_EQ(r.rt().FindForm("FORM5")->top, 780);
+  EXPECT_EQ(r.rt().FindForm("FORM6")->left, 1041);
+}
+
 // ----- explanation pages ----------------------------------------------------------------------
 
 TEST(MultiplesExplanation, EveryParagraphStart) {
