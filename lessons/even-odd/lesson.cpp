@@ -29,10 +29,9 @@ Lesson Build() {
   };
   l.dispatch = FrameDispatch(l.pages);  // 11, 21, 31, 41, 51, 61, 22, 23, 42, 43, 62, 63, 9999
   l.pictures = SharedPictures();
-  // Page 2 has a problem number of its own, pages 4 and 6 share the other;
-  // both are kept as typed, so that a number that is not whole names no
-  // problem.
-  l.problem_rounded = {false, false, true};
+  // Page 2 has a 16-bit problem number of its own, pages 4 and 6 share the
+  // other; a typed number is rounded.
+  l.problem_rounded = {true, true, true};
   l.contents_mark_col = 55;
   l.chooser_mark_col = 55;
   l.emblem_filled = false;

@@ -40,9 +40,8 @@ Lesson Build() {
   l.nav_hide = {"FORM7", "FORM9", "FORM10"};
   l.move = FrameMoves({"FORM9", "FORM10"});
   l.practice_hide = {"FORM3", "FORM7", "FORM9", "FORM10"};
-  // A typed problem number is kept as typed, so that one that is not whole
-  // names no problem and is refused.
-  l.problem_rounded = {false, false, true};
+  // Both problem numbers are 16-bit: a typed number is rounded.
+  l.problem_rounded = {true, true, true};
   l.contents_mark_col = 55;
   l.chooser_mark_col = 55;
   return l;

@@ -27,9 +27,8 @@ Lesson Build() {
   };
   l.dispatch = FrameDispatch(l.pages);  // 11, 21, 31, 41, 51, 61, 71, 42, 43, 72, 73, 9999
   l.pictures = SharedPictures();
-  // One problem number, kept as typed, serves both practice pages: a number
-  // that is not whole names no problem.
-  l.problem_rounded = {false, true, true};
+  // One 16-bit problem number serves both practice pages.
+  l.problem_rounded = {true, true, true};
   l.contents_mark_col = 55;
   l.chooser_mark_col = 53;
   return l;

@@ -605,8 +605,8 @@ TEST(EvenOddPractice, ProblemNumbersThatNameNoProblem) {
     int page;
     std::string typed;
   };
-  const Case cases[] = {{2, "0"}, {2, "7"}, {2, "2.5"}, {2, "abc"}, {4, "6"}, {4, "1.5"},
-                        {4, "-1"}, {6, "11"}, {6, "0"}, {6, "9.5"}, {6, "99999"}};
+  const Case cases[] = {{2, "0"}, {2, "7"}, {2, "6.6"}, {2, "abc"}, {4, "6"}, {4, "5.7"},
+                        {4, "-1"}, {6, "11"}, {6, "0"}, {6, "10.6"}, {6, "99999"}};
   for (const Case& c : cases) {
     LessonRun r = RunLesson(Page(c.page) + "type EDIT1 " + c.typed + "\nclick BUTTON1\ndismiss\n");
     SCOPED_TRACE(std::to_string(c.page) + " [" + c.typed + "]");

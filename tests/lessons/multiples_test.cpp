@@ -629,8 +629,8 @@ TEST(MultiplesPractice, PageEndsAndRewards) {
 TEST(MultiplesPractice, ProblemNumbersThatNameNoProblem) {
   struct Case { int page; std::string typed; };
   const Case cases[] = {
-      {2, "0"}, {2, "9"}, {2, "-1"}, {2, "1.5"}, {2, "abc"}, {2, "99999"},
-      {5, "0"}, {5, "15"}, {5, "2.5"}, {5, "13.9"},
+      {2, "0"}, {2, "9"}, {2, "-1"}, {2, "8.7"}, {2, "abc"}, {2, "99999"},
+      {5, "0"}, {5, "15"}, {5, "14.6"},
   };
   for (const Case& c : cases) {
     LessonRun r = RunLesson(Page(c.page) + "type EDIT1 " + c.typed + "\nclick BUTTON1\ndismiss\n" +
@@ -653,10 +653,12 @@ TEST(MultiplesPractice, ProblemNumbersThatNameNoProblem) {
     EXPECT_FALSE(r.Drew("天才!ごうかく!"));
     for (float f : r.state().PassFlags[c.page == 2 ? 0 : 1]) EXPECT_EQ(f, 0);
   }
-  // A whole number typed as such is taken.
-  LessonRun r = RunLesson(Page(5) + "type EDIT1 13\nclick BUTTON1\n");
-  EXPECT_TRUE(r.Messages().empty());
-  EXPECT_TRUE(Printed(r, "(13) 4,8,6", 0, 8));
+  // The 16-bit problem number takes a typed number rounded.
+  for (const char* typed : {"13", "12.6", "13.4"}) {
+    LessonRun r = RunLesson(Page(5) + "type EDIT1 " + typed + "\nclick BUTTON1\n");
+    EXPECT_TRUE(r.Messages().empty()) << typed;
+    EXPECT_TRUE(Printed(r, "(13) 4,8,6", 0, 8)) << typed;
+  }
 }
 
 TEST(MultiplesPractice, JingleClickKeepsTheExpectedAnswer) {
