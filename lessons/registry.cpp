@@ -2,6 +2,9 @@
 
 #include "lessons/average-per-unit/lesson.h"
 #include "lessons/divisors/lesson.h"
+#include "lessons/even-odd/lesson.h"
+#include "lessons/fraction-add-sub/lesson.h"
+#include "lessons/multiples/lesson.h"
 #include "lessons/parallelogram-trapezoid/lesson.h"
 #include "lessons/polygon-area/lesson.h"
 #include "lessons/rhombus-triangle/lesson.h"
@@ -15,6 +18,9 @@ const std::vector<LessonEntry>& AllLessons() {
       {"parallelogram-trapezoid", &ParallelogramTrapezoidLesson},
       {"rhombus-triangle", &RhombusTriangleLesson},
       {"average-per-unit", &AveragePerUnitLesson},
+      {"even-odd", &EvenOddLesson},
+      {"multiples", &MultiplesLesson},
+      {"fraction-add-sub", &FractionAddSubLesson},
   };
   return all;
 }

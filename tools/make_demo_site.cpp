@@ -24,7 +24,9 @@ int main(int argc, char** argv) {
   // One lesson folder name per lesson (one to four characters).
   static const std::pair<const char*, const char*> kFolders[] = {
       {"divisors", "YAKU"}, {"polygon-area", "TAKA"}, {"parallelogram-trapezoid", "HEIK"},
-      {"rhombus-triangle", "HISI"}, {"average-per-unit", "HEIN"},
+      {"rhombus-triangle", "HISI"}, {"average-per-unit", "HEIN"}, {"even-odd", "GUKI"},
+      {"multiples", "BAI"}, {"division-fractions", "WARI"}, {"fraction-add-sub", "TASU"},
+      {"number-comparison", "KURA"}, {"fraction-reduction", "YAKB"},
   };
   for (auto& [name, folder] : kFolders)
     if (std::string(argv[1]) == name) o.lesson_folder = folder;
