@@ -896,7 +896,7 @@ void Frame::PassReward(int page) {
     s_.PassTally += flags[static_cast<std::size_t>(s_.LoopIndex)];
   if (s_.PassTally == static_cast<float>(pp.problems.size())) {
     FmSetFontSize(kMainWindow, 24);
-    PrintAt(5, 7, pp.reward);
+    PrintAt(pp.reward_col, 7, pp.reward);
     FmSetFontSize(kMainWindow, 16);
     PrintAt(8, 13, "計算用紙に５回書いて、漢字練習しよう!ポイントが２倍になるよ!");
     s_.PauseLength = 200;

@@ -158,6 +158,7 @@ struct PracticePage {
   std::vector<Hint> hints;              // page hints, first match wins
   bool blank_warning = true;            // "最後には 空白キーをうたないでね!"
   std::string reward;                   // reward message at 24 points, (col 5, row 7)
+  int reward_col = 5;                   // its column
   double strip_y1 = 320, strip_y2 = 385;  // message strip cleared by right and wrong answers
   int praise_col = 28, praise_row = 17;
   // Line printed in colour 7 once a right answer has cleared the strip,
