@@ -1,0 +1,70 @@
+// The number-comparison lesson: "整数と小数と分数をくらべる".
+#include "lessons/number-comparison/lesson.h"
+
+#include <algorithm>
+
+#include "frame/templates.h"
+#include "lessons/average-per-unit/lesson.h"
+#include "lessons/number-comparison/content.h"
+#include "lessons/rhombus-triangle/sheet.h"
+
+namespace ham::lessons {
+
+using namespace ham::frame;
+
+namespace {
+
+using namespace number_comparison;
+
+Lesson Build() {
+  // The rhombus-triangle lesson's forms, bars and navigation.
+  Lesson l = rhombus_triangle::SheetAndBars();
+  l.title = "5年生の算数   整数と小数と分数をくらべる";
+  l.pages = {
+      ContentsPage(),
+      ExplanationPageOf(7, "(よく見よう!)  ☆ 分数を小数に変える ---- 1ページ", "1ﾍﾟｰｼﾞ          分数を小数に変える",
+                        FractionToDecimalPage()),
+      PracticePageOf(8, "(やってみよう!)★ 練習 1 ---------------- 2ページ", "2ﾍﾟｰｼﾞ          練習1", Practice1()),
+      ExplanationPageOf(9, "(よく見よう!)  ☆ 小数を分数に変える ---- 3ページ", "3ﾍﾟｰｼﾞ          小数を分数に変える",
+                        DecimalToFractionPage()),
+      PracticePageOf(10, "(やってみよう!)★ 練習 2 ---------------- 4ページ", "4ﾍﾟｰｼﾞ          練習2", Practice2()),
+      EndPage(),
+  };
+  l.dispatch = FrameDispatch(l.pages);
+  l.pictures = SharedPictures();
+  l.pictures.push_back({"右指.BMP", false, 20, 20});
+
+  // FORM2 is in the resources but never loaded: no drawing sheet here.
+  l.before_main_form = nullptr;
+
+  // The average-per-unit lesson's number box: page 2's number rounded, page
+  // 4's kept as typed (2.5 names no problem).
+  l.problem_rounded = AveragePerUnitProcedures().problem_rounded;
+
+  // Bars: FORM7 judged by this lesson; FORM11 by the four-box OK on its two
+  // boxes; FORM12 by the plain three-box comparison.
+  for (AnswerBar& bar : l.bars) {
+    if (bar.form == "FORM7") bar.judge = JudgeOneBox;
+    if (bar.form == "FORM11") bar = AveragePerUnitFourBoxOk("FORM11", "BUTTON5", {"EDIT14", "EDIT15"});
+    if (bar.form == "FORM12") bar = frame::Bar("FORM12", "BUTTON6", {"EDIT16", "EDIT17", "EDIT18"});
+  }
+  // A multi-box bar is shown over FORM7 after it; FORM7 is raised again for
+  // the one-box problems.
+  l.practice_form_hide = {"FORM9"};
+  // The title strip takes the other forms along; the main window follows
+  // when the next page module or handler places it.
+  std::erase_if(l.move, [](const MoveTarget& m) { return m.form == "MAIN"; });
+  l.contents_mark_col = 55;
+  l.chooser_mark_col = 55;
+  l.end_page_current = 4;
+  return l;
+}
+
+}  // namespace
+
+const Lesson& NumberComparisonLesson() {
+  static const Lesson lesson = Build();
+  return lesson;
+}
+
+}  // namespace ham::lessons
