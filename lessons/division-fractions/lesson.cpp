@@ -1,0 +1,62 @@
+// The division-fractions lesson: "わり算と分数".
+#include "lessons/division-fractions/lesson.h"
+
+#include "frame/templates.h"
+#include "lessons/average-per-unit/lesson.h"
+#include "lessons/division-fractions/content.h"
+#include "lessons/rhombus-triangle/sheet.h"
+
+namespace ham::lessons {
+
+using namespace ham::frame;
+
+namespace {
+
+Lesson Build() {
+  using namespace division_fractions;
+  Lesson l = rhombus_triangle::SheetAndBars();
+  l.title = "5年生の算数     わり算と分数";
+  l.pages = {
+      ContentsPage(),
+      ExplanationPageOf(7, "(よく見よう!)  ☆ わり算と分数 1 -------- 1ページ", "1ﾍﾟｰｼﾞ          わり算と分数 1",
+                        DivisionPage()),
+      PracticePageOf(8, "(やってみよう!)★ 練習 1 ---------------- 2ページ", "2ﾍﾟｰｼﾞ          練習1", Practice1()),
+      ExplanationPageOf(9, "(よく見よう!)  ☆ わり算と分数 2 -------- 3ページ", "3ﾍﾟｰｼﾞ          わり算と分数 2",
+                        TimePage()),
+      PracticePageOf(10, "(やってみよう!)★ 練習 2 ---------------- 4ページ", "4ﾍﾟｰｼﾞ          練習2", Practice2()),
+      EndPage(),
+  };
+  l.dispatch = FrameDispatch(l.pages);
+  l.pictures = SharedPictures();
+  l.pictures.push_back({"cl.BMP", true, 35, 60});
+
+  // The one-box bar is shown by every problem but answers none: no
+  // procedure for EDIT2 or BUTTON2. FORM11 judges with this lesson's OK,
+  // FORM12 with the template's.
+  for (AnswerBar& bar : l.bars) {
+    if (bar.form == "FORM7") bar.live = false;
+    if (bar.form == "FORM11") bar.judge = JudgeTwoBoxes;
+  }
+  // Every problem shows its own bar over FORM7 last; only FORM9 goes first.
+  l.practice_form_hide = {"FORM9"};
+  // "move.sub" takes the sheet along, not the main window.
+  l.move = {{"FORM2", 0, 22},  {"FORM3", 0, 414},  {"FORM5", 0, 480},  {"FORM6", 641, 0},
+            {"FORM7", 0, 414}, {"FORM8", 0, 440},  {"FORM9", 0, 414},  {"FORM10", 0, 414},
+            {"FORM11", 0, 414}, {"FORM12", 0, 414}};
+  // The number box as the average-per-unit lesson reads it: page 2's number
+  // rounded, page 4's kept as typed.
+  l.problem_rounded = AveragePerUnitProcedures().problem_rounded;
+  l.contents_mark_col = 55;
+  l.chooser_mark_col = 55;
+  l.after_palette = MakeBarPictures;
+  return l;
+}
+
+}  // namespace
+
+const Lesson& DivisionFractionsLesson() {
+  static const Lesson lesson = Build();
+  return lesson;
+}
+
+}  // namespace ham::lessons
