@@ -5,6 +5,7 @@
 #include "lessons/even-odd/lesson.h"
 #include "lessons/fraction-add-sub/lesson.h"
 #include "lessons/multiples/lesson.h"
+#include "lessons/number-comparison/lesson.h"
 #include "lessons/parallelogram-trapezoid/lesson.h"
 #include "lessons/polygon-area/lesson.h"
 #include "lessons/rhombus-triangle/lesson.h"
@@ -21,6 +22,7 @@ const std::vector<LessonEntry>& AllLessons() {
       {"even-odd", &EvenOddLesson},
       {"multiples", &MultiplesLesson},
       {"fraction-add-sub", &FractionAddSubLesson},
+      {"number-comparison", &NumberComparisonLesson},
   };
   return all;
 }
