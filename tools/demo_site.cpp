@@ -64,14 +64,16 @@ Surface StandInPicture(const std::string& name, int w, int h) {
 
 const char* const kHostScript = R"SH(#!/bin/sh
 # Stand-in for the learner score book: notes that it was started and shows
-# the learners' records.
+# the learners' records. The log is written last, in one piece.
 here=$(cd "$(dirname "$0")" && pwd)
-echo "started $(date '+%Y-%m-%d %H:%M:%S') in $(pwd)" >> "$here/host.log"
+out="started $(date '+%Y-%m-%d %H:%M:%S') in $(pwd)"
 for record in "$here"/../DI1*; do
   [ -f "$record" ] || continue
-  echo "$(basename "$record"): $(cat "$record")" >> "$here/host.log"
-  echo "$(basename "$record"): $(cat "$record")"
+  out="$out
+$(basename "$record"): $(cat "$record")"
 done
+printf '%s\n' "$out"
+printf '%s\n' "$out" >> "$here/host.log"
 )SH";
 
 }  // namespace
