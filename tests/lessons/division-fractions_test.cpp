@@ -469,6 +469,26 @@ TEST(DivisionFractionsExplanation, LiftedCellsRepaintTheBarFromItsPicture) {
   for (const TraceRecord& t : copies) EXPECT_EQ(t.at("t"), copies.front().at("t"));
 }
 
+TEST(DivisionFractionsExplanation, ClickDuringTheAnimationStopsThePage) {
+  // A click while the first cell moves: the frames stop at the pause that
+  // notices it, the rest of the page is not drawn.
+  const LessonRun& full = FullPage1();
+  int first = 0;
+  for (const TraceRecord& t : full.Ops("copy"))
+    if (t.at("src") == "QuarterBarPicture") {
+      first = std::stoi(t.at("t"));
+      break;
+    }
+  LessonRun r = RunDF(Page(1) + Choose(1) + "+" + std::to_string(first + 7) + " click FORM4\n");
+  int copies = 0;
+  for (const TraceRecord& t : r.Ops("copy")) copies += t.at("src") == "QuarterBarPicture";
+  EXPECT_GE(copies, 4);
+  EXPECT_LE(copies, 5);
+  EXPECT_EQ(Opens(r), (Strings{"SOUND1.WAV", "SOUND2.WAV"}));
+  EXPECT_FALSE(r.Drew("← 一人分は─"));
+  EXPECT_FALSE(r.Drew("1ページ終わり"));
+}
+
 TEST(DivisionFractionsExplanation, ShareBarsOnScreen) {
   // Shots in the pauses after "← 一人分は─": the share bar holds three
   // green cells of four (then of five), the bars above have lost their
