@@ -195,11 +195,16 @@ Steps LongArc(double y, const char* label, double label_y) {
 
 void MakeBarPictures(Frame& f) {
   Form* sheet = rhombus_triangle::Sheet(f);
-  struct Spec { const char* name; double y; double first; double pitch; double width; int cells; };
-  const Spec specs[] = {{kQuarterBarPicture, 90, 21, 10, 8, 3}, {kFifthBarPicture, 220, 19, 8, 6, 4}};
-  for (const Spec& p : specs) {
+  // A white bar at row y on the sheet; `cells` green cells `pitch` apart
+  // from x `first` on, each `width` wide, leave its first cell empty.
+  struct BarPicture { const char* name; double y; double first; double pitch; double width; int cells; };
+  const BarPicture bars[] = {{kQuarterBarPicture, 90, 21, 10, 8, 3}, {kFifthBarPicture, 220, 19, 8, 6, 4}};
+  for (const BarPicture& p : bars) {
     Fill(sheet, 11, p.y, 49, p.y + 16, 7);
-    for (int j = 0; j < p.cells; ++j) Fill(sheet, p.first + p.pitch * j, p.y, p.first + p.pitch * j + p.width, p.y + 16, 9);
+    for (int j = 0; j < p.cells; ++j) {
+      double x = p.first + p.pitch * j;
+      Fill(sheet, x, p.y, x + p.width, p.y + 16, 9);
+    }
     Picture& pic = f.picture(p.name);
     pic.set_name(p.name);
     FmNewPicture(pic);
