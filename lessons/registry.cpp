@@ -1,6 +1,7 @@
 #include "lessons/registry.h"
 
 #include "lessons/average-per-unit/lesson.h"
+#include "lessons/division-fractions/lesson.h"
 #include "lessons/divisors/lesson.h"
 #include "lessons/even-odd/lesson.h"
 #include "lessons/fraction-add-sub/lesson.h"
@@ -21,6 +22,7 @@ const std::vector<LessonEntry>& AllLessons() {
       {"average-per-unit", &AveragePerUnitLesson},
       {"even-odd", &EvenOddLesson},
       {"multiples", &MultiplesLesson},
+      {"division-fractions", &DivisionFractionsLesson},
       {"fraction-add-sub", &FractionAddSubLesson},
       {"number-comparison", &NumberComparisonLesson},
   };
