@@ -5,6 +5,7 @@
 #include "lessons/divisors/lesson.h"
 #include "lessons/even-odd/lesson.h"
 #include "lessons/fraction-add-sub/lesson.h"
+#include "lessons/fraction-reduction/lesson.h"
 #include "lessons/multiples/lesson.h"
 #include "lessons/number-comparison/lesson.h"
 #include "lessons/parallelogram-trapezoid/lesson.h"
@@ -25,6 +26,7 @@ const std::vector<LessonEntry>& AllLessons() {
       {"division-fractions", &DivisionFractionsLesson},
       {"fraction-add-sub", &FractionAddSubLesson},
       {"number-comparison", &NumberComparisonLesson},
+      {"fraction-reduction", &FractionReductionLesson},
   };
   return all;
 }
