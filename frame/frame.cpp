@@ -89,8 +89,9 @@ const Problem* Frame::CurrentProblem(int page) const {
 
 void Frame::SetColor(int fg) { RtSetColor(nullptr, fg, 0, 0, 0, 1); }
 
-void Frame::PrintAt(int col, int row, const std::string& text) {
+void Frame::PrintAt(int col, int row, const std::string& text, int color) {
   RtLocate(nullptr, col, row);
+  if (color >= 0) SetColor(color);
   RtPrintBegin(nullptr);
   RtPrintString(text);
   RtPrintEnd();
@@ -256,11 +257,7 @@ void Frame::RunSteps(const Steps& steps) {
           if constexpr (std::is_same_v<T, TextStep>) {
             RtDrawText(st.form.empty() ? nullptr : form(st.form), st.x, st.y, st.text, st.color, st.sx, st.sy);
           } else if constexpr (std::is_same_v<T, PrintStep>) {
-            RtLocate(nullptr, st.col, st.row);
-            if (st.color >= 0) SetColor(st.color);
-            RtPrintBegin(nullptr);
-            RtPrintString(st.text);
-            RtPrintEnd();
+            PrintAt(st.col, st.row, st.text, st.color);
           } else if constexpr (std::is_same_v<T, PrintNumberStep>) {
             RtLocate(nullptr, st.col, st.row);
             if (st.color >= 0) SetColor(st.color);
@@ -806,11 +803,7 @@ void Frame::PracticeHandler(int page) {
   if (n == q + 1 && s_.NumberEntered == 0) {
     for (const std::string& name : pp.end_hide.empty() ? lesson_.practice_hide : pp.end_hide)
       if (Form* f = form(name)) FmSetVisible(f, 0);
-    RtLocate(nullptr, 30, 15);
-    SetColor(1);
-    RtPrintBegin(nullptr);
-    RtPrintString(pp.end_text);
-    RtPrintEnd();
+    PrintAt(30, 15, pp.end_text, 1);
     s_.CommandCode = kIdle;
     return;
   }
@@ -842,11 +835,7 @@ void Frame::ShowPracticeForm() {
   RtDrawLine(nullptr, 0, 0, 640, 540, 0, LineShape::kFilledBox);
   RtDrawLine(nullptr, 190, 0, 250, 22, 2, LineShape::kFilledBox);
   RtDrawText(nullptr, 200, 2, pp.header);
-  RtLocate(nullptr, 0, 2);
-  SetColor(3);
-  RtPrintBegin(nullptr);
-  RtPrintString("解答らんに答えを入力して[OK]ﾎﾞﾀﾝをおしなさい｡");
-  RtPrintEnd();
+  PrintAt(0, 2, "解答らんに答えを入力して[OK]ﾎﾞﾀﾝをおしなさい｡", 3);
   Form* bar = form("FORM7");
   FmSetVisible(bar, -1);
   RtClearScreen(bar, 0);
@@ -865,13 +854,8 @@ void Frame::RightAnswer(int page) {
   RtDrawLine(nullptr, 0, pp.strip_y1, 640, pp.strip_y2, 0, LineShape::kFilledBox);
   SetColor(7);
   if (!pp.right_lead.empty()) PrintAt(pp.right_lead_col, pp.right_lead_row, pp.right_lead);
-  bool own_praise = !problem->praise.empty();
-  RtLocate(nullptr, own_praise ? problem->praise_col : pp.praise_col,
-           own_praise ? problem->praise_row : pp.praise_row);
-  SetColor(2);
-  RtPrintBegin(nullptr);
-  RtPrintString(own_praise ? problem->praise : "天才!ごうかく!");
-  RtPrintEnd();
+  if (problem->praise.empty()) PrintAt(pp.praise_col, pp.praise_row, "天才!ごうかく!", 2);
+  else PrintAt(problem->praise_col, problem->praise_row, problem->praise, 2);
   s_.PassFlags[static_cast<std::size_t>(pp.flags)][static_cast<std::size_t>(ProblemNumber(page))] = 1;
   Form* mascots = form("FORM6");
   FmDrawPicture(mascots, picture("ﾎﾟｺ2.BMP"), 5, 25);
@@ -919,21 +903,13 @@ void Frame::WrongAnswer(int page) {
                pp.wrong_strip_y2 < 0 ? pp.strip_y2 : pp.wrong_strip_y2, 0, LineShape::kFilledBox);
   SetColor(7);
   if (pp.blank_warning && RtRight(s_.TypedAnswer[0], 1) == " ") {
-    RtLocate(nullptr, 10, 17);
-    SetColor(2);
-    RtPrintBegin(nullptr);
-    RtPrintString("最後には 空白キーをうたないでね!");
-    RtPrintEnd();
+    PrintAt(10, 17, "最後には 空白キーをうたないでね!", 2);
     SetColor(7);
     s_.CommandCode = kIdle;
     return;
   }
   if (!pp.hint_lead.empty()) {
-    RtLocate(nullptr, pp.hint_lead_col, pp.hint_lead_row);
-    SetColor(pp.hint_lead_color);
-    RtPrintBegin(nullptr);
-    RtPrintString(pp.hint_lead);
-    RtPrintEnd();
+    PrintAt(pp.hint_lead_col, pp.hint_lead_row, pp.hint_lead, pp.hint_lead_color);
   }
   int n = static_cast<int>(ProblemNumber(page));
   auto matches = [&](const Hint& h) {
@@ -949,11 +925,7 @@ void Frame::WrongAnswer(int page) {
     if (!chosen && matches(h)) chosen = &h;
   if (chosen) {
     if (!chosen->text.empty() || chosen->steps.empty()) {
-      RtLocate(nullptr, chosen->col, chosen->row);
-      SetColor(chosen->color);
-      RtPrintBegin(nullptr);
-      RtPrintString(chosen->text);
-      RtPrintEnd();
+      PrintAt(chosen->col, chosen->row, chosen->text, chosen->color);
     } else {
       SetColor(chosen->color);
     }

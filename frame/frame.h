@@ -100,7 +100,8 @@ class Frame {
   bool IsExplanationPage(float page) const;
   int PracticeNumberOf(int page) const;  // 0-based among practice pages
   void SetColor(int fg);
-  void PrintAt(int col, int row, const std::string& text);
+  // Text at a cell; a colour given becomes the foreground first.
+  void PrintAt(int col, int row, const std::string& text, int color = -1);
   void ParagraphLabel(int k, int color);
   std::string RecordPath() const;
   int LastContentPage() const;
