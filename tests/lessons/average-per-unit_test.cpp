@@ -6,7 +6,6 @@
 #include <map>
 #include <optional>
 
-#include <png.h>
 
 #include "lessons/average-per-unit/lesson.h"
 #include "tests/lessons/harness.h"
@@ -18,29 +17,7 @@ namespace {
 
 const frame::Lesson& L() { return lessons::AveragePerUnitLesson(); }
 
-LessonRun RunLesson(const std::string& script, LessonRunOptions o = {}) {
-  return LessonRun(L(), AveragePerUnitResources(), script, std::move(o));
-}
-
-int Count(const std::vector<std::string>& v, const std::string& s) {
-  return static_cast<int>(std::count(v.begin(), v.end(), s));
-}
-
-std::vector<std::string> Opens(const LessonRun& r) {
-  std::vector<std::string> out;
-  for (const std::string& c : r.MciCommands())
-    if (c.rfind("open ", 0) == 0) out.push_back(c.substr(5, c.find(' ', 5) - 5));
-  return out;
-}
-
-// A print at a text cell; color -1: any.
-bool Printed(const LessonRun& r, const std::string& text, int col, int row, int color = -1) {
-  for (const TraceRecord& p : r.Ops("print"))
-    if (p.at("text") == text && p.at("col") == std::to_string(col) && p.at("row") == std::to_string(row) &&
-        (color < 0 || p.at("color") == std::to_string(color)))
-      return true;
-  return false;
-}
+constexpr LessonRunner RunLesson{&L, &AveragePerUnitResources};
 
 // Texts printed at text cells after the last time `procedure` started.
 std::vector<std::string> PrintsAfter(const LessonRun& r, const std::string& procedure) {
@@ -60,17 +37,6 @@ std::string LastColorOf(const LessonRun& r, const std::string& text) {
   for (const TraceRecord& t : r.Ops("text"))
     if (t.at("form") == "MAINFORM" && t.at("text") == text) c = t.at("color");
   return c;
-}
-
-std::string Page(int n) { return "click BMPBUTTON4\n" + Choose(n); }
-
-// Types one answer per box (an empty answer leaves the box empty), then OK.
-std::string Answer(const std::vector<std::string>& boxes, const std::vector<std::string>& texts,
-                   const std::string& button) {
-  std::string s;
-  for (std::size_t i = 0; i < texts.size(); ++i)
-    if (!texts[i].empty()) s += "type " + boxes[i] + " " + texts[i] + "\n";
-  return s + "click " + button + "\n";
 }
 
 // The bar a problem answers in, by page and problem.
@@ -324,22 +290,6 @@ TEST(AveragePerUnitPage1, ClickDuringTheScriptStopsIt) {
 }
 
 // ----- page 3 -------------------------------------------------------------------------------
-
-std::optional<Surface> ReadPng(const std::filesystem::path& file) {
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, file.c_str())) return std::nullopt;
-  image.format = PNG_FORMAT_RGB;
-  std::vector<png_byte> buf(PNG_IMAGE_SIZE(image));
-  if (!png_image_finish_read(&image, nullptr, buf.data(), 0, nullptr)) return std::nullopt;
-  Surface s(static_cast<int>(image.width), static_cast<int>(image.height));
-  for (int y = 0; y < s.height(); ++y)
-    for (int x = 0; x < s.width(); ++x) {
-      const png_byte* p = &buf[(static_cast<std::size_t>(y) * image.width + static_cast<std::size_t>(x)) * 3];
-      s.Set(x, y, MakePixel(p[0], p[1], p[2]));
-    }
-  return s;
-}
 
 TEST(AveragePerUnitPage3, FloodFillsStayInsideTheirHalves) {
   // The finished page, as the pupil sees it before leaving.

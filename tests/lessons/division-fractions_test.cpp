@@ -1,6 +1,5 @@
 // The division-fractions lesson driven as a pupil would, headless.
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <algorithm>
 #include <optional>
@@ -17,89 +16,15 @@ namespace {
 
 const frame::Lesson& Lesson() { return lessons::DivisionFractionsLesson(); }
 
-LessonRun RunDF(const std::string& script, LessonRunOptions o = {}) {
-  return LessonRun(Lesson(), DivisionFractionsResources(), script, std::move(o));
-}
+constexpr LessonRunner RunLesson{&Lesson, &DivisionFractionsResources};
 
 using Strings = std::vector<std::string>;
 
-int Count(const Strings& v, const std::string& s) { return static_cast<int>(std::count(v.begin(), v.end(), s)); }
-
-bool Printed(const LessonRun& r, const std::string& text, int col, int row, int color = -1) {
-  for (const TraceRecord& p : r.Ops("print"))
-    if (p.at("text") == text && p.at("col") == std::to_string(col) && p.at("row") == std::to_string(row) &&
-        (color < 0 || p.at("color") == std::to_string(color)))
-      return true;
-  return false;
-}
-
-int PrintCount(const LessonRun& r, const std::string& text) {
-  int n = 0;
-  for (const TraceRecord& p : r.Ops("print")) n += p.at("text") == text;
-  return n;
-}
-
-bool DrewAt(const LessonRun& r, const std::string& text, int x, int y, const std::string& form = "MAINFORM") {
-  for (const TraceRecord& t : r.Ops("text"))
-    if (t.at("form") == form && t.at("text") == text && t.at("x") == std::to_string(x) &&
-        t.at("y") == std::to_string(y))
-      return true;
-  return false;
-}
-
-bool BoxDrawn(const LessonRun& r, int x1, int y1, int x2, int y2, int color) {
-  for (const TraceRecord& b : r.Ops("box"))
-    if (b.at("form") == "MAINFORM" && b.at("x1") == std::to_string(x1) && b.at("y1") == std::to_string(y1) &&
-        b.at("x2") == std::to_string(x2) && b.at("y2") == std::to_string(y2) && b.at("color") == std::to_string(color))
-      return true;
-  return false;
-}
-
-Strings Opens(const LessonRun& r) {
-  Strings out;
-  for (const std::string& c : r.MciCommands())
-    if (c.rfind("open ", 0) == 0) out.push_back(c.substr(5, c.find(' ', 5) - 5));
-  return out;
-}
-
-bool Shown(const LessonRun& r, const std::string& form) {
-  for (const TraceRecord& s : r.Ops("show"))
-    if (s.at("form") == form) return true;
-  return false;
-}
-
 Form& F(LessonRun& r, const char* name) { return *r.rt().FindForm(name); }
 
-std::string Page(int n) { return "click BMPBUTTON4\n" + Choose(n); }
-std::string Two(const std::string& a, const std::string& b) {
-  return "type EDIT14 " + a + "\ntype EDIT15 " + b + "\nclick BUTTON5\n";
-}
-std::string Three(const std::string& a, const std::string& b, const std::string& c) {
-  return "type EDIT16 " + a + "\ntype EDIT17 " + b + "\ntype EDIT18 " + c + "\nclick BUTTON6\n";
-}
 // Typed boxes A, B (and C) and OK of the bar they make.
 std::string Answer(const Strings& boxes) {
-  return boxes.size() == 2 ? Two(boxes[0], boxes[1]) : Three(boxes[0], boxes[1], boxes[2]);
-}
-
-std::optional<Surface> ReadPng(const std::filesystem::path& file) {
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, file.c_str())) return std::nullopt;
-  image.format = PNG_FORMAT_RGB;
-  std::vector<png_byte> buf(PNG_IMAGE_SIZE(image));
-  if (!png_image_finish_read(&image, nullptr, buf.data(), 0, nullptr)) return std::nullopt;
-  Surface s(static_cast<int>(image.width), static_cast<int>(image.height));
-  for (int y = 0; y < s.height(); ++y)
-    for (int x = 0; x < s.width(); ++x) {
-      const png_byte* p = &buf[(static_cast<std::size_t>(y) * image.width + static_cast<std::size_t>(x)) * 3];
-      s.Set(x, y, MakePixel(p[0], p[1], p[2]));
-    }
-  return s;
-}
-
-std::optional<Surface> Shot(const LessonRun& r, const std::string& name) {
-  return ReadPng(r.site().drive_c.parent_path() / "shots" / name);
+  return boxes.size() == 2 ? TypeTwo(boxes[0], boxes[1]) : TypeThree(boxes[0], boxes[1], boxes[2]);
 }
 
 const std::string kReduce2 = "商は約分して一番かんたんな分数にしよう!";
@@ -116,7 +41,7 @@ const std::string kPractice = "解答らんに答えを入力して[OK]ﾎﾞﾀ
 // ----- start-up -------------------------------------------------------------------------------
 
 TEST(DivisionFractionsStartUp, SheetFirstNeverShownAndItsBarPictures) {
-  LessonRun r = RunDF("");
+  LessonRun r = RunLesson("");
   ASSERT_EQ(r.status, 0);
   Form& sheet = F(r, "FORM2");
   EXPECT_FALSE(sheet.visible);
@@ -182,7 +107,7 @@ TEST(DivisionFractionsStartUp, SheetFirstNeverShownAndItsBarPictures) {
 }
 
 TEST(DivisionFractionsStartUp, FormsInPlace) {
-  LessonRun r = RunDF("");
+  LessonRun r = RunLesson("");
   struct Case {
     const char* form;
     int x, y;
@@ -218,8 +143,8 @@ TEST(DivisionFractionsStartUp, ContentsAndPassMarks) {
   for (const Case& c : cases) {
     LessonRunOptions o;
     o.flags = c.flags;
-    LessonRun r = RunDF("click BMPBUTTON4\n", o);
-    EXPECT_TRUE(DrewAt(r, "5年生の算数     わり算と分数", 100, 29));
+    LessonRun r = RunLesson("click BMPBUTTON4\n", o);
+    EXPECT_TRUE(DrewAt(r, "MAINFORM", "5年生の算数     わり算と分数", 100, 29));
     const Strings lines = {"(よく見よう!)  ☆ わり算と分数 1 -------- 1ページ",
                            "(やってみよう!)★ 練習 1 ---------------- 2ページ",
                            "(よく見よう!)  ☆ わり算と分数 2 -------- 3ページ",
@@ -265,7 +190,7 @@ TEST(DivisionFractionsNavigation, PageModules) {
       {"click BMPBUTTON3\nclick BMPBUTTON6\n", 0, {"(よく見よう!)  ☆ わり算と分数 1 -------- 1ページ"}, "", 434},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunDF(c.script);
+    LessonRun r = RunLesson(c.script);
     SCOPED_TRACE(c.script);
     EXPECT_EQ(r.state().CurrentPage, c.current);
     for (const std::string& p : c.printed) EXPECT_GE(PrintCount(r, p), 1) << p;
@@ -273,12 +198,12 @@ TEST(DivisionFractionsNavigation, PageModules) {
     EXPECT_EQ(r.Ops("size").back().at("h"), std::to_string(static_cast<int>(c.height)));
   }
   // The headings of the pages, and the paragraph list of the explanation pages.
-  LessonRun r = RunDF("click BMPBUTTON3\nclick BMPBUTTON3\nclick BMPBUTTON3\nclick BMPBUTTON3\n");
+  LessonRun r = RunLesson("click BMPBUTTON3\nclick BMPBUTTON3\nclick BMPBUTTON3\nclick BMPBUTTON3\n");
   for (const char* h : {"1ﾍﾟｰｼﾞ          わり算と分数 1", "2ﾍﾟｰｼﾞ          練習1", "3ﾍﾟｰｼﾞ          わり算と分数 2",
                         "4ﾍﾟｰｼﾞ          練習2"})
-    EXPECT_TRUE(DrewAt(r, h, 20, 0)) << h;
-  for (int k = 1; k <= 4; ++k) EXPECT_TRUE(DrewAt(r, "だん落  " + std::to_string(k), 104, 190 + 20 * k)) << k;
-  EXPECT_TRUE(DrewAt(r, "ハルモ", 380, 255));
+    EXPECT_TRUE(DrewAt(r, "MAINFORM", h, 20, 0)) << h;
+  for (int k = 1; k <= 4; ++k) EXPECT_TRUE(DrewAt(r, "MAINFORM", "だん落  " + std::to_string(k), 104, 190 + 20 * k)) << k;
+  EXPECT_TRUE(DrewAt(r, "MAINFORM", "ハルモ", 380, 255));
 }
 
 TEST(DivisionFractionsNavigation, Chooser) {
@@ -289,14 +214,15 @@ TEST(DivisionFractionsNavigation, Chooser) {
   };
   const Case cases[] = {{"0", false, 0}, {"4", false, 4}, {"5", true, 0}, {"2.0", true, 0}, {" 3", true, 0}};
   for (const Case& c : cases) {
-    LessonRun r = RunDF("click BMPBUTTON4\ntype EDIT1 " + c.typed + "\nclick BUTTON1\n" + (c.refused ? "dismiss\n" : ""));
+    LessonRun r =
+        RunLesson("click BMPBUTTON4\ntype EDIT1 " + c.typed + "\nclick BUTTON1\n" + (c.refused ? "dismiss\n" : ""));
     SCOPED_TRACE(c.typed);
     EXPECT_EQ(Count(r.Messages(), "そのページはありません！"), c.refused ? 1 : 0);
     EXPECT_EQ(r.state().CurrentPage, c.current);
     EXPECT_TRUE(Printed(r, "何ページを開けますか? 0から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡", 2, 2));
     EXPECT_TRUE(Printed(r, "目次 ------------------ 0ページ", 18, 5));
-    EXPECT_TRUE(DrewAt(r, "ページ指定", 24, 7));
-    EXPECT_TRUE(DrewAt(r, "ページから", 202, 3, "FORM3"));
+    EXPECT_TRUE(DrewAt(r, "MAINFORM", "ページ指定", 24, 7));
+    EXPECT_TRUE(DrewAt(r, "FORM3", "ページから", 202, 3));
   }
 }
 
@@ -304,7 +230,7 @@ TEST(DivisionFractionsNavigation, TitleStripTakesTheSheetAndBarsButNotTheMainWin
   const std::vector<std::tuple<const char*, int, int>> offsets = {
       {"FORM2", 0, 22}, {"FORM3", 0, 414},  {"FORM5", 0, 480},  {"FORM6", 641, 0},   {"FORM7", 0, 414},
       {"FORM8", 0, 440}, {"FORM9", 0, 414}, {"FORM10", 0, 414}, {"FORM11", 0, 414}, {"FORM12", 0, 414}};
-  LessonRun r = RunDF("click FORM4\n");
+  LessonRun r = RunLesson("click FORM4\n");
   EXPECT_EQ(F(r, "FORM4").left, 400);
   EXPECT_EQ(F(r, "FORM4").top, 300);
   for (auto [form, dx, dy] : offsets) {
@@ -322,10 +248,10 @@ TEST(DivisionFractionsNavigation, TitleStripTakesTheSheetAndBarsButNotTheMainWin
   }
   EXPECT_TRUE(clicked);
   // The next page module brings the main window; a second click takes all back.
-  LessonRun next = RunDF("click FORM4\nclick BMPBUTTON3\n");
+  LessonRun next = RunLesson("click FORM4\nclick BMPBUTTON3\n");
   EXPECT_EQ(next.rt().main_form().left, 400);
   EXPECT_EQ(next.rt().main_form().top, 322);
-  LessonRun back = RunDF("click FORM4\nclick FORM4\n");
+  LessonRun back = RunLesson("click FORM4\nclick FORM4\n");
   for (auto [form, dx, dy] : offsets) {
     EXPECT_EQ(F(back, form).left, dx) << form;
     EXPECT_EQ(F(back, form).top, dy) << form;
@@ -333,7 +259,7 @@ TEST(DivisionFractionsNavigation, TitleStripTakesTheSheetAndBarsButNotTheMainWin
 }
 
 TEST(DivisionFractionsNavigation, ButtonsBlankTheFirstTwoBoxesAndHideEveryBar) {
-  LessonRun r = RunDF(Page(2) + Choose(6) + "type EDIT16 1\nclick BMPBUTTON3\n");
+  LessonRun r = RunLesson(Page(2) + Choose(6) + "type EDIT16 1\nclick BMPBUTTON3\n");
   EXPECT_EQ(r.state().CurrentPage, 3);
   EXPECT_EQ(FmGetText(r.state().EditRef.at("EDIT16")), "1");
   Strings hidden;
@@ -367,12 +293,12 @@ TEST(DivisionFractionsExplanation, NarrationsFromEveryParagraph) {
       {3, 4, {}},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunDF(Page(c.page) + Choose(c.from));
+    LessonRun r = RunLesson(Page(c.page) + Choose(c.from));
     SCOPED_TRACE(std::to_string(c.page) + "/" + std::to_string(c.from));
     EXPECT_EQ(Opens(r), c.sounds);
     const int last = c.page == 1 ? 3 : 4;
-    EXPECT_TRUE(DrewAt(r, "だん落 " + std::to_string(last), 570, 2));
-    EXPECT_TRUE(DrewAt(r, c.page == 1 ? "1ページ終わり" : "3ページ終わり", 400, c.page == 1 ? 340 : 380));
+    EXPECT_TRUE(DrewAt(r, "MAINFORM", "だん落 " + std::to_string(last), 570, 2));
+    EXPECT_TRUE(DrewAt(r, "MAINFORM", c.page == 1 ? "1ページ終わり" : "3ページ終わり", 400, c.page == 1 ? 340 : 380));
     EXPECT_EQ(r.state().CurrentParagraph, static_cast<float>(last - 1));
     EXPECT_EQ(r.Ops("wait").empty(), c.from == last);
     // Each narration but the page's first closes the one before; the page
@@ -405,12 +331,13 @@ TEST(DivisionFractionsExplanation, HeadsAndParagraphsOutOfRange) {
   const Case cases[] = {{1, "0", true}, {1, "4", true}, {1, "3", false}, {3, "0", true}, {3, "5", true},
                         {3, "4", false}, {1, "-1", true}, {3, "x", true}};
   for (const Case& c : cases) {
-    LessonRun r = RunDF(Page(c.page) + "type EDIT1 " + c.typed + "\nclick BUTTON1\n" + (c.refused ? "dismiss\n" : ""));
+    LessonRun r =
+        RunLesson(Page(c.page) + "type EDIT1 " + c.typed + "\nclick BUTTON1\n" + (c.refused ? "dismiss\n" : ""));
     SCOPED_TRACE(std::to_string(c.page) + "/" + c.typed);
     EXPECT_EQ(Count(r.Messages(), "その段落はありません！"), c.refused ? 1 : 0);
     const std::string head = c.page == 1 ? "わり算と分数 1                       1ﾍﾟｰｼﾞ"
                                          : "わり算と分数 2                       3ﾍﾟｰｼﾞ";
-    EXPECT_EQ(DrewAt(r, head, 200, 2), !c.refused);
+    EXPECT_EQ(DrewAt(r, "MAINFORM", head, 200, 2), !c.refused);
     EXPECT_EQ(BoxDrawn(r, 190, 0, 320, 22, 2), !c.refused);
     EXPECT_EQ(r.rt().main_form().state().wy2, c.refused ? 568 : 479);
     if (c.refused) { EXPECT_EQ(r.Ops("focus").back().at("control"), "EDIT1"); }
@@ -419,7 +346,7 @@ TEST(DivisionFractionsExplanation, HeadsAndParagraphsOutOfRange) {
 
 // The trace of page 1 played from paragraph 1.
 const LessonRun& FullPage1() {
-  static const LessonRun run = RunDF(Page(1) + Choose(1));
+  static const LessonRun run = RunLesson(Page(1) + Choose(1));
   return run;
 }
 
@@ -461,7 +388,7 @@ TEST(DivisionFractionsExplanation, LiftedCellsRepaintTheBarFromItsPicture) {
     for (std::size_t k = 1; k < times.size(); ++k) EXPECT_EQ(times[k] - times[k - 1], 2) << c.picture << k;
   }
   // From paragraph 2 the same frames are drawn at once, without sound.
-  LessonRun later = RunDF(Page(1) + Choose(2));
+  LessonRun later = RunLesson(Page(1) + Choose(2));
   std::vector<TraceRecord> copies;
   for (const TraceRecord& t : later.Ops("copy"))
     if (t.at("form") == "MAINFORM") copies.push_back(t);
@@ -479,7 +406,7 @@ TEST(DivisionFractionsExplanation, ClickDuringTheAnimationStopsThePage) {
       first = std::stoi(t.at("t"));
       break;
     }
-  LessonRun r = RunDF(Page(1) + Choose(1) + "+" + std::to_string(first + 7) + " click FORM4\n");
+  LessonRun r = RunLesson(Page(1) + Choose(1) + "+" + std::to_string(first + 7) + " click FORM4\n");
   int copies = 0;
   for (const TraceRecord& t : r.Ops("copy")) copies += t.at("src") == "QuarterBarPicture";
   EXPECT_GE(copies, 4);
@@ -495,7 +422,7 @@ TEST(DivisionFractionsExplanation, ShareBarsOnScreen) {
   // first cell.
   const LessonRun& full = FullPage1();
   int t1 = TimeOfText(full, "← 一人分は─", 120), t2 = TimeOfText(full, "← 一人分は─", 250);
-  LessonRun r = RunDF(Page(1) + Choose(1) + "+" + std::to_string(t1 + 20) + " shot quarters.png\n+" +
+  LessonRun r = RunLesson(Page(1) + Choose(1) + "+" + std::to_string(t1 + 20) + " shot quarters.png\n+" +
                       std::to_string(t2 - t1) + " shot fifths.png\n");
   ASSERT_EQ(r.status, 0);
   const Form& main = r.rt().main_form();
@@ -541,10 +468,10 @@ TEST(DivisionFractionsExplanation, DivisionsGlideIntoFractions) {
     for (const TraceRecord& t : r.Ops("text")) passes += t.at("text") == c.division && t.at("y") == std::to_string(c.y);
     EXPECT_GE(passes, 9);
     // The start: digits two blanks apart with a slanted stroke, in colour 2.
-    EXPECT_TRUE(DrewAt(r, std::string(c.a) + "  " + c.b, 10, c.y));
+    EXPECT_TRUE(DrewAt(r, "MAINFORM", std::string(c.a) + "  " + c.b, 10, c.y));
     // The end: numerator above, denominator below the level stroke.
-    EXPECT_TRUE(DrewAt(r, c.a, 74, c.y - 8));
-    EXPECT_TRUE(DrewAt(r, c.b, 74, c.y + 8));
+    EXPECT_TRUE(DrewAt(r, "MAINFORM", c.a, 74, c.y - 8));
+    EXPECT_TRUE(DrewAt(r, "MAINFORM", c.b, 74, c.y + 8));
     bool level = false;
     for (const TraceRecord& l : r.Ops("line"))
       level = level || (l.at("x1") == std::to_string(c.x1) && l.at("y1") == std::to_string(c.y1) &&
@@ -554,7 +481,7 @@ TEST(DivisionFractionsExplanation, DivisionsGlideIntoFractions) {
 }
 
 TEST(DivisionFractionsExplanation, RuledBarsOfPageThree) {
-  LessonRun r = RunDF(Page(3) + Choose(4));
+  LessonRun r = RunLesson(Page(3) + Choose(4));
   // Three bars ruled into sixty cells; the first cell of each coloured 2.
   for (int y : {90, 180, 250}) {
     std::vector<int> xs;
@@ -577,8 +504,8 @@ TEST(DivisionFractionsExplanation, RuledBarsOfPageThree) {
                            "15,190,5,2,0,0.5", "310,90,300,0.07,0.5,1", "310,170,300,0.07,0.5,1",
                            "310,250,300,0.07,0.5,1", "100,260,90,0.1,0,0.5"}));
   // The answer reduced: 18/60 struck out, then "= 2 3/10 分".
-  EXPECT_TRUE(DrewAt(r, "           分", 40, 322));
-  EXPECT_TRUE(DrewAt(r, "= 2 ─ 分", 135, 322));
+  EXPECT_TRUE(DrewAt(r, "MAINFORM", "           分", 40, 322));
+  EXPECT_TRUE(DrewAt(r, "MAINFORM", "= 2 ─ 分", 135, 322));
   EXPECT_EQ(r.Ops("font").back().at("size"), "16");
 }
 
@@ -591,7 +518,7 @@ struct AnswerCase {
 };
 
 void CheckAnswer(const AnswerCase& c) {
-  LessonRun r = RunDF(Page(c.page) + Choose(c.problem) + Answer(c.typed));
+  LessonRun r = RunLesson(Page(c.page) + Choose(c.problem) + Answer(c.typed));
   std::string typed;
   for (const std::string& t : c.typed) typed += "[" + t + "]";
   SCOPED_TRACE(std::to_string(c.page) + "/" + std::to_string(c.problem) + " " + typed);
@@ -684,12 +611,14 @@ TEST(DivisionFractionsPractice, QuestionsFiguresAndBars) {
       {4, 10, {{"40分を時間に直すと次の通りです｡", 5, 5}, {"時間", 13, 8}, {"─", 10, 8}}, {{"B", 84, 164}}, false},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunDF(Page(c.page) + Choose(c.problem));
+    LessonRun r = RunLesson(Page(c.page) + Choose(c.problem));
     SCOPED_TRACE(std::to_string(c.page) + "/" + std::to_string(c.problem));
     EXPECT_TRUE(Printed(r, kPractice, 0, 2, 3));
-    EXPECT_TRUE(DrewAt(r, c.page == 2 ? "練習1                                2ﾍﾟｰｼﾞ" : "練習2                                4ﾍﾟｰｼﾞ", 200, 2));
+    EXPECT_TRUE(DrewAt(r, "MAINFORM",
+                       c.page == 2 ? "練習1                                2ﾍﾟｰｼﾞ" : "練習2                                4ﾍﾟｰｼﾞ",
+                       200, 2));
     for (auto& [text, col, row] : c.prints) EXPECT_TRUE(Printed(r, text, col, row)) << text;
-    for (auto& [text, x, y] : c.texts) EXPECT_TRUE(DrewAt(r, text, x, y)) << text;
+    for (auto& [text, x, y] : c.texts) EXPECT_TRUE(DrewAt(r, "MAINFORM", text, x, y)) << text;
     // The answer letters at size 13, the size back at 16 after each.
     Strings sizes;
     bool letter_at_13 = true;
@@ -708,12 +637,12 @@ TEST(DivisionFractionsPractice, QuestionsFiguresAndBars) {
     EXPECT_GT(bar.z, F(r, "FORM7").z);
     EXPECT_EQ(r.rt().focus(), r.state().EditRef.at(c.three ? "EDIT16" : "EDIT14"));
     if (c.three) {
-      EXPECT_TRUE(DrewAt(r, "答え A", 58, 3, "FORM12"));
-      EXPECT_TRUE(DrewAt(r, "B", 248, 3, "FORM12"));
-      EXPECT_TRUE(DrewAt(r, "C", 401, 3, "FORM12"));
+      EXPECT_TRUE(DrewAt(r, "FORM12", "答え A", 58, 3));
+      EXPECT_TRUE(DrewAt(r, "FORM12", "B", 248, 3));
+      EXPECT_TRUE(DrewAt(r, "FORM12", "C", 401, 3));
     } else {
-      EXPECT_TRUE(DrewAt(r, "答え A", 80, 3, "FORM11"));
-      EXPECT_TRUE(DrewAt(r, "B", 280, 3, "FORM11"));
+      EXPECT_TRUE(DrewAt(r, "FORM11", "答え A", 80, 3));
+      EXPECT_TRUE(DrewAt(r, "FORM11", "B", 280, 3));
     }
     EXPECT_TRUE(r.Texts("FORM7").empty());
   }
@@ -731,7 +660,7 @@ TEST(DivisionFractionsPractice, TheNextProblemsBarComesOnTop) {
       {4, 6, {"1", "1", "2"}, "FORM11", "FORM12", "EDIT14"},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunDF(Page(c.page) + Choose(c.problem) + Answer(c.answer) + "shot next.png\n");
+    LessonRun r = RunLesson(Page(c.page) + Choose(c.problem) + Answer(c.answer) + "shot next.png\n");
     SCOPED_TRACE(std::to_string(c.page) + "/" + std::to_string(c.problem));
     EXPECT_EQ(r.state().ProblemNumber[c.page == 2 ? 0u : 1u], static_cast<float>(c.problem + 1));
     EXPECT_GT(F(r, c.next_bar).z, F(r, c.other_bar).z);
@@ -751,7 +680,7 @@ TEST(DivisionFractionsPractice, TheNextProblemsBarComesOnTop) {
 }
 
 TEST(DivisionFractionsPractice, OneBoxOkDoesNothing) {
-  LessonRun r = RunDF(Page(2) + Choose(1) + "type EDIT2 1\nclick BUTTON2\n");
+  LessonRun r = RunLesson(Page(2) + Choose(1) + "type EDIT2 1\nclick BUTTON2\n");
   EXPECT_TRUE(Shown(r, "FORM7"));
   for (const TraceRecord& e : r.Ops("event")) EXPECT_NE(e.at("procedure"), "FE$BUTTON2_ON");
   EXPECT_EQ(r.state().TypedAnswer[0], "");
@@ -772,7 +701,7 @@ TEST(DivisionFractionsPractice, NumbersThatNameNoProblemAreRefusedBeforeDrawing)
   };
   const Case cases[] = {{2, "0"}, {2, "11"}, {2, "abc"}, {2, "-1"}, {4, "0"}, {4, "11"}, {4, "2.5"}, {4, "10.5"}};
   for (const Case& c : cases) {
-    LessonRun r = RunDF(Page(c.page) + "type EDIT1 " + c.typed + "\nclick BUTTON1\ndismiss\n");
+    LessonRun r = RunLesson(Page(c.page) + "type EDIT1 " + c.typed + "\nclick BUTTON1\ndismiss\n");
     SCOPED_TRACE(std::to_string(c.page) + "/" + c.typed);
     EXPECT_EQ(r.Messages(), Strings{"その番号はありません！"});
     EXPECT_FALSE(r.Drew(kPractice));
@@ -781,13 +710,14 @@ TEST(DivisionFractionsPractice, NumbersThatNameNoProblemAreRefusedBeforeDrawing)
     EXPECT_EQ(r.Ops("focus").back().at("control"), "EDIT1");
   }
   // Page 2 rounds what is typed, page 4 keeps it.
-  LessonRun rounded = RunDF(Page(2) + "type EDIT1 2.6\nclick BUTTON1\n");
+  LessonRun rounded = RunLesson(Page(2) + "type EDIT1 2.6\nclick BUTTON1\n");
   EXPECT_EQ(rounded.state().ProblemNumber[0], 3);
   EXPECT_TRUE(Printed(rounded, "(3)", 0, 6));
-  LessonRun kept = RunDF(Page(4) + "type EDIT1 2.6\nclick BUTTON1\ndismiss\n");
+  LessonRun kept = RunLesson(Page(4) + "type EDIT1 2.6\nclick BUTTON1\ndismiss\n");
   EXPECT_FLOAT_EQ(kept.state().ProblemNumber[1], 2.6f);
   // A refused number leaves the problem on screen unjudged: its OK writes no flag.
-  LessonRun r = RunDF(Page(4) + Choose(2) + "erase EDIT1\ntype EDIT1 2.5\nclick BUTTON1\ndismiss\n" + Two("5", "12"));
+  LessonRun r =
+      RunLesson(Page(4) + Choose(2) + "erase EDIT1\ntype EDIT1 2.5\nclick BUTTON1\ndismiss\n" + TypeTwo("5", "12"));
   EXPECT_EQ(r.Messages().size(), 1u);
   for (float f : r.state().PassFlags[1]) EXPECT_EQ(f, 0);
   EXPECT_EQ(Count(r.MciCommands(), "open SOUND80.WAV alias wave1"), 0);
@@ -797,7 +727,7 @@ TEST(DivisionFractionsPractice, NumbersThatNameNoProblemAreRefusedBeforeDrawing)
 TEST(DivisionFractionsPractice, PracticeOneLeavesPracticeTwosNumberAlone) {
   // A problem of page 2 does not write its divisor into page 4's number: OK
   // on page 4 with nothing typed names no problem.
-  LessonRun r = RunDF(Page(2) + Choose(4) + Page(4) + "click BUTTON1\ndismiss\n");
+  LessonRun r = RunLesson(Page(2) + Choose(4) + Page(4) + "click BUTTON1\ndismiss\n");
   EXPECT_TRUE(Printed(r, " 8 ", 17, 11));
   EXPECT_EQ(r.state().ProblemNumber[1], 0);
   EXPECT_EQ(r.Messages(), Strings{"その番号はありません！"});
@@ -828,7 +758,7 @@ TEST(DivisionFractionsPractice, PageEndsAndRewards) {
   for (const Case& c : cases) {
     LessonRunOptions o;
     o.flags = c.flags;
-    LessonRun r = RunDF(Page(c.page) + Choose(c.problem) + Answer(c.answer), o);
+    LessonRun r = RunLesson(Page(c.page) + Choose(c.problem) + Answer(c.answer), o);
     SCOPED_TRACE(std::to_string(c.page) + "/" + std::to_string(c.problem) + " " + c.reward);
     const std::string end = c.page == 2 ? "2ページ終わり" : "4ページ終わり";
     EXPECT_EQ(Printed(r, end, 30, 15, 1), c.ends);
@@ -857,7 +787,7 @@ TEST(DivisionFractionsPractice, ClickDuringTheJingleLeavesTheProblemToBePassedAg
   // the flag stays set and the pass pictures stay; OK with the same answer
   // is judged right again, since the jingle's name never takes the place of
   // box A's expected text.
-  LessonRun r = RunDF(Page(4) + Choose(1) + Two("23", "60") + "+10 click FORM4\nclick BUTTON5\n");
+  LessonRun r = RunLesson(Page(4) + Choose(1) + TypeTwo("23", "60") + "+10 click FORM4\nclick BUTTON5\n");
   EXPECT_EQ(PrintCount(r, kPraise), 2);
   EXPECT_EQ(r.state().PassFlags[1][1], 1);
   EXPECT_EQ(r.state().ProblemNumber[1], 2);
@@ -876,7 +806,8 @@ TEST(DivisionFractionsPractice, ClickDuringTheJingleLeavesTheProblemToBePassedAg
 // ----- exit --------------------------------------------------------------------------------------------
 
 TEST(DivisionFractionsExit, RecordOfTwentyThreeNumbers) {
-  LessonRun r = RunDF(Page(2) + Choose(4) + Two("1", "4") + Page(4) + Choose(10) + Two("2", "3") + "click BMPBUTTON7\n");
+  LessonRun r = RunLesson(Page(2) + Choose(4) + TypeTwo("1", "4") + Page(4) + Choose(10) + TypeTwo("2", "3") +
+                          "click BMPBUTTON7\n");
   EXPECT_EQ(r.status, 0);
   const std::string record = r.Record();
   EXPECT_EQ(record, tools::RecordText(Lesson(), {{0, 0, 0, 1}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 1}}));
@@ -894,7 +825,7 @@ TEST(DivisionFractionsExit, RecordOfTwentyThreeNumbers) {
   // A record read at start-up comes back as it was.
   LessonRunOptions o;
   o.flags = {{1, 0, 1, 0, 1, 0, 1, 0, 1, 0}, {0, 1, 0, 1, 0, 1, 0, 1, 0, 1}};
-  LessonRun again = RunDF("click BMPBUTTON7\n", o);
+  LessonRun again = RunLesson("click BMPBUTTON7\n", o);
   EXPECT_EQ(again.Record(), tools::RecordText(Lesson(), o.flags));
 }
 

@@ -14,32 +14,12 @@ namespace {
 
 using frame::FrameState;
 
-LessonRun RunDivisors(const std::string& script, LessonRunOptions o = {}) {
-  return LessonRun(lessons::DivisorsLesson(), DivisorsResources(), script, std::move(o));
-}
-
-int Count(const std::vector<std::string>& v, const std::string& s) {
-  return static_cast<int>(std::count(v.begin(), v.end(), s));
-}
-
-std::vector<std::string> Opens(const LessonRun& r) {
-  std::vector<std::string> out;
-  for (const std::string& c : r.MciCommands())
-    if (c.rfind("open ", 0) == 0) out.push_back(c);
-  return out;
-}
-
-bool Printed(const LessonRun& r, const std::string& text, int col, int row) {
-  for (const TraceRecord& p : r.Ops("print"))
-    if (p.at("text") == text && p.at("col") == std::to_string(col) && p.at("row") == std::to_string(row))
-      return true;
-  return false;
-}
+constexpr LessonRunner RunLesson{&lessons::DivisorsLesson, &DivisorsResources};
 
 TEST(DivisorsStartUp, MissingHostShowsTheMessageAndEnds) {
   LessonRunOptions o;
   o.site.with_host = false;
-  LessonRun r = RunDivisors("dismiss\n", o);
+  LessonRun r = RunLesson("dismiss\n", o);
   EXPECT_EQ(r.status, 0);
   ASSERT_EQ(r.Messages().size(), 1u);
   EXPECT_EQ(r.Messages()[0],
@@ -62,7 +42,7 @@ TEST(DivisorsStartUp, ContentsPageWithPassMarksFromTheRecord) {
   for (const Case& c : cases) {
     LessonRunOptions o;
     o.flags = c.flags;
-    LessonRun r = RunDivisors("", o);
+    LessonRun r = RunLesson("", o);
     EXPECT_TRUE(Printed(r, "(よく見よう!)  ☆ 約数 1 ---------------- 1ページ", 2, 7));
     EXPECT_TRUE(Printed(r, "(やってみよう!)★ 練習 2 ---------------- 5ページ", 2, 11));
     EXPECT_EQ(Printed(r, "ごうかく!", 55, 9), c.mark1);
@@ -71,7 +51,7 @@ TEST(DivisorsStartUp, ContentsPageWithPassMarksFromTheRecord) {
 }
 
 TEST(DivisorsStartUp, MainWindowKeepsItsStartUpSize) {
-  LessonRun r = RunDivisors("");
+  LessonRun r = RunLesson("");
   auto sizes = r.Ops("size");
   ASSERT_FALSE(sizes.empty());
   EXPECT_EQ(sizes[0].at("form"), "MAINFORM");
@@ -99,7 +79,7 @@ TEST(DivisorsNavigation, PageStateAfterButtons) {
       {"click BMPBUTTON3\nclick BMPBUTTON6\n", 0, 1},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunDivisors(c.script);
+    LessonRun r = RunLesson(c.script);
     EXPECT_EQ(r.state().CurrentPage, c.current) << c.script;
     EXPECT_EQ(r.state().PreviousPage, c.previous) << c.script;
     EXPECT_EQ(r.state().InputMode, 0) << c.script;
@@ -107,7 +87,7 @@ TEST(DivisorsNavigation, PageStateAfterButtons) {
 }
 
 TEST(DivisorsNavigation, EndPageShowsUnitEnd) {
-  LessonRun r = RunDivisors("click BMPBUTTON4\n" + Choose(5) + "click BMPBUTTON3\n");
+  LessonRun r = RunLesson("click BMPBUTTON4\n" + Choose(5) + "click BMPBUTTON3\n");
   EXPECT_TRUE(Printed(r, "単元終わり", 10, 7));
   EXPECT_EQ(r.state().CurrentPage, 5);
 }
@@ -118,13 +98,13 @@ TEST(DivisorsNavigation, ChooserAcceptsOnlyThePageTexts) {
     std::string script = "click BMPBUTTON4\n";
     if (*t) script += std::string("type EDIT1 ") + t + "\n";
     script += "click BUTTON1\ndismiss\n";
-    LessonRun r = RunDivisors(script);
+    LessonRun r = RunLesson(script);
     ASSERT_EQ(r.Messages().size(), 1u) << "[" << t << "]";
     EXPECT_EQ(r.Messages()[0], "そのページはありません！");
     EXPECT_EQ(Count(r.Texts(), "ページ指定"), 2) << t;  // drawn again
     EXPECT_EQ(r.state().CurrentPage, 0);
   }
-  LessonRun ok = RunDivisors("click BMPBUTTON4\n" + Choose(3));
+  LessonRun ok = RunLesson("click BMPBUTTON4\n" + Choose(3));
   EXPECT_TRUE(ok.Messages().empty());
   EXPECT_EQ(ok.state().CurrentPage, 3);
   EXPECT_TRUE(ok.Drew("3ﾍﾟｰｼﾞ          練習1"));
@@ -132,7 +112,7 @@ TEST(DivisorsNavigation, ChooserAcceptsOnlyThePageTexts) {
 }
 
 TEST(DivisorsNavigation, TitleStripMovesEveryWindow) {
-  LessonRun r = RunDivisors("click FORM4\n");
+  LessonRun r = RunLesson("click FORM4\n");
   auto at = [&](const char* name) {
     Form* f = std::string(name) == "MAIN" ? &r.rt().main_form() : r.rt().FindForm(name);
     return std::make_pair(f->left, f->top);
@@ -144,15 +124,15 @@ TEST(DivisorsNavigation, TitleStripMovesEveryWindow) {
   EXPECT_EQ(at("FORM8"), std::make_pair(400, 740));
   EXPECT_EQ(at("FORM5"), std::make_pair(400, 780));
   EXPECT_EQ(at("FORM6"), std::make_pair(1041, 300));
-  LessonRun back = RunDivisors("click FORM4\nclick FORM4\n");
+  LessonRun back = RunLesson("click FORM4\nclick FORM4\n");
   EXPECT_EQ(back.rt().FindForm("FORM4")->left, 0);
   EXPECT_EQ(back.rt().main_form().top, 22);
   EXPECT_EQ(back.rt().FindForm("FORM6")->left, 641);
 }
 
 TEST(DivisorsExplanation, ParagraphOnePlaysEveryNarration) {
-  LessonRun r = RunDivisors("click BMPBUTTON3\n" + Choose(1));
-  std::vector<std::string> opens = Opens(r);
+  LessonRun r = RunLesson("click BMPBUTTON3\n" + Choose(1));
+  std::vector<std::string> opens = OpenCommands(r);
   ASSERT_EQ(opens.size(), 14u);
   EXPECT_EQ(opens.front(), "open SOUND1.WAV alias wave1");
   EXPECT_EQ(opens.back(), "open SOUND14.WAV alias wave1");
@@ -167,14 +147,14 @@ TEST(DivisorsExplanation, ParagraphOnePlaysEveryNarration) {
 
 TEST(DivisorsExplanation, LaterStartsDrawSilently) {
   // Page 2 from paragraph 2: paragraph 1 drawn at once, narration from SOUND20.
-  LessonRun r = RunDivisors("click BMPBUTTON3\nclick BMPBUTTON3\n" + Choose(2));
-  std::vector<std::string> opens = Opens(r);
+  LessonRun r = RunLesson("click BMPBUTTON3\nclick BMPBUTTON3\n" + Choose(2));
+  std::vector<std::string> opens = OpenCommands(r);
   ASSERT_FALSE(opens.empty());
   EXPECT_EQ(opens.front(), "open SOUND20.WAV alias wave1");
   EXPECT_TRUE(r.Drew("約数の はやい求め方"));
   // The last paragraph: the finished page at once, no sound, no pause.
-  LessonRun last = RunDivisors("click BMPBUTTON3\nclick BMPBUTTON3\n" + Choose(3));
-  EXPECT_TRUE(Opens(last).empty());
+  LessonRun last = RunLesson("click BMPBUTTON3\nclick BMPBUTTON3\n" + Choose(3));
+  EXPECT_TRUE(OpenCommands(last).empty());
   EXPECT_TRUE(last.Drew("2ページ終わり"));
   EXPECT_TRUE(last.Drew("だん落 3"));
   EXPECT_TRUE(last.Ops("wait").empty());
@@ -182,7 +162,7 @@ TEST(DivisorsExplanation, LaterStartsDrawSilently) {
 
 TEST(DivisorsExplanation, OutOfRangeParagraphs) {
   for (int n : {0, 3, -1}) {
-    LessonRun r = RunDivisors("click BMPBUTTON3\n" + Choose(n) + "dismiss\n");
+    LessonRun r = RunLesson("click BMPBUTTON3\n" + Choose(n) + "dismiss\n");
     ASSERT_EQ(r.Messages().size(), 1u) << n;
     EXPECT_EQ(r.Messages()[0], "その段落はありません！");
     EXPECT_FALSE(r.Drew("1ページ終わり"));
@@ -190,12 +170,12 @@ TEST(DivisorsExplanation, OutOfRangeParagraphs) {
 }
 
 TEST(DivisorsExplanation, ClickDuringNarrationStopsTheScript) {
-  LessonRun r = RunDivisors("click BMPBUTTON3\n" + Choose(1) + "+100 click BMPBUTTON3\n");
+  LessonRun r = RunLesson("click BMPBUTTON3\n" + Choose(1) + "+100 click BMPBUTTON3\n");
   // The script stopped early: page 2's module ran and page 1 never ended.
   EXPECT_FALSE(r.Drew("1ページ終わり"));
   EXPECT_TRUE(r.Drew("2ﾍﾟｰｼﾞ          約数 2"));
   EXPECT_EQ(r.state().CurrentPage, 2);
-  auto opens = Opens(r);
+  auto opens = OpenCommands(r);
   ASSERT_FALSE(opens.empty());
   EXPECT_LT(opens.size(), 3u);
   // After the button's procedure the loop closes the sound.
@@ -209,12 +189,6 @@ TEST(DivisorsExplanation, ClickDuringNarrationStopsTheScript) {
           break;
         }
   EXPECT_TRUE(event_then_close);
-}
-
-std::string Answer(const std::string& text) {
-  std::string s;
-  if (!text.empty()) s += "type EDIT2 " + text + "\n";
-  return s + "click BUTTON2\n";
 }
 
 TEST(DivisorsPractice, RightAndWrongAnswers) {
@@ -243,8 +217,8 @@ TEST(DivisorsPractice, RightAndWrongAnswers) {
       {5, 11, "3", false, "この問題は27と18の最大公約数を求める問題だよ!"},
   };
   for (const Case& c : cases) {
-    std::string script = "click BMPBUTTON4\n" + Choose(c.page) + Choose(c.problem) + Answer(c.answer);
-    LessonRun r = RunDivisors(script);
+    std::string script = "click BMPBUTTON4\n" + Choose(c.page) + Choose(c.problem) + AnswerOne(c.answer);
+    LessonRun r = RunLesson(script);
     SCOPED_TRACE(script);
     bool found = false;
     for (const TraceRecord& p : r.Ops("print"))
@@ -260,7 +234,7 @@ TEST(DivisorsPractice, RightAndWrongAnswers) {
 
 TEST(DivisorsPractice, ProblemNumbersOutOfRange) {
   for (std::string n : {"0", "-1", "10", "99999", "abc"}) {
-    LessonRun r = RunDivisors("click BMPBUTTON4\n" + Choose(3) + "type EDIT1 " + n + "\nclick BUTTON1\ndismiss\n");
+    LessonRun r = RunLesson("click BMPBUTTON4\n" + Choose(3) + "type EDIT1 " + n + "\nclick BUTTON1\ndismiss\n");
     ASSERT_EQ(r.Messages().size(), 1u) << n;
     EXPECT_EQ(r.Messages()[0], "その番号はありません！");
     EXPECT_FALSE(r.Drew("3ページ終わり")) << n;
@@ -271,7 +245,7 @@ TEST(DivisorsPractice, ProblemNumbersOutOfRange) {
 TEST(DivisorsPractice, LastProblemEndsThePageAndAllPassedShowsTheReward) {
   LessonRunOptions o;
   o.flags = {{1, 1, 1, 1, 1, 1, 1, 1, 0}};
-  LessonRun r = RunDivisors("click BMPBUTTON4\n" + Choose(3) + Choose(9) + Answer("1 2 3 4 6 8 12 24"), o);
+  LessonRun r = RunLesson("click BMPBUTTON4\n" + Choose(3) + Choose(9) + AnswerOne("1 2 3 4 6 8 12 24"), o);
   EXPECT_TRUE(Printed(r, "やったね!パスワードは 海岸(かいがん) だよ!", 5, 7));
   EXPECT_TRUE(Printed(r, "計算用紙に５回書いて、漢字練習しよう!ポイントが２倍になるよ!", 8, 13));
   EXPECT_TRUE(Printed(r, "3ページ終わり", 30, 15));
@@ -280,7 +254,7 @@ TEST(DivisorsPractice, LastProblemEndsThePageAndAllPassedShowsTheReward) {
 }
 
 TEST(DivisorsPractice, RightAnswerAdvancesToTheNextProblem) {
-  LessonRun r = RunDivisors("click BMPBUTTON4\n" + Choose(5) + Choose(10) + Answer("3"));
+  LessonRun r = RunLesson("click BMPBUTTON4\n" + Choose(5) + Choose(10) + AnswerOne("3"));
   EXPECT_EQ(r.state().ProblemNumber[1], 11);
   EXPECT_TRUE(r.Drew("あめが27こ ガムが18こあります｡これをなるべく多くの子どもに"));
   EXPECT_TRUE(Printed(r, "あめが27こ ガムが18こあります｡これをなるべく多くの子どもに", 0, 9));
@@ -289,7 +263,8 @@ TEST(DivisorsPractice, RightAnswerAdvancesToTheNextProblem) {
 TEST(DivisorsPractice, JinglePausesWaitEvenAfterALastParagraph) {
   // Page 4 from its last paragraph leaves the paragraph rule behind; the
   // practice pauses still wait.
-  LessonRun r = RunDivisors("click BMPBUTTON4\n" + Choose(4) + "click BMPBUTTON4\n" + Choose(5) + Choose(7) + Answer("5"));
+  LessonRun r =
+      RunLesson("click BMPBUTTON4\n" + Choose(4) + "click BMPBUTTON4\n" + Choose(5) + Choose(7) + AnswerOne("5"));
   bool waited250 = false;
   for (const TraceRecord& w : r.Ops("wait"))
     if (w.at("units") == "250") waited250 = true;
@@ -297,7 +272,7 @@ TEST(DivisorsPractice, JinglePausesWaitEvenAfterALastParagraph) {
 }
 
 TEST(DivisorsExit, WritesTheRecordAndStartsTheHost) {
-  LessonRun r = RunDivisors("click BMPBUTTON4\n" + Choose(3) + Choose(1) + Answer("1 3 5 15") + "click BMPBUTTON7\n");
+  LessonRun r = RunLesson("click BMPBUTTON4\n" + Choose(3) + Choose(1) + AnswerOne("1 3 5 15") + "click BMPBUTTON7\n");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.Record(), tools::RecordText(lessons::DivisorsLesson(), {{1}}));
   EXPECT_TRUE(r.HostStarted());
@@ -310,7 +285,7 @@ TEST(DivisorsExit, WritesTheRecordAndStartsTheHost) {
 TEST(DivisorsExit, RecordOfAnotherLessonIsReadWithOwnCounts) {
   LessonRunOptions o;
   o.record_text = " 6  6  0  1  1  1  1  1  1  1  1  1  1  1  1 \r\n";
-  LessonRun r = RunDivisors("", o);
+  LessonRun r = RunLesson("", o);
   for (int i = 1; i <= 9; ++i) EXPECT_EQ(r.state().PassFlags[0][static_cast<std::size_t>(i)], 1) << i;
   EXPECT_EQ(r.state().PassFlags[1][1], 1);
   EXPECT_EQ(r.state().PassFlags[1][4], 0);  // past the end of the short record
@@ -322,7 +297,7 @@ TEST(DivisorsExit, UnsafeLearnerIdentifierIsRefused) {
   for (const char* id : {"..\\..\\x", "a/b", "x\\y", "..x"}) {
     LessonRunOptions o;
     o.no_bas = std::string(id) + "\r\n";
-    LessonRun r = RunDivisors("", o);
+    LessonRun r = RunLesson("", o);
     EXPECT_EQ(r.status, 1) << id;
     auto fatal = r.Ops("fatal");
     ASSERT_EQ(fatal.size(), 1u) << id;
@@ -335,7 +310,7 @@ TEST(DivisorsExit, UnsafeLearnerIdentifierIsRefused) {
 TEST(DivisorsExit, ShortRecordGivesZeros) {
   LessonRunOptions o;
   o.record_text = " 9  11  0  1  1 \r\n";
-  LessonRun r = RunDivisors("", o);
+  LessonRun r = RunLesson("", o);
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.state().PassFlags[0][2], 1);
   EXPECT_EQ(r.state().PassFlags[0][3], 0);
@@ -344,7 +319,7 @@ TEST(DivisorsExit, ShortRecordGivesZeros) {
 }
 
 TEST(DivisorsStartUp, BaseFolderIsTwoLevelsUp) {
-  LessonRun r = RunDivisors("");
+  LessonRun r = RunLesson("");
   const std::string& base = r.state().BaseFolder;
   ASSERT_GE(base.size(), 7u);
   EXPECT_EQ(base.substr(base.size() - 7), "\\KIRARI");
@@ -353,7 +328,7 @@ TEST(DivisorsStartUp, BaseFolderIsTwoLevelsUp) {
 
 TEST(DivisorsInput, NoTypedTextEndsTheLesson) {
   for (const char* t : {"99999", "-99999", "1e9", "abc", "２", "1.5"}) {
-    LessonRun r = RunDivisors("click BMPBUTTON3\ntype EDIT1 " + std::string(t) + "\nclick BUTTON1\n");
+    LessonRun r = RunLesson("click BMPBUTTON3\ntype EDIT1 " + std::string(t) + "\nclick BUTTON1\n");
     EXPECT_EQ(r.status, 0) << t;
     EXPECT_TRUE(r.Ops("fatal").empty()) << t;
   }

@@ -11,43 +11,7 @@ const ham::ResourceTable& EvenOddResources();
 namespace ham::testing {
 namespace {
 
-LessonRun RunLesson(const std::string& script, LessonRunOptions o = {}) {
-  return LessonRun(lessons::EvenOddLesson(), EvenOddResources(), script, std::move(o));
-}
-
-int Count(const std::vector<std::string>& v, const std::string& s) {
-  return static_cast<int>(std::count(v.begin(), v.end(), s));
-}
-
-std::vector<std::string> Opens(const LessonRun& r) {
-  std::vector<std::string> out;
-  for (const std::string& c : r.MciCommands())
-    if (c.rfind("open ", 0) == 0) out.push_back(c.substr(5, c.find(' ', 5) - 5));
-  return out;
-}
-
-bool Printed(const LessonRun& r, const std::string& text, int col, int row, int color = -1) {
-  for (const TraceRecord& p : r.Ops("print"))
-    if (p.at("form") == "MAINFORM" && p.at("text") == text && p.at("col") == std::to_string(col) &&
-        p.at("row") == std::to_string(row) && (color < 0 || p.at("color") == std::to_string(color)))
-      return true;
-  return false;
-}
-
-int CountPrinted(const LessonRun& r, const std::string& text) {
-  int n = 0;
-  for (const TraceRecord& p : r.Ops("print"))
-    if (p.at("text") == text) ++n;
-  return n;
-}
-
-bool DrewAt(const LessonRun& r, const std::string& form, const std::string& text, int x, int y, int color = -1) {
-  for (const TraceRecord& t : r.Ops("text"))
-    if (t.at("form") == form && t.at("text") == text && t.at("x") == std::to_string(x) &&
-        t.at("y") == std::to_string(y) && (color < 0 || t.at("color") == std::to_string(color)))
-      return true;
-  return false;
-}
+constexpr LessonRunner RunLesson{&lessons::EvenOddLesson, &EvenOddResources};
 
 bool HasBox(const LessonRun& r, int x1, int y1, int x2, int y2, int color) {
   for (const TraceRecord& b : r.Ops("box"))
@@ -55,15 +19,6 @@ bool HasBox(const LessonRun& r, int x1, int y1, int x2, int y2, int color) {
         b.at("y2") == std::to_string(y2) && b.at("color") == std::to_string(color))
       return true;
   return false;
-}
-
-// Opens page n through the page chooser.
-std::string Page(int n) { return "click BMPBUTTON4\n" + Choose(n); }
-
-std::string Answer(const std::string& text) {
-  std::string s;
-  if (!text.empty()) s += "type EDIT2 " + text + "\n";
-  return s + "click BUTTON2\n";
 }
 
 // The index of the first trace record after `from` that matches.
@@ -104,8 +59,8 @@ TEST(EvenOddStartUp, ContentsAndChooserMarkEachPracticeAlone) {
     LessonRun r = RunLesson("click BMPBUTTON3\nclick BMPBUTTON6\nclick BMPBUTTON4\n", o);
     SCOPED_TRACE(::testing::PrintToString(c.flags));
     EXPECT_EQ(Count(r.Texts(), "5年生の算数   整数の分類"), 2);
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(CountPrinted(r, kContents[i]), 3) << kContents[i];
-    for (int i = 0; i < 6; ++i) EXPECT_TRUE(Printed(r, kContents[i], 2, 8 + i)) << kContents[i];
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(PrintCount(r, kContents[i]), 3) << kContents[i];
+    for (int i = 0; i < 6; ++i) EXPECT_TRUE(PrintedOn(r, "MAINFORM", kContents[i], 2, 8 + i)) << kContents[i];
     const bool marks[] = {c.mark1, c.mark2, c.mark3};
     for (int k = 0; k < 3; ++k) {
       int row = 9 + 2 * k;
@@ -115,8 +70,8 @@ TEST(EvenOddStartUp, ContentsAndChooserMarkEachPracticeAlone) {
         if (p.at("text") == "ごうかく!" && p.at("row") == std::to_string(row) && p.at("col") == "55") ++n;
       EXPECT_EQ(n, expected) << "row " << row;
     }
-    EXPECT_EQ(CountPrinted(r, "ごうかく!"), 3 * (c.mark1 + c.mark2 + c.mark3));
-    EXPECT_TRUE(Printed(r, "何ページを開けますか? 0から6までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡", 2, 2));
+    EXPECT_EQ(PrintCount(r, "ごうかく!"), 3 * (c.mark1 + c.mark2 + c.mark3));
+    EXPECT_TRUE(PrintedOn(r, "MAINFORM", "何ページを開けますか? 0から6までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡", 2, 2));
   }
 }
 
@@ -167,7 +122,7 @@ TEST(EvenOddNavigation, PagesEndOfUnitAndChooser) {
   for (const Case& c : cases) {
     LessonRun r = RunLesson(c.script);
     EXPECT_EQ(r.state().CurrentPage, c.current) << c.script;
-    EXPECT_TRUE(r.Drew(c.drawn) || Printed(r, c.drawn, 10, 7)) << c.script;
+    EXPECT_TRUE(r.Drew(c.drawn) || PrintedOn(r, "MAINFORM", c.drawn, 10, 7)) << c.script;
   }
   for (const char* t : {"7", "-1", "06", " 1", ""}) {
     std::string script = "click BMPBUTTON4\n";
@@ -197,9 +152,9 @@ TEST(EvenOddNavigation, PageModulesPromptTheirRanges) {
   for (const Case& c : cases) {
     LessonRun r = RunLesson(Page(c.page));
     SCOPED_TRACE(c.page);
-    EXPECT_TRUE(Printed(r, c.range, 2, 3));
+    EXPECT_TRUE(PrintedOn(r, "MAINFORM", c.range, 2, 3));
     if (c.paragraphs > 0) {
-      EXPECT_TRUE(Printed(r, "だん落何番から始めますか?", 2, 2));
+      EXPECT_TRUE(PrintedOn(r, "MAINFORM", "だん落何番から始めますか?", 2, 2));
       EXPECT_TRUE(DrewAt(r, "MAINFORM", "だん落  " + std::to_string(c.paragraphs), 104, 190 + 20 * c.paragraphs));
       EXPECT_FALSE(r.Drew("だん落  " + std::to_string(c.paragraphs + 1)));
       EXPECT_TRUE(DrewAt(r, "FORM3", "だん落  　     　から", 70, 3));
@@ -212,8 +167,8 @@ TEST(EvenOddNavigation, PageModulesPromptTheirRanges) {
         }
       EXPECT_EQ(rings, 7);
     } else {
-      EXPECT_TRUE(Printed(r, "何番から始めますか?", 2, 2));
-      EXPECT_TRUE(Printed(r, c.all, 2, 5));
+      EXPECT_TRUE(PrintedOn(r, "MAINFORM", "何番から始めますか?", 2, 2));
+      EXPECT_TRUE(PrintedOn(r, "MAINFORM", c.all, 2, 5));
       EXPECT_TRUE(DrewAt(r, "FORM3", "問題　  　     　から", 70, 3));
     }
   }
@@ -227,29 +182,11 @@ TEST(EvenOddNavigation, PageModulesPromptTheirRanges) {
     for (const TraceRecord& p : r.Ops("print"))
       if (p.at("text") == "ごうかく") ++marks;
     EXPECT_EQ(marks, 1) << m.page;
-    EXPECT_TRUE(Printed(r, "ごうかく", 14, m.row)) << m.page;
+    EXPECT_TRUE(PrintedOn(r, "MAINFORM", "ごうかく", 14, m.row)) << m.page;
   }
 }
 
 // ----- explanation pages ---------------------------------------------------------------------------
-
-// From the first narration to the page's end text, without the "play"
-// commands, the sound commands alternate open, close: each sound is closed
-// once.
-bool SoundsClosedOnce(const LessonRun& r, const std::string& end_text) {
-  std::vector<std::string> seq;
-  bool started = false;
-  for (const TraceRecord& e : r.trace()) {
-    if (e.at("op") == "text" && e.at("text") == end_text) break;
-    if (e.at("op") != "mci") continue;
-    const std::string& c = e.at("command");
-    if (c.rfind("open ", 0) == 0) started = true;
-    if (started && c.rfind("play ", 0) != 0) seq.push_back(c.rfind("open ", 0) == 0 ? "open" : c);
-  }
-  for (std::size_t i = 0; i < seq.size(); ++i)
-    if (seq[i] != (i % 2 == 0 ? "open" : "close wave1")) return false;
-  return seq.size() % 2 == 0;
-}
 
 std::vector<std::string> Sounds(std::initializer_list<int> numbers) {
   std::vector<std::string> out;
@@ -360,11 +297,11 @@ TEST(EvenOddExplanation, LaterStartsDrawTheEarlierParagraphsFirst) {
   LessonRun done = RunLesson(Page(5) + Choose(4));
   EXPECT_TRUE(Opens(done).empty());
   EXPECT_TRUE(done.Ops("wait").empty());
-  EXPECT_TRUE(Printed(done, "24番", 68, 11, 4));
-  EXPECT_TRUE(Printed(done, "30番", 68, 9, 4));
-  EXPECT_TRUE(Printed(done, "30÷4=7", 12, 14, 7));
-  EXPECT_TRUE(Printed(done, "あまりが1になる人たち", 21, 8, 6));
-  EXPECT_TRUE(Printed(done, "出席番号を4でわると", 2, 11, 7));
+  EXPECT_TRUE(PrintedOn(done, "MAINFORM", "24番", 68, 11, 4));
+  EXPECT_TRUE(PrintedOn(done, "MAINFORM", "30番", 68, 9, 4));
+  EXPECT_TRUE(PrintedOn(done, "MAINFORM", "30÷4=7", 12, 14, 7));
+  EXPECT_TRUE(PrintedOn(done, "MAINFORM", "あまりが1になる人たち", 21, 8, 6));
+  EXPECT_TRUE(PrintedOn(done, "MAINFORM", "出席番号を4でわると", 2, 11, 7));
   EXPECT_TRUE(DrewAt(done, "MAINFORM", "今日の勉強は商はどうでもいいの!あまりだけを見て答える勉強なのよ!かんたんでしょ!", 0, 320, 6));
   EXPECT_EQ(done.state().CurrentParagraph, 3);
 }
@@ -445,24 +382,24 @@ TEST(EvenOddPractice, EveryProblemShowsItsQuestionAndTakesItsAnswer) {
                                  "練習3                                6ﾍﾟｰｼﾞ"};
   const char* const second_lines[] = {"", "", "は 奇数ですか｡ぐう数ですか｡", "", "次の計算の結果は 奇数ですか｡ぐう数ですか｡"};
   for (const Case& c : cases) {
-    LessonRun r = RunLesson(Page(c.page) + Choose(c.problem) + Answer(c.answer));
+    LessonRun r = RunLesson(Page(c.page) + Choose(c.problem) + AnswerOne(c.answer));
     SCOPED_TRACE(std::to_string(c.page) + "/" + std::to_string(c.problem));
     EXPECT_TRUE(DrewAt(r, "MAINFORM", headers[c.page], 200, 2));
-    EXPECT_TRUE(Printed(r, "解答らんに答えを入力して[OK]ﾎﾞﾀﾝをおしなさい｡", 0, 2, 3));
+    EXPECT_TRUE(PrintedOn(r, "MAINFORM", "解答らんに答えを入力して[OK]ﾎﾞﾀﾝをおしなさい｡", 0, 2, 3));
     auto [label_col, label_row] = LabelAt(c.page, c.problem);
-    EXPECT_TRUE(Printed(r, "(" + std::to_string(c.problem) + ")", label_col, label_row));
-    EXPECT_TRUE(Printed(r, c.line, c.col, c.row, 7));
+    EXPECT_TRUE(PrintedOn(r, "MAINFORM", "(" + std::to_string(c.problem) + ")", label_col, label_row));
+    EXPECT_TRUE(PrintedOn(r, "MAINFORM", c.line, c.col, c.row, 7));
     if (c.page == 2 && c.problem <= 4) {
-      EXPECT_TRUE(Printed(r, second_lines[2], 13, 7));
+      EXPECT_TRUE(PrintedOn(r, "MAINFORM", second_lines[2], 13, 7));
     }
     if (c.page == 4) {
-      EXPECT_TRUE(Printed(r, second_lines[4], 10, 7));
+      EXPECT_TRUE(PrintedOn(r, "MAINFORM", second_lines[4], 10, 7));
     }
     if (c.page <= 4 && !(c.page == 2 && c.problem >= 5)) {
-      EXPECT_TRUE(Printed(r, "奇数なら1､ぐう数なら2と答えなさい｡", 10, 8));
+      EXPECT_TRUE(PrintedOn(r, "MAINFORM", "奇数なら1､ぐう数なら2と答えなさい｡", 10, 8));
     }
     EXPECT_TRUE(DrewAt(r, "FORM7", "答え", c.page == 6 ? 74 : 78, 3));
-    EXPECT_TRUE(Printed(r, "天才!ごうかく!", 28, 17, 2));
+    EXPECT_TRUE(PrintedOn(r, "MAINFORM", "天才!ごうかく!", 28, 17, 2));
     EXPECT_EQ(Count(Opens(r), "SOUND80.WAV"), 1);
     // Only this page's flag, and its own problem number moved on.
     for (int f = 0; f < 3; ++f)
@@ -473,7 +410,7 @@ TEST(EvenOddPractice, EveryProblemShowsItsQuestionAndTakesItsAnswer) {
     // The next problem is shown (or the page's end).
     if (c.problem < static_cast<int>(lessons::EvenOddLesson().pages[c.page].practice.problems.size())) {
       auto [next_col, next_row] = LabelAt(c.page, c.problem + 1);
-      EXPECT_TRUE(Printed(r, "(" + std::to_string(c.problem + 1) + ")", next_col, next_row));
+      EXPECT_TRUE(PrintedOn(r, "MAINFORM", "(" + std::to_string(c.problem + 1) + ")", next_col, next_row));
     }
   }
 }
@@ -500,12 +437,12 @@ TEST(EvenOddPractice, QuestionValuesKeptInTheirVariables) {
     EXPECT_EQ(r.state().ProblemOperand, c.operand);
     if (!c.wav.empty()) {
       EXPECT_EQ(r.state().WavFile, c.wav);
-      EXPECT_TRUE(Printed(r, c.wav, c.page == 4 ? 15 : 5, c.page == 4 ? 10 : 9));
+      EXPECT_TRUE(PrintedOn(r, "MAINFORM", c.wav, c.page == 4 ? 15 : 5, c.page == 4 ? 10 : 9));
     }
     EXPECT_EQ(r.state().ExpectedAnswer[0], c.expected);
   }
   // The pass jingle takes the sound-file string, never the expected answer.
-  LessonRun r = RunLesson(Page(4) + Choose(5) + Answer("1") + "click BUTTON2\n");
+  LessonRun r = RunLesson(Page(4) + Choose(5) + AnswerOne("1") + "click BUTTON2\n");
   EXPECT_EQ(r.state().WavFile, "SOUND80.WAV");
   EXPECT_EQ(r.state().ExpectedAnswer[0], "1");
   EXPECT_EQ(r.state().PassFlags[1][5], 1);
@@ -551,11 +488,11 @@ TEST(EvenOddPractice, WrongAnswersShowTheirHints) {
       {6, 4, "4", general6, 10},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunLesson(Page(c.page) + Choose(c.problem) + Answer(c.answer));
+    LessonRun r = RunLesson(Page(c.page) + Choose(c.problem) + AnswerOne(c.answer));
     SCOPED_TRACE(std::to_string(c.page) + "/" + std::to_string(c.problem) + " [" + c.answer + "]");
-    EXPECT_TRUE(Printed(r, c.hint, c.col, 17, 2));
-    EXPECT_EQ(Printed(r, "ちがうよ!3ページの", 10, 17, 2), c.page == 4);
-    EXPECT_FALSE(Printed(r, "天才!ごうかく!", 28, 17));
+    EXPECT_TRUE(PrintedOn(r, "MAINFORM", c.hint, c.col, 17, 2));
+    EXPECT_EQ(PrintedOn(r, "MAINFORM", "ちがうよ!3ページの", 10, 17, 2), c.page == 4);
+    EXPECT_FALSE(PrintedOn(r, "MAINFORM", "天才!ごうかく!", 28, 17));
     // One hint line (and page 4's lead), nothing else on the row.
     int lines = 0;
     bool answered = false;
@@ -570,7 +507,7 @@ TEST(EvenOddPractice, WrongAnswersShowTheirHints) {
     EXPECT_TRUE(r.rt().FindForm("FORM7")->visible);
   }
   // The pupil may try again after a hint.
-  LessonRun again = RunLesson(Page(2) + Choose(5) + Answer("1000") + "erase EDIT2 4\n" + Answer("1001"));
+  LessonRun again = RunLesson(Page(2) + Choose(5) + AnswerOne("1000") + "erase EDIT2 4\n" + AnswerOne("1001"));
   EXPECT_EQ(again.state().PassFlags[0][5], 1);
 }
 
@@ -586,7 +523,7 @@ TEST(EvenOddPractice, MessageStripsOfEachPage) {
       {4, "1", false, 0},  {6, "1", true, 366},  {6, "1 ", true, 366},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunLesson(Page(c.page) + Choose(1) + Answer(c.answer));
+    LessonRun r = RunLesson(Page(c.page) + Choose(1) + AnswerOne(c.answer));
     SCOPED_TRACE(std::to_string(c.page) + " [" + c.answer + "]");
     int strips = 0;
     for (const TraceRecord& b : r.Ops("box"))
@@ -596,7 +533,7 @@ TEST(EvenOddPractice, MessageStripsOfEachPage) {
       }
     EXPECT_EQ(strips, c.erased ? 1 : 0);
     // Page 2 blanks the hint row before its praise.
-    EXPECT_EQ(Printed(r, std::string(65, ' '), 10, 17, 7), c.page == 2 && c.answer == "2");
+    EXPECT_EQ(PrintedOn(r, "MAINFORM", std::string(65, ' '), 10, 17, 7), c.page == 2 && c.answer == "2");
   }
 }
 
@@ -622,13 +559,13 @@ TEST(EvenOddPractice, ProblemNumbersThatNameNoProblem) {
 TEST(EvenOddPractice, PagesFourAndSixShareTheirProblemNumber) {
   // 3 typed on page 4, then 7 on page 6: problem 7 of page 6.
   LessonRun r = RunLesson(Page(4) + Choose(3) + Page(6) + Choose(7));
-  EXPECT_TRUE(Printed(r, "(3)", 9, 6));
-  EXPECT_TRUE(Printed(r, "(7)", 5, 6));
+  EXPECT_TRUE(PrintedOn(r, "MAINFORM", "(3)", 9, 6));
+  EXPECT_TRUE(PrintedOn(r, "MAINFORM", "(7)", 5, 6));
   EXPECT_EQ(r.state().ProblemNumber[1], 7);
   EXPECT_EQ(r.state().ExpectedAnswer[0], "3 6 9 12 15");
   // A right answer on page 6 moves the shared number on and sets page 6's
   // flag; page 4's problem with that number is shown from it.
-  LessonRun on = RunLesson(Page(6) + Choose(4) + Answer("0"));
+  LessonRun on = RunLesson(Page(6) + Choose(4) + AnswerOne("0"));
   EXPECT_EQ(on.state().ProblemNumber[1], 5);
   EXPECT_EQ(on.state().ProblemNumber[0], 0);
   EXPECT_EQ(on.state().PassFlags[2][4], 1);
@@ -653,22 +590,22 @@ TEST(EvenOddPractice, LastProblemEndsThePageWithTheReward) {
     LessonRunOptions o;
     o.flags = c.flags;
     int last = static_cast<int>(lessons::EvenOddLesson().pages[c.page].practice.problems.size());
-    LessonRun r = RunLesson(Page(c.page) + Choose(last) + Answer(c.answer), o);
+    LessonRun r = RunLesson(Page(c.page) + Choose(last) + AnswerOne(c.answer), o);
     SCOPED_TRACE(std::to_string(c.page) + " " + c.reward);
-    EXPECT_TRUE(Printed(r, c.end_text, 30, 15, 1));
+    EXPECT_TRUE(PrintedOn(r, "MAINFORM", c.end_text, 30, 15, 1));
     EXPECT_EQ(r.state().ProblemNumber[SlotOf(c.page)], static_cast<float>(last + 1));
     EXPECT_FALSE(r.rt().FindForm("FORM3")->visible);
     EXPECT_FALSE(r.rt().FindForm("FORM7")->visible);
     EXPECT_FALSE(r.rt().FindForm("FORM9")->visible);
     if (c.reward.empty()) {
       EXPECT_FALSE(r.Drew("計算用紙に５回書いて、漢字練習しよう!ポイントが２倍になるよ!"));
-      EXPECT_EQ(CountPrinted(r, "やったね!パスワードは 森林(しんりん) だよ!") +
-                    CountPrinted(r, "やったね!パスワードは 音楽(おんがく) だよ!") +
-                    CountPrinted(r, "やったね!パスワードは 希望(きぼう) だよ!"),
+      EXPECT_EQ(PrintCount(r, "やったね!パスワードは 森林(しんりん) だよ!") +
+                    PrintCount(r, "やったね!パスワードは 音楽(おんがく) だよ!") +
+                    PrintCount(r, "やったね!パスワードは 希望(きぼう) だよ!"),
                 0);
     } else {
-      EXPECT_TRUE(Printed(r, c.reward, 5, 7));
-      EXPECT_TRUE(Printed(r, "計算用紙に５回書いて、漢字練習しよう!ポイントが２倍になるよ!", 8, 13));
+      EXPECT_TRUE(PrintedOn(r, "MAINFORM", c.reward, 5, 7));
+      EXPECT_TRUE(PrintedOn(r, "MAINFORM", "計算用紙に５回書いて、漢字練習しよう!ポイントが２倍になるよ!", 8, 13));
       bool big = false;
       for (const TraceRecord& f : r.Ops("font"))
         if (f.at("form") == "MAINFORM" && f.count("size") && f.at("size") == "24") big = true;
@@ -682,8 +619,8 @@ TEST(EvenOddPractice, LastProblemEndsThePageWithTheReward) {
 TEST(EvenOddExit, WritesSixFiveTenAndEveryFlag) {
   LessonRunOptions o;
   o.flags = {{0, 0, 0, 0, 0, 1}, {0, 0, 0, 0, 0}, {1, 0, 0, 0, 0, 0, 0, 0, 0, 0}};
-  LessonRun r = RunLesson(Page(2) + Choose(1) + Answer("2") + Page(4) + Choose(5) + Answer("1") + Page(6) +
-                              Choose(10) + Answer("5") + "click BMPBUTTON7\n",
+  LessonRun r = RunLesson(Page(2) + Choose(1) + AnswerOne("2") + Page(4) + Choose(5) + AnswerOne("1") + Page(6) +
+                              Choose(10) + AnswerOne("5") + "click BMPBUTTON7\n",
                           o);
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.Record(), tools::RecordText(lessons::EvenOddLesson(),
@@ -695,7 +632,7 @@ TEST(EvenOddExit, WritesSixFiveTenAndEveryFlag) {
   all.record_text = tools::RecordText(lessons::EvenOddLesson(),
                                       {{1, 1, 1, 1, 1, 1}, {1, 1, 1, 1, 1}, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1}});
   LessonRun back = RunLesson("click BMPBUTTON7\n", all);
-  for (int row : {9, 11, 13}) EXPECT_TRUE(Printed(back, "ごうかく!", 55, row)) << row;
+  for (int row : {9, 11, 13}) EXPECT_TRUE(PrintedOn(back, "MAINFORM", "ごうかく!", 55, row)) << row;
   EXPECT_EQ(back.Record(), all.record_text);
 }
 

@@ -15,77 +15,11 @@ namespace {
 
 const frame::Lesson& TheLesson() { return lessons::FractionAddSubLesson(); }
 
-LessonRun RunFas(const std::string& script, LessonRunOptions o = {}) {
-  return LessonRun(TheLesson(), FractionAddSubResources(), script, std::move(o));
-}
-
-std::string Page(int n) { return "click BMPBUTTON4\n" + Choose(n); }
-
-// The boxes of the bar a problem shows, by how many it has, and its OK.
-std::string Answer(const std::vector<std::string>& boxes) {
-  int first = 0;
-  std::string ok;
-  switch (boxes.size()) {
-    case 1: first = 2, ok = "BUTTON2"; break;
-    case 2: first = 3, ok = "BUTTON3"; break;
-    case 3: first = 5, ok = "BUTTON4"; break;
-    default: first = 8, ok = "BUTTON5"; break;
-  }
-  std::string s;
-  for (std::size_t i = 0; i < boxes.size(); ++i)
-    if (!boxes[i].empty()) s += "type EDIT" + std::to_string(first + static_cast<int>(i)) + " " + boxes[i] + "\n";
-  return s + "click " + ok + "\n";
-}
+constexpr LessonRunner RunLesson{&TheLesson, &FractionAddSubResources};
 
 std::string OkOf(std::size_t boxes) {
   const char* const ok[] = {"", "click BUTTON2", "click BUTTON3", "click BUTTON4", "click BUTTON5"};
   return ok[boxes];
-}
-
-std::vector<std::string> Opens(const LessonRun& r) {
-  std::vector<std::string> out;
-  for (const std::string& c : r.MciCommands())
-    if (c.rfind("open ", 0) == 0) out.push_back(c);
-  return out;
-}
-
-bool PrintedIn(const std::vector<TraceRecord>& recs, const std::string& text, int col, int row, int color = -1) {
-  for (const TraceRecord& p : recs)
-    if (p.at("op") == "print" && p.at("text") == text && p.at("col") == std::to_string(col) &&
-        p.at("row") == std::to_string(row) && (color < 0 || p.at("color") == std::to_string(color)))
-      return true;
-  return false;
-}
-
-bool Printed(const LessonRun& r, const std::string& text, int col, int row, int color = -1) {
-  return PrintedIn(r.trace(), text, col, row, color);
-}
-
-double Num(const TraceRecord& r, const char* key) { return std::stod(r.at(key)); }
-
-bool DrewAt(const std::vector<TraceRecord>& ops, const std::string& form, const std::string& text, double x,
-            double y, int color = -1) {
-  for (const TraceRecord& t : ops)
-    if (t.at("op") == "text" && t.at("form") == form && t.at("text") == text && Num(t, "x") == x &&
-        Num(t, "y") == y && (color < 0 || t.at("color") == std::to_string(color)))
-      return true;
-  return false;
-}
-
-// Trace records from the last time `line` was carried out on.
-std::vector<TraceRecord> After(const LessonRun& r, const std::string& line) {
-  const auto& t = r.trace();
-  std::size_t from = t.size();
-  for (std::size_t i = 0; i < t.size(); ++i)
-    if (t[i].at("op") == "action" && t[i].at("line") == line) from = i;
-  return {t.begin() + static_cast<std::ptrdiff_t>(std::min(from, t.size())), t.end()};
-}
-
-std::vector<TraceRecord> OpsIn(const std::vector<TraceRecord>& recs, const std::string& op) {
-  std::vector<TraceRecord> out;
-  for (const TraceRecord& r : recs)
-    if (r.at("op") == op) out.push_back(r);
-  return out;
 }
 
 // A field of the first or last of some records ("" when there are none).
@@ -94,20 +28,6 @@ std::string FirstField(const std::vector<TraceRecord>& recs, const char* key) {
 }
 std::string LastField(const std::vector<TraceRecord>& recs, const char* key) {
   return recs.empty() ? "" : recs.back().at(key);
-}
-
-// Drawing of a run from `line` on, one string per operation.
-std::vector<std::string> Drawing(const LessonRun& r, const std::string& line) {
-  static const char* const kinds[] = {"text", "print", "box", "line", "circle", "polyline", "picture", "font"};
-  std::vector<std::string> out;
-  for (const TraceRecord& rec : After(r, line)) {
-    if (std::find(std::begin(kinds), std::end(kinds), rec.at("op")) == std::end(kinds)) continue;
-    std::string s;
-    for (const auto& [k, v] : rec)
-      if (k != "t") s += k + "=" + v + ";";
-    out.push_back(s);
-  }
-  return out;
 }
 
 // Colours in which `text` was drawn at (x, y), in order.
@@ -143,20 +63,20 @@ TEST(FasStartUp, ContentsPageAndPassMarks) {
   for (const Case& c : cases) {
     LessonRunOptions o;
     o.flags = c.flags;
-    LessonRun r = RunFas("", o);
+    LessonRun r = RunLesson("", o);
     EXPECT_TRUE(r.Drew("5年生の算数   通分と分数のたし算ひき算"));
     for (int i = 0; i < 4; ++i) EXPECT_TRUE(Printed(r, lines[i], 2, 7 + i, 7)) << i;
     EXPECT_EQ(Printed(r, "ごうかく!", 60, 9), c.mark1);
     EXPECT_EQ(Printed(r, "ごうかく!", 60, 10), c.mark2);
     // The page chooser marks the same rows.
-    LessonRun chooser = RunFas("click BMPBUTTON4\n", o);
-    EXPECT_EQ(PrintedIn(After(chooser, "click BMPBUTTON4"), "ごうかく!", 60, 9), c.mark1);
-    EXPECT_EQ(PrintedIn(After(chooser, "click BMPBUTTON4"), "ごうかく!", 60, 10), c.mark2);
+    LessonRun chooser = RunLesson("click BMPBUTTON4\n", o);
+    EXPECT_EQ(PrintedIn(AfterAction(chooser, "click BMPBUTTON4"), "ごうかく!", 60, 9), c.mark1);
+    EXPECT_EQ(PrintedIn(AfterAction(chooser, "click BMPBUTTON4"), "ごうかく!", 60, 10), c.mark2);
   }
 }
 
 TEST(FasStartUp, PicturesFormsAndBars) {
-  LessonRun r = RunFas("");
+  LessonRun r = RunLesson("");
   const std::vector<std::string> pictures = {"ｻｲｹ.BMP", "ﾎﾟｺ.BMP", "ﾁｬﾋﾟ.BMP", "ｽﾄﾗｲﾌﾟ.BMP", "ﾎﾟｺ2.BMP",
                                              "ﾁｬﾋﾟ2.BMP", "PF.BMP", "CF.BMP", "pl.BMP"};
   std::vector<std::string> loaded;
@@ -202,9 +122,9 @@ TEST(FasStartUp, PicturesFormsAndBars) {
 }
 
 TEST(FasNavigation, ButtonsBlankEveryBoxAndHideEveryBar) {
-  LessonRun r = RunFas(Page(3) + Choose(6) + "type EDIT8 5\nclick BMPBUTTON3\n");
+  LessonRun r = RunLesson(Page(3) + Choose(6) + "type EDIT8 5\nclick BMPBUTTON3\n");
   std::vector<std::string> blanked, hidden;
-  for (const TraceRecord& t : After(r, "click BMPBUTTON3")) {
+  for (const TraceRecord& t : AfterAction(r, "click BMPBUTTON3")) {
     if (t.at("op") == "text") break;  // the page module draws
     if (t.at("op") == "settext" && t.at("text").empty()) blanked.push_back(t.at("control"));
     if (t.at("op") == "hide") hidden.push_back(t.at("form"));
@@ -232,38 +152,38 @@ TEST(FasNavigation, PageModulesAndPageState) {
       {Page(4) + "click BMPBUTTON3\nclick BMPBUTTON1\n", 3, 4, "3ﾍﾟｰｼﾞ          練習1"},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunFas(c.script);
+    LessonRun r = RunLesson(c.script);
     EXPECT_EQ(r.state().CurrentPage, c.current) << c.script;
     EXPECT_EQ(r.state().PreviousPage, c.previous) << c.script;
     const std::string last = c.script.substr(c.script.rfind('\n', c.script.size() - 2) + 1);
-    auto after = After(r, last.substr(0, last.size() - 1));
+    auto after = AfterAction(r, last.substr(0, last.size() - 1));
     if (c.heading.empty()) {
       EXPECT_TRUE(PrintedIn(after, "単元終わり", 10, 7)) << c.script;
     } else {
-      EXPECT_TRUE(DrewAt(after, "MAINFORM", c.heading, 20, 0)) << c.script;
+      EXPECT_TRUE(DrewIn(after, "MAINFORM", c.heading, 20, 0)) << c.script;
     }
   }
-  LessonRun one = RunFas("click BMPBUTTON3\n");
+  LessonRun one = RunLesson("click BMPBUTTON3\n");
   EXPECT_TRUE(Printed(one, "回答らんに1から2までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡", 2, 3));
-  LessonRun three = RunFas(Page(3));
+  LessonRun three = RunLesson(Page(3));
   EXPECT_TRUE(Printed(three, "回答らんに1から10までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡", 2, 3));
   for (int k = 1; k <= 10; ++k) EXPECT_TRUE(Printed(three, "番", 10, 8 + k)) << k;
 }
 
 TEST(FasNavigation, ChooserAcceptsZeroToFour) {
   for (const char* t : {"5", " 3", "3 ", "03", "2.0"}) {
-    LessonRun r = RunFas("click BMPBUTTON4\ntype EDIT1 " + std::string(t) + "\nclick BUTTON1\ndismiss\n");
+    LessonRun r = RunLesson("click BMPBUTTON4\ntype EDIT1 " + std::string(t) + "\nclick BUTTON1\ndismiss\n");
     ASSERT_EQ(r.Messages().size(), 1u) << "[" << t << "]";
     EXPECT_EQ(r.Messages()[0], "そのページはありません！");
   }
-  LessonRun ok = RunFas(Page(4));
+  LessonRun ok = RunLesson(Page(4));
   EXPECT_TRUE(ok.Messages().empty());
   EXPECT_TRUE(ok.Drew("4ﾍﾟｰｼﾞ          練習2"));
   EXPECT_TRUE(Printed(ok, "何ページを開けますか? 0から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡", 2, 2));
 }
 
 TEST(FasNavigation, TitleStripMovesEveryBar) {
-  LessonRun r = RunFas("click FORM4\n");
+  LessonRun r = RunLesson("click FORM4\n");
   for (const char* bar : {"FORM3", "FORM7", "FORM9", "FORM10", "FORM11"}) {
     EXPECT_EQ(r.rt().FindForm(bar)->left, 400) << bar;
     EXPECT_EQ(r.rt().FindForm(bar)->top, 714) << bar;
@@ -289,10 +209,10 @@ const PageCase kPages[] = {
 TEST(FasExplanation, ParagraphOnePlaysThePage) {
   for (const PageCase& c : kPages) {
     SCOPED_TRACE(c.page);
-    LessonRun r = RunFas(Page(c.page) + Choose(1));
+    LessonRun r = RunLesson(Page(c.page) + Choose(1));
     std::vector<std::string> want;
     for (int v : c.voices) want.push_back("open SOUND" + std::to_string(v) + ".WAV alias wave1");
-    EXPECT_EQ(Opens(r), want);
+    EXPECT_EQ(OpenCommands(r), want);
     // Each narration plays until the next closes it; the page end closes
     // the last.
     auto cmds = r.MciCommands();
@@ -303,17 +223,17 @@ TEST(FasExplanation, ParagraphOnePlaysThePage) {
       EXPECT_EQ(*(first + static_cast<long>(3 * i + 1)), "play wave1");
       EXPECT_EQ(*(first + static_cast<long>(3 * i + 2)), "close wave1");
     }
-    auto after = After(r, "click BUTTON1");
+    auto after = AfterAction(r, "click BUTTON1");
     bool strip = false;
     for (const TraceRecord& b : OpsIn(after, "box"))
       if (Num(b, "x1") == c.x1 && Num(b, "y1") == 0 && Num(b, "x2") == c.x2 && Num(b, "y2") == c.y2 &&
           b.at("color") == "2")
         strip = true;
     EXPECT_TRUE(strip);
-    EXPECT_TRUE(DrewAt(after, "MAINFORM", c.heading, 200, 2));
-    EXPECT_TRUE(DrewAt(after, "MAINFORM", c.end_text, 400, 380, 1));
-    EXPECT_TRUE(DrewAt(after, "MAINFORM", "だん落 1", 570, 2, 0));
-    EXPECT_TRUE(DrewAt(after, "MAINFORM", "だん落 2", 570, 2));
+    EXPECT_TRUE(DrewIn(after, "MAINFORM", c.heading, 200, 2));
+    EXPECT_TRUE(DrewIn(after, "MAINFORM", c.end_text, 400, 380, 1));
+    EXPECT_TRUE(DrewIn(after, "MAINFORM", "だん落 1", 570, 2, 0));
+    EXPECT_TRUE(DrewIn(after, "MAINFORM", "だん落 2", 570, 2));
     EXPECT_EQ(r.state().CurrentParagraph, 1);
     EXPECT_EQ(r.rt().main_form().state().wy2, 479);
     auto fonts = OpsIn(after, "font");
@@ -326,9 +246,9 @@ TEST(FasExplanation, ParagraphOnePlaysThePage) {
 TEST(FasExplanation, ParagraphTwoDrawsTheSamePageSilently) {
   for (const PageCase& c : kPages) {
     SCOPED_TRACE(c.page);
-    LessonRun voiced = RunFas(Page(c.page) + Choose(1));
-    LessonRun silent = RunFas(Page(c.page) + Choose(2));
-    EXPECT_TRUE(Opens(silent).empty());
+    LessonRun voiced = RunLesson(Page(c.page) + Choose(1));
+    LessonRun silent = RunLesson(Page(c.page) + Choose(2));
+    EXPECT_TRUE(OpenCommands(silent).empty());
     EXPECT_TRUE(silent.Ops("wait").empty());
     std::vector<std::string> a = Drawing(voiced, "click BUTTON1"), b = Drawing(silent, "click BUTTON1");
     EXPECT_GT(b.size(), 50u);
@@ -340,13 +260,13 @@ TEST(FasExplanation, ParagraphTwoDrawsTheSamePageSilently) {
 TEST(FasExplanation, ParagraphsOutsideOneToTwo) {
   for (int page : {1, 2})
     for (const char* n : {"0", "3", "-1", ""}) {
-      LessonRun r = RunFas(Page(page) + "type EDIT1 " + n + "\nclick BUTTON1\ndismiss\n");
+      LessonRun r = RunLesson(Page(page) + "type EDIT1 " + n + "\nclick BUTTON1\ndismiss\n");
       ASSERT_EQ(r.Messages().size(), 1u) << page << " [" << n << "]";
       EXPECT_EQ(r.Messages()[0], "その段落はありません！");
-      EXPECT_TRUE(OpsIn(After(r, "click BUTTON1"), "text").empty()) << page << " " << n;
+      EXPECT_TRUE(OpsIn(AfterAction(r, "click BUTTON1"), "text").empty()) << page << " " << n;
     }
   // A paragraph number with a fraction is rounded to a whole paragraph.
-  LessonRun r = RunFas(Page(1) + "type EDIT1 1.5\nclick BUTTON1\n");
+  LessonRun r = RunLesson(Page(1) + "type EDIT1 1.5\nclick BUTTON1\n");
   EXPECT_TRUE(r.state().StartParagraph == 1 || r.state().StartParagraph == 2);
   EXPECT_TRUE(r.Messages().empty());
   EXPECT_TRUE(r.Drew("1ページ終わり"));
@@ -374,7 +294,7 @@ TEST(FasExplanation, BlinksEndInTheirLastColour) {
       {2, "3倍", 124, 120, "20202020202"},
   };
   for (int page : {1, 2}) {
-    LessonRun r = RunFas(Page(page) + Choose(2));
+    LessonRun r = RunLesson(Page(page) + Choose(2));
     for (const Case& c : cases)
       if (c.page == page) {
         EXPECT_EQ(Colours(r, c.text, c.x, c.y), c.colours) << c.text;
@@ -387,8 +307,8 @@ TEST(FasExplanation, BlinksEndInTheirLastColour) {
 }
 
 TEST(FasExplanation, PageOneStripsAndScaledTexts) {
-  LessonRun r = RunFas(Page(1) + Choose(2));
-  auto after = After(r, "click BUTTON1");
+  LessonRun r = RunLesson(Page(1) + Choose(2));
+  auto after = AfterAction(r, "click BUTTON1");
   // 2/3 - 1/3 = 1/3 as strips: white boxes, green parts, parting lines.
   struct Box {
     double x1, y1, x2, y2;
@@ -416,13 +336,13 @@ TEST(FasExplanation, PageOneStripsAndScaledTexts) {
     if (t.at("text") == "？") {
       EXPECT_EQ(t.at("sx"), "2");
     }
-  EXPECT_TRUE(DrewAt(after, "MAINFORM", "分母をそろえて分数を書きかえることを通分と言う｡", 42, 352, 2));
-  EXPECT_TRUE(DrewAt(after, "MAINFORM", "(1切れずつの大きさを同じにすることだよ｡)", 42, 380, 6));
+  EXPECT_TRUE(DrewIn(after, "MAINFORM", "分母をそろえて分数を書きかえることを通分と言う｡", 42, 352, 2));
+  EXPECT_TRUE(DrewIn(after, "MAINFORM", "(1切れずつの大きさを同じにすることだよ｡)", 42, 380, 6));
 }
 
 TEST(FasExplanation, PageTwoArcsMarksAndPicture) {
-  LessonRun r = RunFas(Page(2) + Choose(2));
-  auto after = After(r, "click BUTTON1");
+  LessonRun r = RunLesson(Page(2) + Choose(2));
+  auto after = AfterAction(r, "click BUTTON1");
   struct Arc {
     double x, y, r;
     int colour;
@@ -469,11 +389,11 @@ TEST(FasExplanation, PageTwoArcsMarksAndPicture) {
   }
   EXPECT_GT(cover, 0u);
   EXPECT_GT(pointer, cover);
-  EXPECT_TRUE(DrewAt(after, "MAINFORM", "(最小公倍数の出し方をわすれたら[倍数と公倍数]の4ﾍﾟｰｼﾞを見てね!)", 80, 250));
+  EXPECT_TRUE(DrewIn(after, "MAINFORM", "(最小公倍数の出し方をわすれたら[倍数と公倍数]の4ﾍﾟｰｼﾞを見てね!)", 80, 250));
 }
 
 TEST(FasExplanation, ClickDuringTheQuestionMarksStopsThePage) {
-  LessonRun probe = RunFas(Page(1) + Choose(1));
+  LessonRun probe = RunLesson(Page(1) + Choose(1));
   double chosen = 0, marks = 0;
   for (const TraceRecord& a : probe.Ops("action"))
     if (a.at("line") == "click BUTTON1") chosen = Num(a, "t");
@@ -482,7 +402,7 @@ TEST(FasExplanation, ClickDuringTheQuestionMarksStopsThePage) {
     if (t.at("text") == "？" && ++seen == 20) marks = Num(t, "t");
   ASSERT_GT(marks, chosen);
   int delay = static_cast<int>(marks - chosen) + 1;
-  LessonRun r = RunFas(Page(1) + Choose(1) + "+" + std::to_string(delay) + " click FORM4\n");
+  LessonRun r = RunLesson(Page(1) + Choose(1) + "+" + std::to_string(delay) + " click FORM4\n");
   int drawn = 0;
   for (const TraceRecord& t : r.Ops("text"))
     if (t.at("text") == "？") ++drawn;
@@ -531,11 +451,11 @@ const ProblemCase kProblems[] = {
 TEST(FasPractice, EveryProblemShowsItsQuestionAndBar) {
   for (const ProblemCase& c : kProblems) {
     SCOPED_TRACE(std::to_string(c.page) + " " + std::to_string(c.problem));
-    LessonRun r = RunFas(Page(c.page) + Choose(c.problem));
-    auto after = After(r, "click BUTTON1");
+    LessonRun r = RunLesson(Page(c.page) + Choose(c.problem));
+    auto after = AfterAction(r, "click BUTTON1");
     const std::string header = c.page == 3 ? "練習1                                3ﾍﾟｰｼﾞ"
                                            : "練習2                                4ﾍﾟｰｼﾞ";
-    EXPECT_TRUE(DrewAt(after, "MAINFORM", header, 200, 2));
+    EXPECT_TRUE(DrewIn(after, "MAINFORM", header, 200, 2));
     EXPECT_TRUE(PrintedIn(after, "解答らんに答えを入力して[OK]ﾎﾞﾀﾝをおしなさい｡", 0, 2, 3));
     const int label_row = c.page == 4 && c.problem == 9 ? 6 : 4;
     EXPECT_TRUE(PrintedIn(after, "(" + std::to_string(c.problem) + ")", 0, label_row));
@@ -557,20 +477,20 @@ TEST(FasPractice, EveryProblemShowsItsQuestionAndBar) {
       EXPECT_GT(r.rt().FindForm(bar)->z, r.rt().FindForm("FORM7")->z);
     }
     EXPECT_EQ(LastField(OpsIn(after, "focus"), "control"), first[c.right.size()]);
-    EXPECT_EQ(DrewAt(after, "FORM7", "答え", 78, 3), bar == "FORM7");
+    EXPECT_EQ(DrewIn(after, "FORM7", "答え", 78, 3), bar == "FORM7");
     if (bar == "FORM9") {
-      EXPECT_TRUE(DrewAt(after, "FORM9", "答え", 60, 3));
-      EXPECT_TRUE(DrewAt(after, "FORM9", "A", 100, 3));
-      EXPECT_TRUE(DrewAt(after, "FORM9", "B", 244, 3));
+      EXPECT_TRUE(DrewIn(after, "FORM9", "答え", 60, 3));
+      EXPECT_TRUE(DrewIn(after, "FORM9", "A", 100, 3));
+      EXPECT_TRUE(DrewIn(after, "FORM9", "B", 244, 3));
     } else if (bar == "FORM10") {
-      EXPECT_TRUE(DrewAt(after, "FORM10", "答え A", 64, 3));
-      EXPECT_TRUE(DrewAt(after, "FORM10", "B", 216, 3));
-      EXPECT_TRUE(DrewAt(after, "FORM10", "C", 328, 3));
+      EXPECT_TRUE(DrewIn(after, "FORM10", "答え A", 64, 3));
+      EXPECT_TRUE(DrewIn(after, "FORM10", "B", 216, 3));
+      EXPECT_TRUE(DrewIn(after, "FORM10", "C", 328, 3));
     } else if (bar == "FORM11") {
-      EXPECT_TRUE(DrewAt(after, "FORM11", "答え A", 40, 3));
-      EXPECT_TRUE(DrewAt(after, "FORM11", "B", 176, 3));
-      EXPECT_TRUE(DrewAt(after, "FORM11", "C", 272, 3));
-      EXPECT_TRUE(DrewAt(after, "FORM11", "D", 368, 3));
+      EXPECT_TRUE(DrewIn(after, "FORM11", "答え A", 40, 3));
+      EXPECT_TRUE(DrewIn(after, "FORM11", "B", 176, 3));
+      EXPECT_TRUE(DrewIn(after, "FORM11", "C", 272, 3));
+      EXPECT_TRUE(DrewIn(after, "FORM11", "D", 368, 3));
     }
     auto fonts = OpsIn(after, "font");
     ASSERT_FALSE(fonts.empty());
@@ -612,9 +532,9 @@ TEST(FasPractice, QuestionFigures) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.page) + " " + std::to_string(c.problem));
-    LessonRun r = RunFas(Page(c.page) + Choose(c.problem));
-    auto after = After(r, "click BUTTON1");
-    for (const auto& [text, x, y] : c.texts) EXPECT_TRUE(DrewAt(after, "MAINFORM", text, x, y)) << text;
+    LessonRun r = RunLesson(Page(c.page) + Choose(c.problem));
+    auto after = AfterAction(r, "click BUTTON1");
+    for (const auto& [text, x, y] : c.texts) EXPECT_TRUE(DrewIn(after, "MAINFORM", text, x, y)) << text;
     for (const auto& [text, col, row] : c.prints) EXPECT_TRUE(PrintedIn(after, text, col, row)) << text;
   }
   // The letters at 13 points, the figures of page 3 in their own sizes.
@@ -626,10 +546,10 @@ TEST(FasPractice, QuestionFigures) {
       {3, 1, {23, 16}}, {3, 4, {22, 13, 16}}, {3, 6, {21, 16}}, {4, 1, {13, 16}}, {4, 9, {13, 16}},
   };
   for (const Sizes& s : sizes) {
-    LessonRun r = RunFas(Page(s.page) + Choose(s.problem));
+    LessonRun r = RunLesson(Page(s.page) + Choose(s.problem));
     std::vector<double> got;
     bool started = false;
-    for (const TraceRecord& t : After(r, "click BUTTON1")) {
+    for (const TraceRecord& t : AfterAction(r, "click BUTTON1")) {
       if (t.at("op") == "print" && t.at("text").rfind("(", 0) == 0) started = true;  // the label
       if (started && t.at("op") == "font" && t.at("form") == "MAINFORM") got.push_back(Num(t, "size"));
     }
@@ -643,10 +563,10 @@ const std::string kReduce = "約分して一番かんたんな分数にしよう
 
 TEST(FasPractice, RightAnswersInEveryBar) {
   for (const ProblemCase& c : kProblems) {
-    std::string script = Page(c.page) + Choose(c.problem) + Answer(c.right);
+    std::string script = Page(c.page) + Choose(c.problem) + AnswerBar(c.right);
     SCOPED_TRACE(script);
-    LessonRun r = RunFas(script);
-    auto after = After(r, OkOf(c.right.size()));
+    LessonRun r = RunLesson(script);
+    auto after = AfterAction(r, OkOf(c.right.size()));
     // The page's message strip, then the praise.
     auto boxes = OpsIn(after, "box");
     EXPECT_EQ(FirstField(boxes, "y1"), c.page == 3 ? "322" : "340");
@@ -654,7 +574,7 @@ TEST(FasPractice, RightAnswersInEveryBar) {
     EXPECT_TRUE(PrintedIn(after, kPraise, 28, c.page == 3 ? 17 : 18, 2));
     EXPECT_EQ(r.state().PassFlags[c.page == 3 ? 0 : 1][static_cast<std::size_t>(c.problem)], 1);
     EXPECT_EQ(r.state().ProblemNumber[0], c.problem + 1);
-    const std::vector<std::string> opens = Opens(r);
+    const std::vector<std::string> opens = OpenCommands(r);
     EXPECT_EQ(std::count(opens.begin(), opens.end(), "open SOUND80.WAV alias wave1"), 1);
   }
 }
@@ -695,10 +615,10 @@ TEST(FasPractice, WrongAnswersAndTheirHints) {
       {4, 10, {"1", "1", "3"}, {{kCalc4, 0}}},
   };
   for (const Case& c : cases) {
-    std::string script = Page(c.page) + Choose(c.problem) + Answer(c.boxes);
+    std::string script = Page(c.page) + Choose(c.problem) + AnswerBar(c.boxes);
     SCOPED_TRACE(script);
-    LessonRun r = RunFas(script);
-    auto after = After(r, OkOf(c.boxes.size()));
+    LessonRun r = RunLesson(script);
+    auto after = AfterAction(r, OkOf(c.boxes.size()));
     std::vector<TraceRecord> prints = OpsIn(after, "print");
     ASSERT_EQ(prints.size(), c.hint.size());
     const int row = c.page == 3 ? 17 : 18;
@@ -745,8 +665,8 @@ TEST(FasPractice, OneBoxOkComparesPerPage) {
     if (c.problem == 9) script += Choose(2) + "erase EDIT1\n";
     script += Choose(c.problem) + "type EDIT2 " + c.typed + "\nclick BUTTON2\n";
     SCOPED_TRACE(script);
-    LessonRun r = RunFas(script);
-    auto after = After(r, "click BUTTON2");
+    LessonRun r = RunLesson(script);
+    auto after = AfterAction(r, "click BUTTON2");
     EXPECT_EQ(PrintedIn(after, kPraise, 28, c.page == 3 ? 17 : 18), c.right);
     auto focus = OpsIn(after, "focus");
     ASSERT_FALSE(focus.empty());
@@ -769,9 +689,9 @@ TEST(FasPractice, WideBarsCompareEveryBox) {
       {1, "type EDIT5 5\ntype EDIT6 6\n", "BUTTON3", false},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunFas(Page(4) + Choose(c.problem) + c.typed + "click " + c.button + "\n");
+    LessonRun r = RunLesson(Page(4) + Choose(c.problem) + c.typed + "click " + c.button + "\n");
     SCOPED_TRACE(c.typed + c.button);
-    auto after = After(r, "click " + c.button);
+    auto after = AfterAction(r, "click " + c.button);
     EXPECT_EQ(PrintedIn(after, kPraise, 28, 18), c.right);
     EXPECT_EQ(PrintedIn(after, kCalc4, 0, 18), !c.right);
     EXPECT_EQ(FirstField(OpsIn(after, "focus"), "control"), c.button == "BUTTON4" ? "EDIT5" : "EDIT3");
@@ -780,28 +700,28 @@ TEST(FasPractice, WideBarsCompareEveryBox) {
   for (int wrong = 0; wrong <= 4; ++wrong) {
     std::vector<std::string> boxes = {"15", "8", "36", "36"};
     if (wrong < 4) boxes[static_cast<std::size_t>(wrong)] = "0";
-    LessonRun r = RunFas(Page(3) + Choose(7) + Answer(boxes));
+    LessonRun r = RunLesson(Page(3) + Choose(7) + AnswerBar(boxes));
     EXPECT_EQ(Printed(r, kPraise, 28, 17), wrong == 4) << wrong;
-    EXPECT_EQ(FirstField(OpsIn(After(r, "click BUTTON5"), "focus"), "control"), "EDIT8");
+    EXPECT_EQ(FirstField(OpsIn(AfterAction(r, "click BUTTON5"), "focus"), "control"), "EDIT8");
   }
 }
 
 TEST(FasPractice, ProblemNumbersThatNameNoProblem) {
   for (int page : {3, 4})
     for (const char* n : {"0", "-1", "11", "2.5", "0.5", "10.5", "abc"}) {
-      LessonRun r = RunFas(Page(page) + "type EDIT1 " + n + "\nclick BUTTON1\ndismiss\n");
+      LessonRun r = RunLesson(Page(page) + "type EDIT1 " + n + "\nclick BUTTON1\ndismiss\n");
       ASSERT_EQ(r.Messages().size(), 1u) << page << " " << n;
       EXPECT_EQ(r.Messages()[0], "その番号はありません！");
       // Refused before anything is drawn, and no page end for a typed 11.
-      EXPECT_TRUE(OpsIn(After(r, "click BUTTON1"), "text").empty()) << page << " " << n;
-      EXPECT_TRUE(OpsIn(After(r, "click BUTTON1"), "print").empty()) << page << " " << n;
+      EXPECT_TRUE(OpsIn(AfterAction(r, "click BUTTON1"), "text").empty()) << page << " " << n;
+      EXPECT_TRUE(OpsIn(AfterAction(r, "click BUTTON1"), "print").empty()) << page << " " << n;
       EXPECT_FALSE(r.rt().FindForm("FORM7")->visible) << page << " " << n;
     }
   // The number is kept as typed.
-  LessonRun r = RunFas(Page(3) + "type EDIT1 2.5\nclick BUTTON1\ndismiss\n");
+  LessonRun r = RunLesson(Page(3) + "type EDIT1 2.5\nclick BUTTON1\ndismiss\n");
   EXPECT_EQ(r.state().ProblemNumber[0], 2.5f);
   // A right answer clicked after a refused number judges nothing.
-  LessonRun after = RunFas(Page(3) + Choose(1) + "type EDIT1 2.5\nclick BUTTON1\ndismiss\n" + Answer({"4"}));
+  LessonRun after = RunLesson(Page(3) + Choose(1) + "type EDIT1 2.5\nclick BUTTON1\ndismiss\n" + AnswerBar({"4"}));
   EXPECT_EQ(after.state().PassFlags[0][1], 0);
   EXPECT_EQ(after.state().PassFlags[0][2], 0);
   EXPECT_FALSE(after.Drew(kPraise));
@@ -814,18 +734,18 @@ TEST(FasPractice, BothPagesShareOneProblemNumber) {
   };
   const Case cases[] = {
       {Page(3) + Choose(5), 5},
-      {Page(3) + Choose(5) + Answer({"24", "4"}), 6},
+      {Page(3) + Choose(5) + AnswerBar({"24", "4"}), 6},
       {Page(3) + Choose(5) + Page(4) + Choose(2), 2},
-      {Page(4) + Choose(9) + Answer({"3", "4"}), 10},
+      {Page(4) + Choose(9) + AnswerBar({"3", "4"}), 10},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunFas(c.script);
+    LessonRun r = RunLesson(c.script);
     EXPECT_EQ(r.state().ProblemNumber[0], c.number) << c.script;
     EXPECT_EQ(r.state().ProblemNumber[1], 0) << c.script;
   }
   // The navigation blanks the number box while the practice page is still
   // shown, which its procedure stores as 0.
-  LessonRun r = RunFas(Page(3) + Choose(5) + Page(4));
+  LessonRun r = RunLesson(Page(3) + Choose(5) + Page(4));
   EXPECT_EQ(r.state().ProblemNumber[0], 0);
 }
 
@@ -845,9 +765,9 @@ TEST(FasPractice, LastProblemEndsThePageWithOrWithoutTheReward) {
     o.flags = c.page == 3 ? std::vector<std::vector<int>>{c.flags, {}} : std::vector<std::vector<int>>{{}, c.flags};
     const std::vector<std::string> answer =
         c.page == 3 ? std::vector<std::string>{"2", "9", "12", "12"} : std::vector<std::string>{"1", "1", "30"};
-    LessonRun r = RunFas(Page(c.page) + Choose(10) + Answer(answer), o);
+    LessonRun r = RunLesson(Page(c.page) + Choose(10) + AnswerBar(answer), o);
     SCOPED_TRACE(c.page);
-    auto after = After(r, OkOf(answer.size()));
+    auto after = AfterAction(r, OkOf(answer.size()));
     const std::string reward = c.page == 3 ? "やったね!パスワードは 挑戦(ちょうせん) だよ!"
                                            : "やったね!パスワードは 季節(きせつ) だよ!";
     EXPECT_EQ(PrintedIn(after, reward, 5, 7), c.reward);
@@ -870,8 +790,8 @@ TEST(FasPractice, RewardBeforeTheLastProblem) {
   flags[3] = 0;
   LessonRunOptions o;
   o.flags = {flags, {}};
-  LessonRun r = RunFas(Page(3) + Choose(4) + Answer({"6", "1"}), o);
-  auto after = After(r, "click BUTTON3");
+  LessonRun r = RunLesson(Page(3) + Choose(4) + AnswerBar({"6", "1"}), o);
+  auto after = AfterAction(r, "click BUTTON3");
   EXPECT_TRUE(PrintedIn(after, "やったね!パスワードは 挑戦(ちょうせん) だよ!", 5, 7));
   EXPECT_TRUE(PrintedIn(after, "(5)", 0, 4));
   EXPECT_FALSE(PrintedIn(after, "3ページ終わり", 30, 15));
@@ -884,27 +804,27 @@ TEST(FasPractice, RewardBeforeTheLastProblem) {
 TEST(FasPractice, ExpectedAnswerSurvivesTheJingle) {
   // A click while the jingle plays stops the praise: the flag is set, the
   // problem stays; answered again, it is still right.
-  LessonRun r = RunFas(Page(3) + Choose(1) + Answer({"4"}) + "+10 click BUTTON2\n");
+  LessonRun r = RunLesson(Page(3) + Choose(1) + AnswerBar({"4"}) + "+10 click BUTTON2\n");
   EXPECT_EQ(r.state().WavFile, "SOUND80.WAV");
   EXPECT_EQ(r.state().PassFlags[0][1], 1);
   EXPECT_EQ(r.state().ProblemNumber[0], 2);
   EXPECT_EQ(r.state().ExpectedAnswer[0], "6");  // problem 2 is shown
-  std::vector<std::string> opens = Opens(r);
+  std::vector<std::string> opens = OpenCommands(r);
   EXPECT_EQ(std::count(opens.begin(), opens.end(), "open SOUND80.WAV alias wave1"), 2);
   EXPECT_FALSE(r.Drew(kCalc3));
 }
 
 TEST(FasPractice, NarrationLeavesTheExpectedAnswersAlone) {
-  LessonRun r = RunFas(Page(3) + Choose(1) + Page(1) + Choose(1) + Page(3) + "click BMPBUTTON5\n" +
-                    "type EDIT1 1\nclick BUTTON1\n" + Answer({"4"}));
+  LessonRun r = RunLesson(Page(3) + Choose(1) + Page(1) + Choose(1) + Page(3) + "click BMPBUTTON5\n" +
+                    "type EDIT1 1\nclick BUTTON1\n" + AnswerBar({"4"}));
   EXPECT_EQ(r.state().PassFlags[0][1], 1);
-  EXPECT_TRUE(PrintedIn(After(r, "click BUTTON2"), kPraise, 28, 17));
+  EXPECT_TRUE(PrintedIn(AfterAction(r, "click BUTTON2"), kPraise, 28, 17));
 }
 
 // ----- exit -------------------------------------------------------------------------------------------------
 
 TEST(FasExit, WritesBothPracticesFlags) {
-  LessonRun r = RunFas(Page(3) + Choose(2) + Answer({"6"}) + Page(4) + Choose(10) + Answer({"1", "1", "30"}) +
+  LessonRun r = RunLesson(Page(3) + Choose(2) + AnswerBar({"6"}) + Page(4) + Choose(10) + AnswerBar({"1", "1", "30"}) +
                     "click BMPBUTTON7\n");
   EXPECT_EQ(r.status, 0);
   std::vector<int> three(10, 0), four(10, 0);
@@ -918,7 +838,7 @@ TEST(FasExit, WritesBothPracticesFlags) {
 TEST(FasExit, RecordIsReadInPageOrder) {
   LessonRunOptions o;
   o.flags = {{0, 1}, {1, 0, 0, 0, 0, 0, 0, 0, 0, 1}};
-  LessonRun r = RunFas("click BMPBUTTON7\n", o);
+  LessonRun r = RunLesson("click BMPBUTTON7\n", o);
   EXPECT_EQ(r.state().PassFlags[0][2], 1);
   EXPECT_EQ(r.state().PassFlags[1][1], 1);
   EXPECT_EQ(r.state().PassFlags[1][10], 1);

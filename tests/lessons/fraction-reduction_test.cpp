@@ -14,29 +14,9 @@ namespace {
 
 const frame::Lesson& TheLesson() { return lessons::FractionReductionLesson(); }
 
-LessonRun RunFr(const std::string& script, LessonRunOptions o = {}) {
-  return LessonRun(TheLesson(), FractionReductionResources(), script, std::move(o));
-}
+constexpr LessonRunner RunLesson{&TheLesson, &FractionReductionResources};
 
-std::string Page(int n) { return "click BMPBUTTON4\n" + Choose(n); }
-
-std::string Letter(const std::string& typed) {
-  return (typed.empty() ? "" : "type EDIT2 " + typed + "\n") + "click BUTTON2\n";
-}
-
-std::string Boxes(const std::string& a, const std::string& b) {
-  std::string s;
-  if (!a.empty()) s += "type EDIT3 " + a + "\n";
-  if (!b.empty()) s += "type EDIT4 " + b + "\n";
-  return s + "click BUTTON3\n";
-}
-
-std::vector<std::string> Opens(const LessonRun& r) {
-  std::vector<std::string> out;
-  for (const std::string& c : r.MciCommands())
-    if (c.rfind("open ", 0) == 0) out.push_back(c);
-  return out;
-}
+std::string Boxes(const std::string& a, const std::string& b) { return AnswerBar({a, b}); }
 
 std::vector<std::string> Voices(int first, int last) {
   std::vector<std::string> out;
@@ -48,45 +28,6 @@ std::vector<std::string> Voices(int first, int last) {
 std::string LastLine(const std::string& script) {
   std::string body = script.substr(0, script.size() - 1);
   return body.substr(body.rfind('\n') + 1);
-}
-
-double Num(const TraceRecord& r, const char* key) { return std::stod(r.at(key)); }
-
-// Trace records from the last time `line` was carried out on.
-std::vector<TraceRecord> After(const LessonRun& r, const std::string& line) {
-  const auto& t = r.trace();
-  std::size_t from = t.size();
-  for (std::size_t i = 0; i < t.size(); ++i)
-    if (t[i].at("op") == "action" && t[i].at("line") == line) from = i;
-  return {t.begin() + static_cast<std::ptrdiff_t>(std::min(from, t.size())), t.end()};
-}
-
-std::vector<TraceRecord> OpsIn(const std::vector<TraceRecord>& recs, const std::string& op) {
-  std::vector<TraceRecord> out;
-  for (const TraceRecord& r : recs)
-    if (r.at("op") == op) out.push_back(r);
-  return out;
-}
-
-bool PrintedIn(const std::vector<TraceRecord>& recs, const std::string& text, int col, int row, int color = -1) {
-  for (const TraceRecord& p : OpsIn(recs, "print"))
-    if (p.at("text") == text && p.at("col") == std::to_string(col) && p.at("row") == std::to_string(row) &&
-        (color < 0 || p.at("color") == std::to_string(color)))
-      return true;
-  return false;
-}
-
-bool Printed(const LessonRun& r, const std::string& text, int col, int row, int color = -1) {
-  return PrintedIn(r.trace(), text, col, row, color);
-}
-
-bool DrewAt(const std::vector<TraceRecord>& recs, const std::string& form, const std::string& text, double x,
-            double y, int color = -1) {
-  for (const TraceRecord& t : OpsIn(recs, "text"))
-    if (t.at("form") == form && t.at("text") == text && Num(t, "x") == x && Num(t, "y") == y &&
-        (color < 0 || t.at("color") == std::to_string(color)))
-      return true;
-  return false;
 }
 
 bool BoxIn(const std::vector<TraceRecord>& recs, double x1, double y1, double x2, double y2, int color) {
@@ -103,20 +44,6 @@ bool LineIn(const std::vector<TraceRecord>& recs, double x1, double y1, double x
         l.at("color") == std::to_string(color))
       return true;
   return false;
-}
-
-// Drawing from `line` on, one string per operation.
-std::vector<std::string> Drawing(const LessonRun& r, const std::string& line) {
-  static const char* const kinds[] = {"text", "print", "box", "line", "circle", "polyline", "picture", "font"};
-  std::vector<std::string> out;
-  for (const TraceRecord& rec : After(r, line)) {
-    if (std::find(std::begin(kinds), std::end(kinds), rec.at("op")) == std::end(kinds)) continue;
-    std::string s;
-    for (const auto& [k, v] : rec)
-      if (k != "t") s += k + "=" + v + ";";
-    out.push_back(s);
-  }
-  return out;
 }
 
 const char* const kContents[] = {
@@ -154,9 +81,9 @@ TEST(FrStartUp, ContentsPageAndPassMarks) {
   for (const Case& c : cases) {
     LessonRunOptions o;
     o.flags = c.flags;
-    LessonRun r = RunFr("", o);
-    EXPECT_TRUE(DrewAt(r.trace(), "MAINFORM", "5年生の算数   約分のしかた", 100, 29));
-    EXPECT_TRUE(DrewAt(r.trace(), "MAINFORM", "ハミルタ", 100, 5, 5));
+    LessonRun r = RunLesson("", o);
+    EXPECT_TRUE(DrewIn(r.trace(), "MAINFORM", "5年生の算数   約分のしかた", 100, 29));
+    EXPECT_TRUE(DrewIn(r.trace(), "MAINFORM", "ハミルタ", 100, 5, 5));
     for (int i = 0; i < 4; ++i) EXPECT_TRUE(Printed(r, kContents[i], 2, 7 + i, 7)) << i;
     EXPECT_EQ(Printed(r, "ごうかく!", 60, 9), c.mark3);
     EXPECT_EQ(Printed(r, "ごうかく!", 60, 10), c.mark4);
@@ -165,7 +92,7 @@ TEST(FrStartUp, ContentsPageAndPassMarks) {
 }
 
 TEST(FrStartUp, PicturesFormsAndBoxes) {
-  LessonRun r = RunFr("");
+  LessonRun r = RunLesson("");
   const std::vector<std::string> files = {"ｻｲｹ.BMP",     "ﾎﾟｺ.BMP",  "ﾁｬﾋﾟ.BMP", "ｽﾄﾗｲﾌﾟ.BMP", "ﾎﾟｺ2.BMP",
                                           "ﾁｬﾋﾟ2.BMP", "PF.BMP",    "CF.BMP",    "pl.BMP"};
   ASSERT_EQ(TheLesson().pictures.size(), files.size());
@@ -203,9 +130,9 @@ TEST(FrStartUp, PicturesFormsAndBoxes) {
 }
 
 TEST(FrNavigation, ButtonsBlankEveryBoxAndHideEveryBar) {
-  LessonRun r = RunFr(Page(4) + Choose(1) + "click BMPBUTTON1\n");
+  LessonRun r = RunLesson(Page(4) + Choose(1) + "click BMPBUTTON1\n");
   std::vector<std::string> blanked, hidden;
-  for (const TraceRecord& t : After(r, "click BMPBUTTON1")) {
+  for (const TraceRecord& t : AfterAction(r, "click BMPBUTTON1")) {
     if (t.at("op") == "text") break;  // the page module draws
     if (t.at("op") == "settext" && t.at("text").empty()) blanked.push_back(t.at("control"));
     if (t.at("op") == "hide") hidden.push_back(t.at("form"));
@@ -233,29 +160,29 @@ TEST(FrNavigation, PageStateAfterButtons) {
       {Page(2) + "click BMPBUTTON1\nclick BMPBUTTON2\n", 2, 1, "2ﾍﾟｰｼﾞ          約分2"},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunFr(c.script);
+    LessonRun r = RunLesson(c.script);
     SCOPED_TRACE(c.script);
     EXPECT_EQ(r.state().CurrentPage, c.current);
     EXPECT_EQ(r.state().PreviousPage, c.previous);
-    auto last = After(r, LastLine(c.script));
+    auto last = AfterAction(r, LastLine(c.script));
     if (c.shown.empty()) {
       EXPECT_TRUE(PrintedIn(last, "単元終わり", 10, 7));
       EXPECT_TRUE(BoxIn(last, 0, 0, 640, 550, 14));
     } else {
-      EXPECT_TRUE(DrewAt(last, "MAINFORM", c.shown, 20, c.current == 0 ? 57 : 0, 10));
+      EXPECT_TRUE(DrewIn(last, "MAINFORM", c.shown, 20, c.current == 0 ? 57 : 0, 10));
     }
   }
 }
 
 TEST(FrNavigation, ChooserAcceptsZeroToFour) {
   for (const char* t : {"5", "6", " 3", "3 ", "03", "３"}) {
-    LessonRun r = RunFr("click BMPBUTTON4\ntype EDIT1 " + std::string(t) + "\nclick BUTTON1\ndismiss\n");
+    LessonRun r = RunLesson("click BMPBUTTON4\ntype EDIT1 " + std::string(t) + "\nclick BUTTON1\ndismiss\n");
     ASSERT_EQ(r.Messages().size(), 1u) << "[" << t << "]";
     EXPECT_EQ(r.Messages()[0], "そのページはありません！");
     EXPECT_EQ(r.state().CurrentPage, 0) << t;
     EXPECT_EQ(r.state().InputMode, 5) << t;  // the chooser again
   }
-  LessonRun r = RunFr(Page(4));
+  LessonRun r = RunLesson(Page(4));
   EXPECT_TRUE(r.Messages().empty());
   EXPECT_TRUE(r.Drew("4ﾍﾟｰｼﾞ          練習2"));
   EXPECT_TRUE(Printed(r, "何ページを開けますか? 0から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡", 2, 2));
@@ -265,14 +192,14 @@ TEST(FrNavigation, ChooserAcceptsZeroToFour) {
 TEST(FrNavigation, ChooserMarksAtColumnSixty) {
   LessonRunOptions o;
   o.flags = {Ones(4), Ones(10)};
-  LessonRun r = RunFr("click BMPBUTTON4\n", o);
-  auto chooser = After(r, "click BMPBUTTON4");
+  LessonRun r = RunLesson("click BMPBUTTON4\n", o);
+  auto chooser = AfterAction(r, "click BMPBUTTON4");
   EXPECT_TRUE(PrintedIn(chooser, "ごうかく!", 60, 9));
   EXPECT_TRUE(PrintedIn(chooser, "ごうかく!", 60, 10));
 }
 
 TEST(FrNavigation, TitleStripMovesEveryBar) {
-  LessonRun r = RunFr("click FORM4\n");
+  LessonRun r = RunLesson("click FORM4\n");
   for (const char* f : {"FORM3", "FORM7", "FORM9", "FORM10", "FORM11"}) {
     EXPECT_EQ(r.rt().FindForm(f)->left, 400) << f;
     EXPECT_EQ(r.rt().FindForm(f)->top, 714) << f;
@@ -308,19 +235,19 @@ TEST(FrNavigation, PageModules) {
        "問題　  　     　から"},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunFr(Page(c.page));
+    LessonRun r = RunLesson(Page(c.page));
     SCOPED_TRACE(c.page);
-    auto module = After(r, "click BUTTON1");
+    auto module = AfterAction(r, "click BUTTON1");
     for (const auto& [text, col, row] : c.prints) EXPECT_TRUE(PrintedIn(module, text, col, row)) << text;
-    EXPECT_TRUE(DrewAt(module, "FORM3", c.bar_text, 70, 3));
+    EXPECT_TRUE(DrewIn(module, "FORM3", c.bar_text, 70, 3));
     EXPECT_TRUE(r.rt().FindForm("FORM3")->visible);
     EXPECT_EQ(r.rt().main_form().state().wy2, 568);
     EXPECT_EQ(OpsIn(module, "focus").back().at("control"), "EDIT1");
   }
-  LessonRun one = RunFr(Page(1));
+  LessonRun one = RunLesson(Page(1));
   // The numbers as the runtime converts them, with their leading blank.
   for (int k = 1; k <= 4; ++k)
-    EXPECT_TRUE(DrewAt(one.trace(), "MAINFORM", "だん落  " + std::to_string(k), 104, 190 + 20 * k)) << k;
+    EXPECT_TRUE(DrewIn(one.trace(), "MAINFORM", "だん落  " + std::to_string(k), 104, 190 + 20 * k)) << k;
   EXPECT_FALSE(one.Drew("だん落  5"));
 }
 
@@ -338,10 +265,10 @@ TEST(FrExplanation, NarrationsFromTheChosenParagraph) {
       {1, 4, {}, "だん落 4"},            {2, 1, Voices(13, 22), "だん落 2"}, {2, 2, {}, "だん落 2"},
   };
   for (const PlayCase& c : cases) {
-    LessonRun r = RunFr(Page(c.page) + Choose(c.start));
+    LessonRun r = RunLesson(Page(c.page) + Choose(c.start));
     SCOPED_TRACE(std::to_string(c.page) + " from " + std::to_string(c.start));
-    EXPECT_EQ(Opens(r), c.voices);
-    auto script = After(r, "click BUTTON1");
+    EXPECT_EQ(OpenCommands(r), c.voices);
+    auto script = AfterAction(r, "click BUTTON1");
     // The last paragraph's label, over the one before erased in colour 0.
     auto texts = OpsIn(script, "text");
     ASSERT_GE(texts.size(), 3u);
@@ -359,7 +286,7 @@ TEST(FrExplanation, NarrationsFromTheChosenParagraph) {
     // Heading strip and heading; the paragraphs on the 0..479 window.
     EXPECT_TRUE(BoxIn(script, 0, 0, 640, 490, 0));
     EXPECT_TRUE(BoxIn(script, 180, 0, 260, 24, 2));
-    EXPECT_TRUE(DrewAt(script, "MAINFORM", c.page == 1 ? "約分1                                1ﾍﾟｰｼﾞ"
+    EXPECT_TRUE(DrewIn(script, "MAINFORM", c.page == 1 ? "約分1                                1ﾍﾟｰｼﾞ"
                                                        : "約分2                                2ﾍﾟｰｼﾞ",
                        200, 2));
     EXPECT_EQ(r.rt().main_form().state().wy2, 479);
@@ -390,8 +317,8 @@ TEST(FrExplanation, NarrationsFromTheChosenParagraph) {
 
 TEST(FrExplanation, LastParagraphDrawsTheWholePageSilently) {
   for (auto [page, last] : {std::pair{1, 4}, std::pair{2, 2}}) {
-    LessonRun voiced = RunFr(Page(page) + Choose(1));
-    LessonRun silent = RunFr(Page(page) + Choose(last));
+    LessonRun voiced = RunLesson(Page(page) + Choose(1));
+    LessonRun silent = RunLesson(Page(page) + Choose(last));
     std::vector<std::string> a = Drawing(voiced, "click BUTTON1"), b = Drawing(silent, "click BUTTON1");
     EXPECT_GT(b.size(), 30u) << page;
     EXPECT_EQ(a, b) << page;
@@ -400,10 +327,10 @@ TEST(FrExplanation, LastParagraphDrawsTheWholePageSilently) {
 
 TEST(FrExplanation, ParagraphsOutOfRange) {
   for (auto [page, n] : {std::pair{1, 0}, std::pair{1, 5}, std::pair{2, 0}, std::pair{2, 3}, std::pair{1, -1}}) {
-    LessonRun r = RunFr(Page(page) + Choose(n) + "dismiss\n");
+    LessonRun r = RunLesson(Page(page) + Choose(n) + "dismiss\n");
     ASSERT_EQ(r.Messages().size(), 1u) << page << " " << n;
     EXPECT_EQ(r.Messages()[0], "その段落はありません！");
-    auto after = After(r, "click BUTTON1");
+    auto after = AfterAction(r, "click BUTTON1");
     EXPECT_TRUE(OpsIn(after, "text").empty()) << page << " " << n;
     EXPECT_TRUE(OpsIn(after, "box").empty()) << page << " " << n;
     EXPECT_EQ(OpsIn(after, "focus").back().at("control"), "EDIT1");
@@ -411,8 +338,8 @@ TEST(FrExplanation, ParagraphsOutOfRange) {
 }
 
 TEST(FrExplanation, PageOneFiguresAndStrips) {
-  LessonRun r = RunFr(Page(1) + Choose(4));
-  auto s = After(r, "click BUTTON1");
+  LessonRun r = RunLesson(Page(1) + Choose(4));
+  auto s = AfterAction(r, "click BUTTON1");
   // Fractions: numerator, denominator 20 below, bar at 18 below.
   struct Frac {
     std::string a, b;
@@ -420,20 +347,20 @@ TEST(FrExplanation, PageOneFiguresAndStrips) {
   };
   for (const Frac& f : {Frac{"1", "2", 100, 44}, Frac{"1", "2", 50, 180}, Frac{"2", "4", 100, 180},
                         Frac{"1", "2", 50, 316}, Frac{"3", "6", 100, 316}}) {
-    EXPECT_TRUE(DrewAt(s, "MAINFORM", f.a, f.x, f.y, -1)) << f.a << "/" << f.b;
-    EXPECT_TRUE(DrewAt(s, "MAINFORM", f.b, f.x, f.y + 20)) << f.a << "/" << f.b;
+    EXPECT_TRUE(DrewIn(s, "MAINFORM", f.a, f.x, f.y, -1)) << f.a << "/" << f.b;
+    EXPECT_TRUE(DrewIn(s, "MAINFORM", f.b, f.x, f.y + 20)) << f.a << "/" << f.b;
     EXPECT_TRUE(LineIn(s, f.x, f.y + 18, f.x + 10, f.y + 18, 7)) << f.a << "/" << f.b;
   }
   // The right-hand fractions again in yellow, bars included.
   for (const Frac& f : {Frac{"1", "2", 100, 44}, Frac{"2", "4", 100, 180}, Frac{"3", "6", 100, 316}}) {
-    EXPECT_TRUE(DrewAt(s, "MAINFORM", f.a, f.x, f.y, 6)) << f.a;
-    EXPECT_TRUE(DrewAt(s, "MAINFORM", f.b, f.x, f.y + 20, 6)) << f.b;
+    EXPECT_TRUE(DrewIn(s, "MAINFORM", f.a, f.x, f.y, 6)) << f.a;
+    EXPECT_TRUE(DrewIn(s, "MAINFORM", f.b, f.x, f.y + 20, 6)) << f.b;
     EXPECT_TRUE(LineIn(s, f.x, f.y + 18, f.x + 10, f.y + 18, 6)) << f.a;
   }
-  for (double y : {180.0, 200.0}) EXPECT_TRUE(DrewAt(s, "MAINFORM", "×2", 57, y, 2));
-  for (double y : {316.0, 336.0}) EXPECT_TRUE(DrewAt(s, "MAINFORM", "×3", 57, y, 2));
-  EXPECT_TRUE(DrewAt(s, "MAINFORM", "=", 90, 190));
-  EXPECT_TRUE(DrewAt(s, "MAINFORM", "=", 90, 326));
+  for (double y : {180.0, 200.0}) EXPECT_TRUE(DrewIn(s, "MAINFORM", "×2", 57, y, 2));
+  for (double y : {316.0, 336.0}) EXPECT_TRUE(DrewIn(s, "MAINFORM", "×3", 57, y, 2));
+  EXPECT_TRUE(DrewIn(s, "MAINFORM", "=", 90, 190));
+  EXPECT_TRUE(DrewIn(s, "MAINFORM", "=", 90, 326));
   EXPECT_TRUE(LineIn(s, 60, 198, 88, 198, 7));
   EXPECT_TRUE(LineIn(s, 60, 334, 88, 334, 7));
   auto pics = OpsIn(s, "picture");
@@ -462,8 +389,8 @@ TEST(FrExplanation, PageOneFiguresAndStrips) {
 }
 
 TEST(FrExplanation, PageTwoCrossesOutInGreenAtSmallSize) {
-  LessonRun r = RunFr(Page(2) + Choose(2));
-  auto s = After(r, "click BUTTON1");
+  LessonRun r = RunLesson(Page(2) + Choose(2));
+  auto s = AfterAction(r, "click BUTTON1");
   for (auto [x1, y1, x2, y2] : {std::tuple{110, 124, 98, 140}, std::tuple{108, 144, 100, 160},
                                 std::tuple{110, 184, 98, 200}, std::tuple{108, 204, 100, 220},
                                 std::tuple{120, 278, 100, 294}, std::tuple{120, 298, 100, 314},
@@ -501,7 +428,7 @@ TEST(FrExplanation, PageTwoCrossesOutInGreenAtSmallSize) {
       {"12", 100, 278, -1},
       {"18", 100, 298, -1},
   };
-  for (const Txt& t : texts) EXPECT_TRUE(DrewAt(s, "MAINFORM", t.text, t.x, t.y, t.color)) << t.text;
+  for (const Txt& t : texts) EXPECT_TRUE(DrewIn(s, "MAINFORM", t.text, t.x, t.y, t.color)) << t.text;
   auto pics = OpsIn(s, "picture");
   ASSERT_EQ(pics.size(), 2u);
   EXPECT_EQ(Num(pics[0], "y"), 140);
@@ -509,9 +436,9 @@ TEST(FrExplanation, PageTwoCrossesOutInGreenAtSmallSize) {
 }
 
 TEST(FrExplanation, PausesOfPageTwo) {
-  LessonRun r = RunFr(Page(2) + Choose(1));
+  LessonRun r = RunLesson(Page(2) + Choose(1));
   std::vector<int> waits;
-  for (const TraceRecord& w : OpsIn(After(r, "click BUTTON1"), "wait")) waits.push_back(std::stoi(w.at("units")));
+  for (const TraceRecord& w : OpsIn(AfterAction(r, "click BUTTON1"), "wait")) waits.push_back(std::stoi(w.at("units")));
   // Every narration waits 20 after it starts.
   const std::vector<int> want = {200, 20, 700, 20, 750, 20, 300, 20, 800, 20, 300, 300, 400, 20, 300, 300,
                                  200, 20, 400, 20, 200, 500, 220, 20, 400, 200, 20, 800};
@@ -521,7 +448,7 @@ TEST(FrExplanation, PausesOfPageTwo) {
 // Time of the first record of `op` with `key` = `value` after `line`, from the line's action.
 int DelayTo(const LessonRun& r, const std::string& line, const std::string& op, const std::string& key,
             const std::string& value) {
-  auto recs = After(r, line);
+  auto recs = AfterAction(r, line);
   double from = Num(recs.front(), "t");
   for (const TraceRecord& t : recs)
     if (t.at("op") == op && t.count(key) && t.at(key) == value) return static_cast<int>(Num(t, "t") - from);
@@ -531,11 +458,11 @@ int DelayTo(const LessonRun& r, const std::string& line, const std::string& op, 
 TEST(FrExplanation, ClickDuringAPauseStopsThePage) {
   // A click on the title strip during the pause after narration 20: the
   // drawing stays as far as it got, nothing after is played.
-  LessonRun probe = RunFr(Page(2) + Choose(1));
+  LessonRun probe = RunLesson(Page(2) + Choose(1));
   int at = DelayTo(probe, "click BUTTON1", "mci", "command", "open SOUND20.WAV alias wave1");
   ASSERT_GT(at, 0);
-  LessonRun r = RunFr(Page(2) + Choose(1) + "+" + std::to_string(at + 100) + " click FORM4\n");
-  EXPECT_EQ(Opens(r), Voices(13, 20));
+  LessonRun r = RunLesson(Page(2) + Choose(1) + "+" + std::to_string(at + 100) + " click FORM4\n");
+  EXPECT_EQ(OpenCommands(r), Voices(13, 20));
   EXPECT_TRUE(r.Drew("←約分"));
   EXPECT_TRUE(r.Drew("6"));       // drawn before the next pause
   EXPECT_FALSE(r.Drew("2ページ終わり"));
@@ -547,8 +474,8 @@ TEST(FrExplanation, ClickDuringAPauseStopsThePage) {
 
 TEST(FrExplanation, RestartFromTheNumberBarDrawsThePageAgain) {
   // OK again without navigating: the same page once more, from its clearing.
-  LessonRun once = RunFr(Page(2) + Choose(2));
-  LessonRun twice = RunFr(Page(2) + Choose(2) + "click BUTTON1\n");
+  LessonRun once = RunLesson(Page(2) + Choose(2));
+  LessonRun twice = RunLesson(Page(2) + Choose(2) + "click BUTTON1\n");
   EXPECT_EQ(Drawing(once, "click BUTTON1"), Drawing(twice, "click BUTTON1"));
   std::vector<std::string> texts = twice.Texts();
   EXPECT_EQ(std::count(texts.begin(), texts.end(), std::string("2ページ終わり")), 2);
@@ -569,10 +496,10 @@ TEST(FrPractice3, LettersInEitherCase) {
       {4, "c", true},   {4, "B", false},
   };
   for (const Case& c : cases) {
-    std::string script = Page(3) + Choose(c.problem) + Letter(c.typed);
+    std::string script = Page(3) + Choose(c.problem) + AnswerOne(c.typed);
     SCOPED_TRACE(script);
-    LessonRun r = RunFr(script);
-    auto after = After(r, "click BUTTON2");
+    LessonRun r = RunLesson(script);
+    auto after = AfterAction(r, "click BUTTON2");
     auto prints = OpsIn(after, "print");
     ASSERT_FALSE(prints.empty());
     const TraceRecord& p = prints.front();
@@ -605,21 +532,21 @@ TEST(FrPractice3, QuestionsAndChoices) {
       {4, "3", "7", "2     5     9", "", "14    16    21"},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunFr(Page(3) + Choose(c.problem));
+    LessonRun r = RunLesson(Page(3) + Choose(c.problem));
     SCOPED_TRACE(c.problem);
-    auto s = After(r, "click BUTTON1");
+    auto s = AfterAction(r, "click BUTTON1");
     EXPECT_TRUE(PrintedIn(s, "(" + std::to_string(c.problem) + ")", 0, 4, 7));
     EXPECT_TRUE(PrintedIn(s, "次の分数と同じ大きさの分数を下のA,B,Cの中からえらんで記号で答えなさい｡", 4, 4, 7));
     EXPECT_TRUE(PrintedIn(s, kFormHeader, 0, 2, 3));
-    EXPECT_TRUE(DrewAt(s, "MAINFORM", "練習1                                3ﾍﾟｰｼﾞ", 200, 2));
+    EXPECT_TRUE(DrewIn(s, "MAINFORM", "練習1                                3ﾍﾟｰｼﾞ", 200, 2));
     EXPECT_TRUE(BoxIn(s, 0, 0, 640, 540, 0));
     EXPECT_TRUE(BoxIn(s, 190, 0, 250, 22, 2));
     const std::tuple<std::string, double, double> texts[] = {
         {c.numerator, 89, 127},  {c.denominator, 89, 147},  {"―", 85, 138},          {"(A)―,(B)―,(C)―", 50, 240},
         {c.numerators, 78, 229}, {c.denominators, 78, 249}, {c.two_digit, 74, 249},
     };
-    for (const auto& [text, x, y] : texts) EXPECT_TRUE(DrewAt(s, "MAINFORM", text, x, y, 7)) << "[" << text << "]";
-    EXPECT_TRUE(DrewAt(s, "FORM7", "答え", 78, 3));
+    for (const auto& [text, x, y] : texts) EXPECT_TRUE(DrewIn(s, "MAINFORM", text, x, y, 7)) << "[" << text << "]";
+    EXPECT_TRUE(DrewIn(s, "FORM7", "答え", 78, 3));
     EXPECT_TRUE(r.rt().FindForm("FORM7")->visible);
     EXPECT_FALSE(r.rt().FindForm("FORM9")->visible);
     EXPECT_EQ(OpsIn(s, "focus").back().at("control"), "EDIT2");
@@ -632,11 +559,11 @@ TEST(FrPractice3, ProblemNumbersThatNameNoProblem) {
   // anything is drawn, like 0 and 5.
   for (const char* n : {"0", "5", "2.5", "-1", "9999", ""}) {
     std::string typed = *n ? "type EDIT1 " + std::string(n) + "\n" : "";
-    LessonRun r = RunFr(Page(3) + typed + "click BUTTON1\ndismiss\n" + Letter("C"));
+    LessonRun r = RunLesson(Page(3) + typed + "click BUTTON1\ndismiss\n" + AnswerOne("C"));
     SCOPED_TRACE(n);
     ASSERT_EQ(r.Messages().size(), 1u);
     EXPECT_EQ(r.Messages()[0], kNoProblem);
-    auto after = After(r, "click BUTTON1");
+    auto after = AfterAction(r, "click BUTTON1");
     EXPECT_FALSE(PrintedIn(after, kFormHeader, 0, 2));
     EXPECT_TRUE(OpsIn(after, "box").empty());
     EXPECT_EQ(OpsIn(after, "focus").front().at("control"), "EDIT1");
@@ -646,19 +573,19 @@ TEST(FrPractice3, ProblemNumbersThatNameNoProblem) {
     for (int k = 1; k <= 4; ++k) EXPECT_EQ(r.state().PassFlags[0][static_cast<std::size_t>(k)], 0);
     // No typed number ends the lesson: the answer after it is still taken,
     // and the host starts only once the script has run out.
-    EXPECT_EQ(OpsIn(After(r, "click BUTTON2"), "run").size(), 1u);
+    EXPECT_EQ(OpsIn(AfterAction(r, "click BUTTON2"), "run").size(), 1u);
   }
-  LessonRun half = RunFr(Page(3) + "type EDIT1 2.5\n");
+  LessonRun half = RunLesson(Page(3) + "type EDIT1 2.5\n");
   EXPECT_EQ(half.state().ProblemNumber[0], 2.5f);
 }
 
 TEST(FrPractice3, CapitalStaysRightAfterAClickDuringTheJingle) {
   // The praise of problem 1 is stopped during the jingle; the answer keeps
   // its own string, so the capital letter is still right.
-  LessonRun r = RunFr(Page(3) + Choose(1) + Letter("C") + "+10 click FORM4\nclick BUTTON2\n");
+  LessonRun r = RunLesson(Page(3) + Choose(1) + AnswerOne("C") + "+10 click FORM4\nclick BUTTON2\n");
   EXPECT_EQ(r.state().WavFile, "SOUND80.WAV");
   EXPECT_EQ(r.state().ExpectedAnswer[0], "B");  // problem 2 is shown
-  std::vector<std::string> opens = Opens(r);
+  std::vector<std::string> opens = OpenCommands(r);
   EXPECT_EQ(std::count(opens.begin(), opens.end(), "open SOUND80.WAV alias wave1"), 2);
   EXPECT_FALSE(r.Drew(kLetterHint));
   // The second right answer passes the same problem again and moves on.
@@ -683,8 +610,8 @@ TEST(FrPractice3, PageEndAndReward) {
     LessonRunOptions o;
     o.flags = {c.flags, {}};
     std::string script = Page(3) + Choose(c.from);
-    for (int k = c.from; k <= 4; ++k) script += Letter(letters[k]);
-    LessonRun r = RunFr(script, o);
+    for (int k = c.from; k <= 4; ++k) script += AnswerOne(letters[k]);
+    LessonRun r = RunLesson(script, o);
     SCOPED_TRACE(c.from);
     for (int k = 1; k <= 4; ++k)
       EXPECT_EQ(r.state().PassFlags[0][static_cast<std::size_t>(k)], k >= c.from ? 1 : c.flags[k - 1]) << k;
@@ -692,7 +619,7 @@ TEST(FrPractice3, PageEndAndReward) {
     EXPECT_EQ(Printed(r, "計算用紙に５回書いて、漢字練習しよう!ポイントが２倍になるよ!", 8, 13), c.reward);
     EXPECT_TRUE(Printed(r, "3ページ終わり", 30, 15, 1));
     std::vector<std::string> hidden;
-    for (const TraceRecord& h : OpsIn(After(r, "click BUTTON2"), "hide")) hidden.push_back(h.at("form"));
+    for (const TraceRecord& h : OpsIn(AfterAction(r, "click BUTTON2"), "hide")) hidden.push_back(h.at("form"));
     EXPECT_EQ(hidden, (std::vector<std::string>{"FORM3", "FORM7"}));
     EXPECT_FALSE(r.rt().FindForm("FORM7")->visible);
     EXPECT_EQ(r.state().ProblemNumber[0], 5);
@@ -727,9 +654,9 @@ TEST(FrPractice4, AnswersAndHintsByTheTypedValues) {
   for (const Case& c : cases) {
     std::string script = Page(4) + Choose(c.problem) + Boxes(c.a, c.b);
     SCOPED_TRACE(script);
-    LessonRun r = RunFr(script);
+    LessonRun r = RunLesson(script);
     const bool right = c.feedback == kPraise;
-    auto after = After(r, "click BUTTON3");
+    auto after = AfterAction(r, "click BUTTON3");
     auto prints = OpsIn(after, "print");
     ASSERT_FALSE(prints.empty());
     EXPECT_EQ(prints.front().at("text"), c.feedback);
@@ -755,19 +682,19 @@ TEST(FrPractice4, QuestionsOverBothBars) {
   };
   const Case cases[] = {{1, " 2 ", " 6 "}, {3, " 15 ", " 36 "}, {9, " 36 ", " 60 "}, {10, " 9 ", " 18 "}};
   for (const Case& c : cases) {
-    LessonRun r = RunFr(Page(4) + Choose(c.problem));
+    LessonRun r = RunLesson(Page(4) + Choose(c.problem));
     SCOPED_TRACE(c.problem);
-    auto s = After(r, "click BUTTON1");
+    auto s = AfterAction(r, "click BUTTON1");
     EXPECT_TRUE(PrintedIn(s, "(" + std::to_string(c.problem) + ")", 0, 8));
     EXPECT_TRUE(PrintedIn(s, "次の分数を約分しなさい｡(分子をAらんに、分母をBらんに答えなさい｡)", 4, 8));
     EXPECT_TRUE(PrintedIn(s, c.numerator, 10, 10)) << c.numerator;
     EXPECT_TRUE(PrintedIn(s, c.denominator, 10, 11)) << c.denominator;
     EXPECT_TRUE(LineIn(s, 80, 208, 107, 208, 7));
-    EXPECT_TRUE(DrewAt(s, "MAINFORM", "練習2                                4ﾍﾟｰｼﾞ", 200, 2));
-    EXPECT_TRUE(DrewAt(s, "FORM9", "答え", 60, 3));
-    EXPECT_TRUE(DrewAt(s, "FORM9", "A", 100, 3));
-    EXPECT_TRUE(DrewAt(s, "FORM9", "B", 244, 3));
-    EXPECT_FALSE(DrewAt(s, "FORM7", "答え", 78, 3));
+    EXPECT_TRUE(DrewIn(s, "MAINFORM", "練習2                                4ﾍﾟｰｼﾞ", 200, 2));
+    EXPECT_TRUE(DrewIn(s, "FORM9", "答え", 60, 3));
+    EXPECT_TRUE(DrewIn(s, "FORM9", "A", 100, 3));
+    EXPECT_TRUE(DrewIn(s, "FORM9", "B", 244, 3));
+    EXPECT_FALSE(DrewIn(s, "FORM7", "答え", 78, 3));
     Form* seven = r.rt().FindForm("FORM7");
     Form* nine = r.rt().FindForm("FORM9");
     EXPECT_TRUE(seven->visible);
@@ -784,7 +711,7 @@ TEST(FrPractice4, ProblemNumbersAreRounded) {
   };
   const Case cases[] = {{"2.5", 2}, {"3.5", 4}, {"9.6", 10}, {"0", 0}, {"11", 0}, {"10.5", 10}, {"0.4", 0}};
   for (const Case& c : cases) {
-    LessonRun r = RunFr(Page(4) + "type EDIT1 " + c.typed + "\nclick BUTTON1\n" + (c.shown ? "" : "dismiss\n"));
+    LessonRun r = RunLesson(Page(4) + "type EDIT1 " + c.typed + "\nclick BUTTON1\n" + (c.shown ? "" : "dismiss\n"));
     SCOPED_TRACE(c.typed);
     if (c.shown) {
       EXPECT_TRUE(r.Messages().empty());
@@ -809,13 +736,13 @@ TEST(FrPractice4, PageEndAndReward) {
   for (const Case& c : {Case{nine, true}, Case{eight, false}}) {
     LessonRunOptions o;
     o.flags = {{}, c.flags};
-    LessonRun r = RunFr(Page(4) + Choose(10) + Boxes("1", "2"), o);
+    LessonRun r = RunLesson(Page(4) + Choose(10) + Boxes("1", "2"), o);
     SCOPED_TRACE(c.reward);
     EXPECT_EQ(Printed(r, "やったね!パスワードは 天文台(てんもんだい) だよ!", 2, 7), c.reward);
     EXPECT_EQ(Printed(r, "計算用紙に５回書いて、漢字練習しよう!ポイントが２倍になるよ!", 8, 13), c.reward);
     EXPECT_TRUE(Printed(r, "4ページ終わり", 30, 15, 1));
     std::vector<std::string> hidden;
-    for (const TraceRecord& h : OpsIn(After(r, "click BUTTON3"), "hide")) hidden.push_back(h.at("form"));
+    for (const TraceRecord& h : OpsIn(AfterAction(r, "click BUTTON3"), "hide")) hidden.push_back(h.at("form"));
     EXPECT_EQ(hidden, (std::vector<std::string>{"FORM3", "FORM7", "FORM9"}));
     for (const char* f : {"FORM3", "FORM7", "FORM9"}) EXPECT_FALSE(r.rt().FindForm(f)->visible) << f;
     EXPECT_EQ(r.state().ProblemNumber[1], 11);
@@ -825,12 +752,12 @@ TEST(FrPractice4, PageEndAndReward) {
 TEST(FrPractice4, PageThreeKeepsItsProblemNumber) {
   // Page 4's question does not touch page 3's number: OK with an empty box
   // on page 3 afterwards finds no problem, as it would without page 4.
-  LessonRun r = RunFr(Page(4) + Choose(1) + "click BMPBUTTON1\nclick BUTTON1\ndismiss\n");
+  LessonRun r = RunLesson(Page(4) + Choose(1) + "click BMPBUTTON1\nclick BUTTON1\ndismiss\n");
   EXPECT_EQ(r.state().ProblemNumber[0], 0);
   ASSERT_EQ(r.Messages().size(), 1u);
   EXPECT_EQ(r.Messages()[0], kNoProblem);
   // A problem reached on page 3 stays there while page 4 is worked.
-  LessonRun kept = RunFr(Page(3) + Choose(2) + Letter("b") + Page(4) + Choose(1) + Boxes("1", "3"));
+  LessonRun kept = RunLesson(Page(3) + Choose(2) + AnswerOne("b") + Page(4) + Choose(1) + Boxes("1", "3"));
   EXPECT_EQ(kept.state().ProblemNumber[1], 2);
   EXPECT_EQ(kept.state().PassFlags[0][2], 1);
 }
@@ -850,11 +777,11 @@ TEST(FrPractice4, UnseenBarsCompareEveryBox) {
       {"type EDIT5 1\n", "BUTTON4", false},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunFr(Page(4) + Choose(1) + c.typed + "click " + c.button + "\n");
+    LessonRun r = RunLesson(Page(4) + Choose(1) + c.typed + "click " + c.button + "\n");
     SCOPED_TRACE(c.typed + c.button);
     EXPECT_EQ(Printed(r, kPraise, 10, 18), c.right);
     EXPECT_EQ(Printed(r, kGeneral, 0, 18), !c.right);
-    auto focus = OpsIn(After(r, "click " + c.button), "focus");
+    auto focus = OpsIn(AfterAction(r, "click " + c.button), "focus");
     ASSERT_FALSE(focus.empty());
     EXPECT_EQ(focus.front().at("control"), c.button == "BUTTON5" ? "EDIT8" : "EDIT5");
   }
@@ -863,7 +790,7 @@ TEST(FrPractice4, UnseenBarsCompareEveryBox) {
 // ----- exit -------------------------------------------------------------------------------------------
 
 TEST(FrExit, WritesBothPracticesFlags) {
-  LessonRun r = RunFr(Page(3) + Choose(2) + Letter("B") + "click BMPBUTTON6\n" + Page(4) + Choose(9) +
+  LessonRun r = RunLesson(Page(3) + Choose(2) + AnswerOne("B") + "click BMPBUTTON6\n" + Page(4) + Choose(9) +
                       Boxes("3", "5") + "click BMPBUTTON7\n");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.Record(), tools::RecordText(TheLesson(), {{0, 1}, {0, 0, 0, 0, 0, 0, 0, 0, 1}}));
@@ -875,7 +802,7 @@ TEST(FrExit, WritesBothPracticesFlags) {
 TEST(FrExit, RecordIsReadInPageOrder) {
   LessonRunOptions o;
   o.flags = {{0, 1, 0, 1}, {1, 0, 0, 0, 0, 0, 0, 0, 0, 1}};
-  LessonRun r = RunFr("click BMPBUTTON7\n", o);
+  LessonRun r = RunLesson("click BMPBUTTON7\n", o);
   EXPECT_EQ(r.state().PassFlags[0][2], 1);
   EXPECT_EQ(r.state().PassFlags[0][4], 1);
   EXPECT_EQ(r.state().PassFlags[1][1], 1);

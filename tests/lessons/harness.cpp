@@ -1,5 +1,6 @@
 #include "tests/lessons/harness.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <map>
@@ -7,6 +8,8 @@
 #include <random>
 #include <sstream>
 #include <thread>
+
+#include <png.h>
 
 #include "platform/program.h"
 
@@ -155,5 +158,179 @@ bool LessonRun::HostStarted() const {
 Pixel LessonRun::MainPixel(int x, int y) const { return rt_->main_form().surface().Get(x, y); }
 
 std::string Choose(int n) { return "type EDIT1 " + std::to_string(n) + "\nclick BUTTON1\n"; }
+
+std::string Page(int n) { return "click BMPBUTTON4\n" + Choose(n); }
+
+std::string Answer(const std::vector<std::string>& boxes, const std::vector<std::string>& texts,
+                   const std::string& ok) {
+  std::string s;
+  for (std::size_t i = 0; i < texts.size(); ++i)
+    if (!texts[i].empty()) s += "type " + boxes[i] + " " + texts[i] + "\n";
+  return s + "click " + ok + "\n";
+}
+
+std::string AnswerBar(const std::vector<std::string>& texts) {
+  int first = 0;
+  std::string ok;
+  switch (texts.size()) {
+    case 1: first = 2, ok = "BUTTON2"; break;
+    case 2: first = 3, ok = "BUTTON3"; break;
+    case 3: first = 5, ok = "BUTTON4"; break;
+    default: first = 8, ok = "BUTTON5"; break;
+  }
+  std::string s;
+  for (std::size_t i = 0; i < texts.size(); ++i)
+    if (!texts[i].empty()) s += "type EDIT" + std::to_string(first + static_cast<int>(i)) + " " + texts[i] + "\n";
+  return s + "click " + ok + "\n";
+}
+
+std::string AnswerOne(const std::string& text) { return AnswerBar({text}); }
+
+std::string TypeOne(const std::string& a) { return "type EDIT2 " + a + "\nclick BUTTON2\n"; }
+std::string TypeTwo(const std::string& a, const std::string& b) {
+  return "type EDIT14 " + a + "\ntype EDIT15 " + b + "\nclick BUTTON5\n";
+}
+std::string TypeThree(const std::string& a, const std::string& b, const std::string& c) {
+  return "type EDIT16 " + a + "\ntype EDIT17 " + b + "\ntype EDIT18 " + c + "\nclick BUTTON6\n";
+}
+
+int Count(const std::vector<std::string>& v, const std::string& s) {
+  return static_cast<int>(std::count(v.begin(), v.end(), s));
+}
+
+std::vector<std::string> Opens(const LessonRun& r) {
+  std::vector<std::string> out;
+  for (const std::string& c : OpenCommands(r)) out.push_back(c.substr(5, c.find(' ', 5) - 5));
+  return out;
+}
+
+std::vector<std::string> OpenCommands(const LessonRun& r) {
+  std::vector<std::string> out;
+  for (const std::string& c : r.MciCommands())
+    if (c.rfind("open ", 0) == 0) out.push_back(c);
+  return out;
+}
+
+bool Printed(const LessonRun& r, const std::string& text, int col, int row, int color) {
+  return PrintedIn(r.Ops("print"), text, col, row, color);
+}
+
+bool PrintedIn(const std::vector<TraceRecord>& records, const std::string& text, int col, int row, int color) {
+  for (const TraceRecord& p : OpsIn(records, "print"))
+    if (p.at("text") == text && p.at("col") == std::to_string(col) && p.at("row") == std::to_string(row) &&
+        (color < 0 || p.at("color") == std::to_string(color)))
+      return true;
+  return false;
+}
+
+bool PrintedOn(const LessonRun& r, const std::string& form, const std::string& text, int col, int row, int color) {
+  for (const TraceRecord& p : r.Ops("print"))
+    if (p.at("form") == form && p.at("text") == text && p.at("col") == std::to_string(col) &&
+        p.at("row") == std::to_string(row) && (color < 0 || p.at("color") == std::to_string(color)))
+      return true;
+  return false;
+}
+
+int PrintCount(const LessonRun& r, const std::string& text) {
+  int n = 0;
+  for (const TraceRecord& p : r.Ops("print")) n += p.at("text") == text;
+  return n;
+}
+
+bool DrewAt(const LessonRun& r, const std::string& form, const std::string& text, int x, int y, int color) {
+  for (const TraceRecord& t : r.Ops("text"))
+    if (t.at("form") == form && t.at("text") == text && t.at("x") == std::to_string(x) &&
+        t.at("y") == std::to_string(y) && (color < 0 || t.at("color") == std::to_string(color)))
+      return true;
+  return false;
+}
+
+bool DrewIn(const std::vector<TraceRecord>& records, const std::string& form, const std::string& text, double x,
+            double y, int color) {
+  for (const TraceRecord& t : OpsIn(records, "text"))
+    if (t.at("form") == form && t.at("text") == text && Num(t, "x") == x && Num(t, "y") == y &&
+        (color < 0 || t.at("color") == std::to_string(color)))
+      return true;
+  return false;
+}
+
+bool BoxDrawn(const LessonRun& r, int x1, int y1, int x2, int y2, int color) {
+  for (const TraceRecord& b : r.Ops("box"))
+    if (b.at("form") == "MAINFORM" && b.at("x1") == std::to_string(x1) && b.at("y1") == std::to_string(y1) &&
+        b.at("x2") == std::to_string(x2) && b.at("y2") == std::to_string(y2) && b.at("color") == std::to_string(color))
+      return true;
+  return false;
+}
+
+bool Shown(const LessonRun& r, const std::string& form) {
+  for (const TraceRecord& s : r.Ops("show"))
+    if (s.at("form") == form) return true;
+  return false;
+}
+
+double Num(const TraceRecord& r, const char* key) { return std::stod(r.at(key)); }
+
+std::vector<TraceRecord> AfterAction(const LessonRun& r, const std::string& line) {
+  const auto& t = r.trace();
+  std::size_t from = t.size();
+  for (std::size_t i = 0; i < t.size(); ++i)
+    if (t[i].at("op") == "action" && t[i].at("line") == line) from = i;
+  return {t.begin() + static_cast<std::ptrdiff_t>(std::min(from, t.size())), t.end()};
+}
+
+std::vector<TraceRecord> OpsIn(const std::vector<TraceRecord>& records, const std::string& op) {
+  std::vector<TraceRecord> out;
+  for (const TraceRecord& r : records)
+    if (r.at("op") == op) out.push_back(r);
+  return out;
+}
+
+std::vector<std::string> Drawing(const LessonRun& r, const std::string& line) {
+  static const char* const kinds[] = {"text", "print", "box", "line", "circle", "polyline", "picture", "font"};
+  std::vector<std::string> out;
+  for (const TraceRecord& rec : AfterAction(r, line)) {
+    if (std::find(std::begin(kinds), std::end(kinds), rec.at("op")) == std::end(kinds)) continue;
+    std::string s;
+    for (const auto& [k, v] : rec)
+      if (k != "t") s += k + "=" + v + ";";
+    out.push_back(s);
+  }
+  return out;
+}
+
+bool SoundsClosedOnce(const LessonRun& r, const std::string& end_text) {
+  std::vector<std::string> seq;
+  bool started = false;
+  for (const TraceRecord& e : r.trace()) {
+    if (e.at("op") == "text" && e.at("text") == end_text) break;
+    if (e.at("op") != "mci") continue;
+    const std::string& c = e.at("command");
+    if (c.rfind("open ", 0) == 0) started = true;
+    if (started && c.rfind("play ", 0) != 0) seq.push_back(c.rfind("open ", 0) == 0 ? "open" : c);
+  }
+  for (std::size_t i = 0; i < seq.size(); ++i)
+    if (seq[i] != (i % 2 == 0 ? "open" : "close wave1")) return false;
+  return seq.size() % 2 == 0;
+}
+
+std::optional<Surface> ReadPng(const std::filesystem::path& file) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_file(&image, file.c_str())) return std::nullopt;
+  image.format = PNG_FORMAT_RGB;
+  std::vector<png_byte> buf(PNG_IMAGE_SIZE(image));
+  if (!png_image_finish_read(&image, nullptr, buf.data(), 0, nullptr)) return std::nullopt;
+  Surface s(static_cast<int>(image.width), static_cast<int>(image.height));
+  for (int y = 0; y < s.height(); ++y)
+    for (int x = 0; x < s.width(); ++x) {
+      const png_byte* p = &buf[(static_cast<std::size_t>(y) * image.width + static_cast<std::size_t>(x)) * 3];
+      s.Set(x, y, MakePixel(p[0], p[1], p[2]));
+    }
+  return s;
+}
+
+std::optional<Surface> Shot(const LessonRun& r, const std::string& name) {
+  return ReadPng(r.site().drive_c.parent_path() / "shots" / name);
+}
 
 }  // namespace ham::testing

@@ -11,50 +11,7 @@ const ham::ResourceTable& MultiplesResources();
 namespace ham::testing {
 namespace {
 
-LessonRun RunLesson(const std::string& script, LessonRunOptions o = {}) {
-  return LessonRun(lessons::MultiplesLesson(), MultiplesResources(), script, std::move(o));
-}
-
-int Count(const std::vector<std::string>& v, const std::string& s) {
-  return static_cast<int>(std::count(v.begin(), v.end(), s));
-}
-
-std::vector<std::string> Opens(const LessonRun& r) {
-  std::vector<std::string> out;
-  for (const std::string& c : r.MciCommands())
-    if (c.rfind("open ", 0) == 0) out.push_back(c.substr(5, c.find(' ', 5) - 5));
-  return out;
-}
-
-bool Printed(const LessonRun& r, const std::string& text, int col, int row, int color = -1) {
-  for (const TraceRecord& p : r.Ops("print"))
-    if (p.at("text") == text && p.at("col") == std::to_string(col) && p.at("row") == std::to_string(row) &&
-        (color < 0 || p.at("color") == std::to_string(color)))
-      return true;
-  return false;
-}
-
-bool DrewAt(const LessonRun& r, const std::string& form, const std::string& text, int x, int y) {
-  for (const TraceRecord& t : r.Ops("text"))
-    if (t.at("form") == form && t.at("text") == text && t.at("x") == std::to_string(x) &&
-        t.at("y") == std::to_string(y))
-      return true;
-  return false;
-}
-
-std::string Page(int n) { return "click BMPBUTTON4\n" + Choose(n); }
-
-// Typed into the boxes of the bar that has them, then its OK.
-std::string Answer(const std::vector<std::string>& boxes) {
-  static const std::vector<std::vector<std::string>> bars = {
-      {"EDIT2"}, {"EDIT3", "EDIT4"}, {"EDIT5", "EDIT6", "EDIT7"}};
-  static const char* const buttons[] = {"BUTTON2", "BUTTON3", "BUTTON4"};
-  std::size_t b = boxes.size() - 1;
-  std::string s;
-  for (std::size_t i = 0; i < boxes.size(); ++i)
-    if (!boxes[i].empty()) s += "type " + bars[b][i] + " " + boxes[i] + "\n";
-  return s + "click " + buttons[b] + "\n";
-}
+constexpr LessonRunner RunLesson{&lessons::MultiplesLesson, &MultiplesResources};
 
 // The visible bar nearest the pupil among the answer bars.
 std::string TopBar(LessonRun& r) {
@@ -212,7 +169,7 @@ TEST(MultiplesNavigation, ButtonsEmptyEveryBoxAndHideEveryBar) {
   const Case cases[] = {{2, 1, {"4", "8", ""}}, {5, 14, {"10", ""}}, {5, 10, {"7"}}};
   for (const char* button : {"BMPBUTTON5", "BMPBUTTON6", "BMPBUTTON3"}) {
     for (const Case& c : cases) {
-      std::string typing = Answer(c.typed);
+      std::string typing = AnswerBar(c.typed);
       typing = typing.substr(0, typing.rfind("click "));  // typed, not sent
       LessonRun r = RunLesson(Page(c.page) + Choose(c.problem) + typing + "click " + button + "\n");
       SCOPED_TRACE(std::string(button) + " " + std::to_string(c.page) + ":" + std::to_string(c.problem));
@@ -526,7 +483,7 @@ TEST(MultiplesPractice, RightAndWrongAnswers) {
       {5, 14, {"10:36"}, false, hint14, 10},
   };
   for (const Case& c : cases) {
-    std::string script = Page(c.page) + Choose(c.problem) + Answer(c.boxes);
+    std::string script = Page(c.page) + Choose(c.problem) + AnswerBar(c.boxes);
     LessonRun r = RunLesson(script);
     SCOPED_TRACE(script);
     EXPECT_TRUE(Printed(r, c.feedback, c.col, 17, 2));
@@ -548,13 +505,13 @@ TEST(MultiplesPractice, RightAndWrongAnswers) {
 TEST(MultiplesPractice, AnExpectedAnswerNotSetKeepsItsValue) {
   // Problem 10 sets only the first expected answer; the second and third stay
   // those of problem 9, and the one-box bar looks at the first alone.
-  const std::string to10 = Page(5) + Choose(9) + Answer({"24", "48", "72"});
+  const std::string to10 = Page(5) + Choose(9) + AnswerBar({"24", "48", "72"});
   LessonRun r = RunLesson(to10);
   EXPECT_EQ(r.state().ProblemNumber[1], 10);
   EXPECT_EQ(r.state().ExpectedAnswer[0], "6");
   EXPECT_EQ(r.state().ExpectedAnswer[1], "48");
   EXPECT_EQ(r.state().ExpectedAnswer[2], "72");
-  LessonRun passed = RunLesson(to10 + Answer({"6"}));
+  LessonRun passed = RunLesson(to10 + AnswerBar({"6"}));
   EXPECT_EQ(passed.state().PassFlags[1][10], 1);
   EXPECT_EQ(passed.state().ProblemNumber[1], 11);
 }
@@ -573,7 +530,7 @@ TEST(MultiplesPractice, TheNextProblemAnswersInItsOwnBar) {
       {5, 3, {"20", "40", "60"}, "FORM10", "EDIT5", true},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunLesson(Page(c.page) + Choose(c.problem) + Answer(c.right));
+    LessonRun r = RunLesson(Page(c.page) + Choose(c.problem) + AnswerBar(c.right));
     SCOPED_TRACE(std::to_string(c.page) + ":" + std::to_string(c.problem));
     EXPECT_EQ(TopBar(r), c.next_bar);
     EXPECT_EQ(Focus(r), c.focus);
@@ -581,7 +538,7 @@ TEST(MultiplesPractice, TheNextProblemAnswersInItsOwnBar) {
     EXPECT_FALSE(r.rt().FindForm("FORM9")->visible && c.next_bar != "FORM9");
   }
   // Problem 8 then passes in the box that is on top.
-  LessonRun r = RunLesson(Page(2) + Choose(7) + Answer({"8", "16", "24"}) + Answer({"96"}));
+  LessonRun r = RunLesson(Page(2) + Choose(7) + AnswerBar({"8", "16", "24"}) + AnswerBar({"96"}));
   EXPECT_EQ(r.state().PassFlags[0][8], 1);
   EXPECT_TRUE(Printed(r, "2ページ終わり", 30, 15, 1));
 }
@@ -612,7 +569,7 @@ TEST(MultiplesPractice, PageEndsAndRewards) {
   for (const Case& c : cases) {
     LessonRunOptions o;
     o.flags = c.flags;
-    LessonRun r = RunLesson(Page(c.page) + Choose(c.problem) + Answer(c.right), o);
+    LessonRun r = RunLesson(Page(c.page) + Choose(c.problem) + AnswerBar(c.right), o);
     SCOPED_TRACE(std::to_string(c.page) + ":" + std::to_string(c.problem));
     EXPECT_EQ(Printed(r, c.reward.empty() ? reward1 : c.reward, 5, 7), !c.reward.empty());
     EXPECT_EQ(Printed(r, "計算用紙に５回書いて、漢字練習しよう!ポイントが２倍になるよ!", 8, 13), !c.reward.empty());
@@ -672,7 +629,7 @@ TEST(MultiplesPractice, JingleClickKeepsTheExpectedAnswer) {
 // ----- exit ---------------------------------------------------------------------------------------
 
 TEST(MultiplesExit, WritesTheRecordAndStartsTheHost) {
-  LessonRun r = RunLesson(Page(2) + Choose(8) + Answer({"96"}) + Page(5) + Choose(14) + Answer({"10", "36"}) +
+  LessonRun r = RunLesson(Page(2) + Choose(8) + AnswerBar({"96"}) + Page(5) + Choose(14) + AnswerBar({"10", "36"}) +
                           "click BMPBUTTON7\n");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.Record(), tools::RecordText(lessons::MultiplesLesson(),

@@ -1,6 +1,5 @@
 // The number-comparison lesson driven as a pupil would, headless.
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <algorithm>
 #include <cmath>
@@ -20,44 +19,7 @@ using lessons::number_comparison::kOneBoxAnswer;
 
 const frame::Lesson& Lesson() { return lessons::NumberComparisonLesson(); }
 
-LessonRun RunNC(const std::string& script, LessonRunOptions o = {}) {
-  return LessonRun(Lesson(), NumberComparisonResources(), script, std::move(o));
-}
-
-int Count(const std::vector<std::string>& v, const std::string& s) {
-  return static_cast<int>(std::count(v.begin(), v.end(), s));
-}
-
-bool Printed(const LessonRun& r, const std::string& text, int col, int row, int color = -1) {
-  for (const TraceRecord& p : r.Ops("print"))
-    if (p.at("text") == text && p.at("col") == std::to_string(col) && p.at("row") == std::to_string(row) &&
-        (color < 0 || p.at("color") == std::to_string(color)))
-      return true;
-  return false;
-}
-
-bool DrewAt(const LessonRun& r, const std::string& text, int x, int y, const std::string& form = "MAINFORM") {
-  for (const TraceRecord& t : r.Ops("text"))
-    if (t.at("form") == form && t.at("text") == text && t.at("x") == std::to_string(x) &&
-        t.at("y") == std::to_string(y))
-      return true;
-  return false;
-}
-
-bool FilledBox(const LessonRun& r, int x1, int y1, int x2, int y2, int color) {
-  for (const TraceRecord& b : r.Ops("box"))
-    if (b.at("form") == "MAINFORM" && b.at("x1") == std::to_string(x1) && b.at("y1") == std::to_string(y1) &&
-        b.at("x2") == std::to_string(x2) && b.at("y2") == std::to_string(y2) && b.at("color") == std::to_string(color))
-      return true;
-  return false;
-}
-
-std::vector<std::string> Opens(const LessonRun& r) {
-  std::vector<std::string> out;
-  for (const std::string& c : r.MciCommands())
-    if (c.rfind("open ", 0) == 0) out.push_back(c.substr(5, c.find(' ', 5) - 5));
-  return out;
-}
+constexpr LessonRunner RunLesson{&Lesson, &NumberComparisonResources};
 
 std::vector<std::string> Sounds(int first, int last) {
   std::vector<std::string> out;
@@ -75,14 +37,6 @@ std::vector<TraceRecord> After(const LessonRun& r, const std::string& procedure)
   return out;
 }
 
-std::string Page(int n) { return "click BMPBUTTON4\n" + Choose(n); }
-std::string One(const std::string& a) { return "type EDIT2 " + a + "\nclick BUTTON2\n"; }
-std::string Two(const std::string& a, const std::string& b) {
-  return "type EDIT14 " + a + "\ntype EDIT15 " + b + "\nclick BUTTON5\n";
-}
-std::string Three(const std::string& a, const std::string& b, const std::string& c) {
-  return "type EDIT16 " + a + "\ntype EDIT17 " + b + "\ntype EDIT18 " + c + "\nclick BUTTON6\n";
-}
 // A new number typed in the number bar below a problem.
 std::string Renumber(const std::string& n) { return "erase EDIT1\ntype EDIT1 " + n + "\nclick BUTTON1\n"; }
 
@@ -91,10 +45,10 @@ const std::string kPraise = "天才!ごうかく!";
 // ----- start-up ------------------------------------------------------------------------
 
 TEST(NumberComparisonStartUp, FormsPicturesAndNoDrawingSheet) {
-  LessonRun r = RunNC("");
+  LessonRun r = RunLesson("");
   EXPECT_EQ(r.status, 0);
   EXPECT_TRUE(r.Drew("5年生の算数   整数と小数と分数をくらべる"));
-  EXPECT_TRUE(DrewAt(r, "5年生の算数   整数と小数と分数をくらべる", 100, 29));
+  EXPECT_TRUE(DrewAt(r, "MAINFORM", "5年生の算数   整数と小数と分数をくらべる", 100, 29));
   // FORM2 is in the resources but is not loaded.
   EXPECT_EQ(r.rt().FindForm("FORM2"), nullptr);
   for (const char* bar : {"FORM3", "FORM7", "FORM9", "FORM10", "FORM11", "FORM12"}) {
@@ -120,7 +74,7 @@ TEST(NumberComparisonStartUp, ContentsAndChooserPassMarks) {
   for (const Case& c : cases) {
     LessonRunOptions o;
     o.flags = c.flags;
-    LessonRun r = RunNC("click BMPBUTTON4\n", o);
+    LessonRun r = RunLesson("click BMPBUTTON4\n", o);
     EXPECT_TRUE(Printed(r, "(よく見よう!)  ☆ 分数を小数に変える ---- 1ページ", 2, 7));
     EXPECT_TRUE(Printed(r, "(やってみよう!)★ 練習 1 ---------------- 2ページ", 2, 8));
     EXPECT_TRUE(Printed(r, "(よく見よう!)  ☆ 小数を分数に変える ---- 3ページ", 2, 9));
@@ -158,21 +112,21 @@ TEST(NumberComparisonNavigation, PagesAndChooser) {
       {"click BMPBUTTON4\ntype EDIT1 5\nclick BUTTON1\ndismiss\n", 0, "そのページはありません！"},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunNC(c.script);
+    LessonRun r = RunLesson(c.script);
     SCOPED_TRACE(c.script);
     EXPECT_EQ(r.state().CurrentPage, c.current);
     EXPECT_TRUE(r.Drew(c.drawn) || Count(r.Messages(), c.drawn) == 1);
   }
   // The page modules' texts for four paragraphs, ten and eight problems.
-  LessonRun r = RunNC(Page(1) + "click BMPBUTTON3\n" + "click BMPBUTTON3\nclick BMPBUTTON3\n");
+  LessonRun r = RunLesson(Page(1) + "click BMPBUTTON3\n" + "click BMPBUTTON3\nclick BMPBUTTON3\n");
   EXPECT_TRUE(Printed(r, "回答らんに1から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡", 2, 3));
   EXPECT_TRUE(Printed(r, "回答らんに1から10までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡", 2, 3));
   EXPECT_TRUE(Printed(r, "1番から8番まですべて ごうかくするとパスワードが出ます｡", 2, 5));
-  EXPECT_TRUE(DrewAt(r, "だん落  4", 104, 270));
+  EXPECT_TRUE(DrewAt(r, "MAINFORM", "だん落  4", 104, 270));
 }
 
 TEST(NumberComparisonNavigation, TitleStripMovesTheFormsButNotTheMainWindow) {
-  LessonRun r = RunNC("click FORM4\n");
+  LessonRun r = RunLesson("click FORM4\n");
   for (const char* bar : {"FORM3", "FORM7", "FORM9", "FORM10", "FORM11", "FORM12"}) {
     EXPECT_EQ(r.rt().FindForm(bar)->left, 400) << bar;
     EXPECT_EQ(r.rt().FindForm(bar)->top, 714) << bar;
@@ -183,13 +137,13 @@ TEST(NumberComparisonNavigation, TitleStripMovesTheFormsButNotTheMainWindow) {
   EXPECT_EQ(r.rt().main_form().left, 0);
   EXPECT_EQ(r.rt().main_form().top, 22);
   // The next page module places it at the strip's position + 22.
-  LessonRun moved = RunNC("click FORM4\nclick BMPBUTTON3\n");
+  LessonRun moved = RunLesson("click FORM4\nclick BMPBUTTON3\n");
   EXPECT_EQ(moved.rt().main_form().left, 400);
   EXPECT_EQ(moved.rt().main_form().top, 322);
 }
 
 TEST(NumberComparisonNavigation, ButtonsBlankOnlyTheFirstTwoBoxes) {
-  LessonRun r = RunNC(Page(4) + Choose(1) + "type EDIT14 2\nclick BMPBUTTON5\n");
+  LessonRun r = RunLesson(Page(4) + Choose(1) + "type EDIT14 2\nclick BMPBUTTON5\n");
   EXPECT_EQ(FmGetText(r.frame().edit("EDIT14")), "2");
   EXPECT_FALSE(r.rt().FindForm("FORM11")->visible);
   EXPECT_EQ(FmGetText(r.frame().edit("EDIT1")), "");
@@ -207,7 +161,7 @@ TEST(NumberComparisonExplanation, NarrationsFromEveryParagraph) {
       {3, 1, Sounds(16, 30)}, {3, 2, Sounds(21, 30)}, {3, 3, Sounds(25, 30)}, {3, 4, {}},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunNC(Page(c.page) + Choose(c.from));
+    LessonRun r = RunLesson(Page(c.page) + Choose(c.from));
     SCOPED_TRACE(std::to_string(c.page) + "/" + std::to_string(c.from));
     EXPECT_EQ(Opens(r), c.sounds);
     std::vector<std::string> cmds = r.MciCommands();
@@ -225,7 +179,7 @@ TEST(NumberComparisonExplanation, NarrationsFromEveryParagraph) {
       EXPECT_EQ(cmds.back(), "close wave1");
     }
     std::string end = c.page == 1 ? "1ページ終わり" : "3ページ終わり";
-    EXPECT_TRUE(DrewAt(r, end, 400, c.page == 1 ? 340 : 360));
+    EXPECT_TRUE(DrewAt(r, "MAINFORM", end, 400, c.page == 1 ? 340 : 360));
     EXPECT_TRUE(r.Drew("だん落 4"));
     EXPECT_EQ(r.state().CurrentParagraph, 3);
     if (c.from == 4) {
@@ -238,7 +192,7 @@ TEST(NumberComparisonExplanation, NarrationsFromEveryParagraph) {
 TEST(NumberComparisonExplanation, ParagraphsOutOfRangeDrawNothing) {
   for (int page : {1, 3})
     for (const char* typed : {"0", "5", "-1"}) {
-      LessonRun r = RunNC(Page(page) + "type EDIT1 " + typed + "\nclick BUTTON1\ndismiss\n");
+      LessonRun r = RunLesson(Page(page) + "type EDIT1 " + typed + "\nclick BUTTON1\ndismiss\n");
       SCOPED_TRACE(std::to_string(page) + typed);
       EXPECT_EQ(r.Messages(), (std::vector<std::string>{"その段落はありません！"}));
       EXPECT_FALSE(r.Drew("だん落 1"));
@@ -257,12 +211,12 @@ TEST(NumberComparisonExplanation, OpeningAndLaterStarts) {
       {3, 3, "小数を分数に変える                   3ﾍﾟｰｼﾞ", 24, 545},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunNC(Page(c.page) + Choose(c.from));
+    LessonRun r = RunLesson(Page(c.page) + Choose(c.from));
     SCOPED_TRACE(c.page);
-    EXPECT_TRUE(DrewAt(r, c.heading, 200, 2));
-    EXPECT_TRUE(FilledBox(r, 180, 0, 360, 22, 2));
-    EXPECT_TRUE(FilledBox(r, 0, 0, 640, 490, 0));
-    EXPECT_TRUE(FilledBox(r, 0, c.clear_y1, c.clear_x2, 390, 0));
+    EXPECT_TRUE(DrewAt(r, "MAINFORM", c.heading, 200, 2));
+    EXPECT_TRUE(BoxDrawn(r, 180, 0, 360, 22, 2));
+    EXPECT_TRUE(BoxDrawn(r, 0, 0, 640, 490, 0));
+    EXPECT_TRUE(BoxDrawn(r, 0, c.clear_y1, c.clear_x2, 390, 0));
     EXPECT_EQ(r.rt().main_form().height, 434);
     EXPECT_EQ(r.rt().main_form().state().wy2, 479);
     // The earlier paragraphs were drawn without waiting: the first wait comes
@@ -279,7 +233,7 @@ TEST(NumberComparisonExplanation, OpeningAndLaterStarts) {
     EXPECT_FALSE(waited_before);
   }
   // Page 3: the pictures at x 550 and 580 lie right of the cleared area.
-  LessonRun r = RunNC(Page(3) + Choose(3));
+  LessonRun r = RunLesson(Page(3) + Choose(3));
   int pictures = 0;
   for (const TraceRecord& p : r.Ops("picture"))
     if (p.at("form") == "MAINFORM" && p.at("y") == "110") ++pictures;
@@ -287,7 +241,7 @@ TEST(NumberComparisonExplanation, OpeningAndLaterStarts) {
 }
 
 TEST(NumberComparisonExplanation, BlinkingTextsEndInWhite) {
-  LessonRun r = RunNC(Page(1) + Choose(1));
+  LessonRun r = RunLesson(Page(1) + Choose(1));
   auto colours = [&](const std::string& text, int x, int y) {
     std::vector<std::string> out;
     for (const TraceRecord& t : r.Ops("text"))
@@ -318,22 +272,6 @@ TEST(NumberComparisonExplanation, BlinkingTextsEndInWhite) {
   for (const TraceRecord& p : r.Ops("picture"))
     if (p.at("picture") == "右指.BMP" && p.at("x") == "3" && p.at("y") == "43") hand = true;
   EXPECT_TRUE(hand);
-}
-
-std::optional<Surface> ReadPng(const std::filesystem::path& file) {
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, file.c_str())) return std::nullopt;
-  image.format = PNG_FORMAT_RGB;
-  std::vector<png_byte> buf(PNG_IMAGE_SIZE(image));
-  if (!png_image_finish_read(&image, nullptr, buf.data(), 0, nullptr)) return std::nullopt;
-  Surface s(static_cast<int>(image.width), static_cast<int>(image.height));
-  for (int y = 0; y < s.height(); ++y)
-    for (int x = 0; x < s.width(); ++x) {
-      const png_byte* p = &buf[(static_cast<std::size_t>(y) * image.width + static_cast<std::size_t>(x)) * 3];
-      s.Set(x, y, MakePixel(p[0], p[1], p[2]));
-    }
-  return s;
 }
 
 // The screen at the end of a script ending in "shot end.png".
@@ -377,7 +315,7 @@ std::vector<std::string> Arcs(const LessonRun& r) {
 }
 
 TEST(NumberComparisonExplanation, DottedArcsOverAndUnderTheBars) {
-  LessonRun r = RunNC(Page(3) + Choose(4) + "shot end.png\n");
+  LessonRun r = RunLesson(Page(3) + Choose(4) + "shot end.png\n");
   // Three unit bars bracketed from above; the hundredths bar above and below.
   EXPECT_EQ(Arcs(r), (std::vector<std::string>{"160,100,150,0.07,0.5,1,7", "160,140,150,0.07,0.5,1,7",
                                                "160,180,150,0.07,0.5,1,7", "46,220,36,0.25,0.5,1,7",
@@ -390,19 +328,19 @@ TEST(NumberComparisonExplanation, DottedArcsOverAndUnderTheBars) {
   // Nothing of an arc where its mirror would run.
   EXPECT_EQ(ArcInk(screen, white, 46, 230, 36, 9, 0.52, 0.62).first, 0);
   EXPECT_EQ(ArcInk(screen, white, 160, 100, 150, 10.5, 0.05, 0.2).first, 0);
-  EXPECT_TRUE(DrewAt(r, "0.24", 36, 203));
-  EXPECT_TRUE(DrewAt(r, "100", 36, 260));
+  EXPECT_TRUE(DrewAt(r, "MAINFORM", "0.24", 36, 203));
+  EXPECT_TRUE(DrewAt(r, "MAINFORM", "100", 36, 260));
 }
 
 TEST(NumberComparisonExplanation, PageOneBarsArcsAboveOnly) {
-  LessonRun r = RunNC(Page(1) + Choose(4) + "shot end.png\n");
+  LessonRun r = RunLesson(Page(1) + Choose(4) + "shot end.png\n");
   EXPECT_EQ(Arcs(r), (std::vector<std::string>{"110,120,100,0.15,0.5,1,7", "50,180,40,0.25,0.5,1,7"}));
   Surface screen = EndShot(r);
   const Pixel white = r.rt().main_form().PaletteColor(7);
   ExpectDotted(ArcInk(screen, white, 110, 120, 100, 15, 0.55, 0.7));
   ExpectDotted(ArcInk(screen, white, 50, 180, 40, 10, 0.55, 0.7));
   EXPECT_EQ(ArcInk(screen, white, 110, 130, 100, 15, 0.05, 0.2).first, 0);
-  EXPECT_TRUE(FilledBox(r, 10, 180, 90, 190, 2));
+  EXPECT_TRUE(BoxDrawn(r, 10, 180, 90, 190, 2));
 }
 
 // ----- practice page 2 -----------------------------------------------------------------
@@ -418,29 +356,29 @@ TEST(NumberComparisonPractice1, RightAndWrongAnswers) {
   const std::string para2 = "わからない時は1ページのだん落2を見れば答えがわかるよ!";
   const std::string para3 = "わからない時は1ページのだん落3を見れば答えがわかるよ!";
   const AnswerCase cases[] = {
-      {1, One("1.2"), true, ""},
-      {1, One("1.20"), false, para2},
-      {2, One("2.58"), true, ""},
-      {2, One("2.583"), false, para2},
-      {2, One(" 2.58"), false, para2},
-      {3, One("2.78"), true, ""},
-      {4, One("1"), true, ""},
-      {4, One("2"), false, para3},
-      {5, One("3"), true, ""},
-      {6, One("2"), true, ""},
-      {6, One("1"), false, para3},
-      {7, One("B"), true, ""},
-      {7, One("b"), true, ""},
-      {8, One("A"), true, ""},
-      {8, One("a"), true, ""},
-      {8, One("B"), false, para3},
-      {9, One("c"), true, ""},
-      {10, One("d"), true, ""},
-      {10, One("D "), false, para3},
+      {1, TypeOne("1.2"), true, ""},
+      {1, TypeOne("1.20"), false, para2},
+      {2, TypeOne("2.58"), true, ""},
+      {2, TypeOne("2.583"), false, para2},
+      {2, TypeOne(" 2.58"), false, para2},
+      {3, TypeOne("2.78"), true, ""},
+      {4, TypeOne("1"), true, ""},
+      {4, TypeOne("2"), false, para3},
+      {5, TypeOne("3"), true, ""},
+      {6, TypeOne("2"), true, ""},
+      {6, TypeOne("1"), false, para3},
+      {7, TypeOne("B"), true, ""},
+      {7, TypeOne("b"), true, ""},
+      {8, TypeOne("A"), true, ""},
+      {8, TypeOne("a"), true, ""},
+      {8, TypeOne("B"), false, para3},
+      {9, TypeOne("c"), true, ""},
+      {10, TypeOne("d"), true, ""},
+      {10, TypeOne("D "), false, para3},
   };
   for (const AnswerCase& c : cases) {
     std::string script = Page(2) + Choose(c.problem) + c.script;
-    LessonRun r = RunNC(script);
+    LessonRun r = RunLesson(script);
     SCOPED_TRACE(script);
     EXPECT_EQ(r.state().PassFlags[0][static_cast<std::size_t>(c.problem)], c.right ? 1 : 0);
     EXPECT_EQ(Count(r.MciCommands(), "open SOUND80.WAV alias wave1"), c.right ? 1 : 0);
@@ -454,7 +392,7 @@ TEST(NumberComparisonPractice1, RightAndWrongAnswers) {
         strip = true;
     if (c.right) {
       EXPECT_TRUE(strip);
-      EXPECT_TRUE(FilledBox(r, 0, 30, 640, 490, 0));
+      EXPECT_TRUE(BoxDrawn(r, 0, 30, 640, 490, 0));
     } else {
       // The lead and the paragraph to read, over what stands: nothing erased.
       EXPECT_FALSE(strip);
@@ -471,14 +409,14 @@ TEST(NumberComparisonPractice1, RightAndWrongAnswers) {
 TEST(NumberComparisonPractice1, OnlyTheLetterProblemsTakeTheLowerCaseLetter) {
   // Problem 8's "a" is right and problem 9 follows ("c" beside "C"); problem
   // 1, chosen then, does not take "c".
-  LessonRun r = RunNC(Page(2) + Choose(8) + One("a") + Renumber("1") + One("c"));
+  LessonRun r = RunLesson(Page(2) + Choose(8) + TypeOne("a") + Renumber("1") + TypeOne("c"));
   EXPECT_EQ(r.state().PassFlags[0][8], 1);
   EXPECT_EQ(r.state().PassFlags[0][1], 0);
   EXPECT_EQ(r.state().ExpectedAnswer[kExpectedAnswerAlt], "c");
   EXPECT_EQ(r.state().ExpectedAnswer[kOneBoxAnswer], "1.2");
   EXPECT_TRUE(Printed(r, "わからない時は1ページのだん落2を見れば答えがわかるよ!", 23, 17));
   // Before any letter problem the lower-case string is empty: an empty answer is wrong.
-  LessonRun empty = RunNC(Page(2) + Choose(1) + "click BUTTON2\n");
+  LessonRun empty = RunLesson(Page(2) + Choose(1) + "click BUTTON2\n");
   EXPECT_EQ(empty.state().PassFlags[0][1], 0);
   EXPECT_TRUE(empty.state().ExpectedAnswer[kExpectedAnswerAlt].empty());
 }
@@ -507,22 +445,22 @@ TEST(NumberComparisonPractice1, ProblemDrawing) {
       {10, 4, 10, line, 8, 10, {{" 18 ", 20, 11}, {" 5 ", 20, 12}}, "─", 169, 219},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunNC(Page(2) + Choose(c.problem));
+    LessonRun r = RunLesson(Page(2) + Choose(c.problem));
     SCOPED_TRACE(c.problem);
-    EXPECT_TRUE(DrewAt(r, "練習1                                2ﾍﾟｰｼﾞ", 200, 2));
+    EXPECT_TRUE(DrewAt(r, "MAINFORM", "練習1                                2ﾍﾟｰｼﾞ", 200, 2));
     EXPECT_TRUE(Printed(r, "解答らんに答えを入力して[OK]ﾎﾞﾀﾝをおしなさい｡", 0, 2, 3));
     EXPECT_TRUE(Printed(r, "(" + std::to_string(c.problem) + ")", c.number_col, c.number_row));
     EXPECT_TRUE(Printed(r, c.question, c.question_col, c.question_row));
     for (const auto& [text, col, row] : c.numbers) EXPECT_TRUE(Printed(r, text, col, row)) << text;
-    EXPECT_TRUE(DrewAt(r, c.bar, c.bar_x, c.bar_y));
-    EXPECT_TRUE(DrewAt(r, "答え", 78, 3, "FORM7"));
+    EXPECT_TRUE(DrewAt(r, "MAINFORM", c.bar, c.bar_x, c.bar_y));
+    EXPECT_TRUE(DrewAt(r, "FORM7", "答え", 78, 3));
     EXPECT_TRUE(r.rt().FindForm("FORM7")->visible);
     EXPECT_FALSE(r.rt().FindForm("FORM11")->visible);
   }
-  LessonRun r = RunNC(Page(2) + Choose(4));
-  EXPECT_TRUE(DrewAt(r, "0.7", 220, 199));
+  LessonRun r = RunLesson(Page(2) + Choose(4));
+  EXPECT_TRUE(DrewAt(r, "MAINFORM", "0.7", 220, 199));
   EXPECT_TRUE(Printed(r, "(ﾋﾝﾄ---分数は小数に直して考えるとよくわかるよ!)", 3, 9));
-  LessonRun line7 = RunNC(Page(2) + Choose(7));
+  LessonRun line7 = RunLesson(Page(2) + Choose(7));
   EXPECT_TRUE(Printed(line7, "(ﾋﾝﾄ---分数は小数に直して考えるとよくわかるよ!)", 30, 12));
   int long_ticks = 0, short_ticks = 0;
   for (const TraceRecord& l : line7.Ops("line")) {
@@ -550,40 +488,40 @@ TEST(NumberComparisonPractice2, RightAndWrongAnswers) {
     int col;
   };
   const Case cases[] = {
-      {1, Two("1", "5"), true, "", 0},
-      {1, Two("2", "10"), false, reduce, 10},
-      {1, Two("5", "1"), false, p3a, 0},
-      {2, Two("9", "25"), true, "", 0},
-      {2, Two("36", "100"), false, reduce, 10},
-      {2, Two("18", "50"), false, reduce, 10},
-      {2, Two("9", "26"), false, p3a, 0},
-      {3, Three("1", "1", "4"), true, "", 0},
-      {3, Three("1", "25", "100"), false, reduce, 10},
-      {3, Three("1", "5", "20"), false, reduce, 10},
-      {3, Three("1", "4", "1"), false, p3b, 0},
-      {4, Two("5", "1"), true, "", 0},
-      {4, Two("10", "2"), false, five, 10},
-      {4, Two("1", "5"), false, five, 10},
-      {5, Three("4", "3", "20"), true, "", 0},
-      {5, Three("4", "15", "100"), false, reduce, 10},
-      {5, Three("4", "3", "2"), false, p3b, 0},
-      {6, One("C"), true, "", 0},
-      {6, One("c"), true, "", 0},
-      {6, One("A"), false, p1a, 0},
-      {7, One("b"), true, "", 0},
-      {7, One("C"), false, p1b, 0},
-      {8, One("a"), true, "", 0},
-      {8, One("B"), false, p1a, 0},
+      {1, TypeTwo("1", "5"), true, "", 0},
+      {1, TypeTwo("2", "10"), false, reduce, 10},
+      {1, TypeTwo("5", "1"), false, p3a, 0},
+      {2, TypeTwo("9", "25"), true, "", 0},
+      {2, TypeTwo("36", "100"), false, reduce, 10},
+      {2, TypeTwo("18", "50"), false, reduce, 10},
+      {2, TypeTwo("9", "26"), false, p3a, 0},
+      {3, TypeThree("1", "1", "4"), true, "", 0},
+      {3, TypeThree("1", "25", "100"), false, reduce, 10},
+      {3, TypeThree("1", "5", "20"), false, reduce, 10},
+      {3, TypeThree("1", "4", "1"), false, p3b, 0},
+      {4, TypeTwo("5", "1"), true, "", 0},
+      {4, TypeTwo("10", "2"), false, five, 10},
+      {4, TypeTwo("1", "5"), false, five, 10},
+      {5, TypeThree("4", "3", "20"), true, "", 0},
+      {5, TypeThree("4", "15", "100"), false, reduce, 10},
+      {5, TypeThree("4", "3", "2"), false, p3b, 0},
+      {6, TypeOne("C"), true, "", 0},
+      {6, TypeOne("c"), true, "", 0},
+      {6, TypeOne("A"), false, p1a, 0},
+      {7, TypeOne("b"), true, "", 0},
+      {7, TypeOne("C"), false, p1b, 0},
+      {8, TypeOne("a"), true, "", 0},
+      {8, TypeOne("B"), false, p1a, 0},
   };
   for (const Case& c : cases) {
     std::string script = Page(4) + Choose(c.problem) + c.script;
-    LessonRun r = RunNC(script);
+    LessonRun r = RunLesson(script);
     SCOPED_TRACE(script);
     EXPECT_EQ(r.state().PassFlags[1][static_cast<std::size_t>(c.problem)], c.right ? 1 : 0);
     EXPECT_EQ(Count(r.MciCommands(), "open SOUND80.WAV alias wave1"), c.right ? 1 : 0);
     EXPECT_EQ(Printed(r, kPraise, 28, 18, 2), c.right);
     EXPECT_FLOAT_EQ(r.state().ProblemNumber[1], static_cast<float>(c.problem + (c.right ? 1 : 0)));
-    EXPECT_TRUE(FilledBox(r, 0, 334, 640, 420, 0));
+    EXPECT_TRUE(BoxDrawn(r, 0, 334, 640, 420, 0));
     if (!c.right) {
       EXPECT_TRUE(Printed(r, c.hint, c.col, 18, 2));
       // One hint only.
@@ -611,9 +549,9 @@ TEST(NumberComparisonPractice2, BarsOfEachProblem) {
       {8, "FORM7", {{"答え", 78, 3}}, ""},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunNC(Page(4) + Choose(c.problem));
+    LessonRun r = RunLesson(Page(4) + Choose(c.problem));
     SCOPED_TRACE(c.problem);
-    EXPECT_TRUE(DrewAt(r, "練習2                                4ﾍﾟｰｼﾞ", 200, 2));
+    EXPECT_TRUE(DrewAt(r, "MAINFORM", "練習2                                4ﾍﾟｰｼﾞ", 200, 2));
     const Form* seen = r.rt().FindForm(c.bar);
     EXPECT_TRUE(seen->visible);
     for (const char* other : {"FORM7", "FORM11", "FORM12"}) {
@@ -622,15 +560,15 @@ TEST(NumberComparisonPractice2, BarsOfEachProblem) {
         EXPECT_GT(seen->z, f->z) << other;
       }
     }
-    for (const auto& [text, x, y] : c.labels) EXPECT_TRUE(DrewAt(r, text, x, y, c.bar)) << text;
+    for (const auto& [text, x, y] : c.labels) EXPECT_TRUE(DrewAt(r, c.bar, text, x, y)) << text;
     if (c.bar != "FORM7") {
       EXPECT_EQ(r.rt().focus(), r.frame().edit(c.bar == "FORM11" ? "EDIT14" : "EDIT16"));
       EXPECT_TRUE(Printed(r, "(" + std::to_string(c.problem) + ")", 0, 4));
       EXPECT_TRUE(Printed(r, c.left, 0, 8));
       EXPECT_EQ(r.state().ExpectedAnswer[kOneBoxAnswer], c.left);
       EXPECT_TRUE(Printed(r, c.bar == "FORM11" ? "─" : "□─", c.bar == "FORM11" ? 10 : 8, 8));
-      EXPECT_TRUE(DrewAt(r, "□", 80, 141));
-      EXPECT_TRUE(DrewAt(r, "□", 80, 162));
+      EXPECT_TRUE(DrewAt(r, "MAINFORM", "□", 80, 141));
+      EXPECT_TRUE(DrewAt(r, "MAINFORM", "□", 80, 162));
       EXPECT_EQ(Count(r.Texts("FORM7"), "答え"), 0);
     } else {
       EXPECT_EQ(r.rt().focus(), r.frame().edit("EDIT2"));
@@ -651,20 +589,20 @@ TEST(NumberComparisonPractice2, OrderProblemsShowTheirThreeNumbers) {
       {8, "(い) 4", "      23                          31", "      6                           7", false},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunNC(Page(4) + Choose(c.problem));
+    LessonRun r = RunLesson(Page(4) + Choose(c.problem));
     SCOPED_TRACE(c.problem);
     EXPECT_TRUE(Printed(r, "上の(あ)(い)(う)の数を小さい順にならべると次のA,B,Cのどれになりますか｡", 0, 9));
     EXPECT_TRUE(Printed(r, "A---(あ),(い),(う)    B---(う),(い),(あ)    C---(あ),(う),(い)", 0, 10));
     EXPECT_TRUE(Printed(r, "(あ)  ─                    (う)  ─", 5, 6));
     EXPECT_EQ(Printed(r, "4", 9, 6), c.whole);
     EXPECT_TRUE(Printed(r, c.middle, 18, 6));
-    EXPECT_TRUE(DrewAt(r, c.numerators, 40, 104));
-    EXPECT_TRUE(DrewAt(r, c.denominators, 40, 125));
+    EXPECT_TRUE(DrewAt(r, "MAINFORM", c.numerators, 40, 104));
+    EXPECT_TRUE(DrewAt(r, "MAINFORM", c.denominators, 40, 125));
     EXPECT_EQ(r.state().ExpectedAnswer[1], c.middle);
     EXPECT_EQ(r.state().ExpectedAnswer[2], c.numerators);
   }
   // From problem 5 to 6 with a right answer: FORM7 is raised over FORM12.
-  LessonRun r = RunNC(Page(4) + Choose(5) + Three("4", "3", "20") + One("c"));
+  LessonRun r = RunLesson(Page(4) + Choose(5) + TypeThree("4", "3", "20") + TypeOne("c"));
   EXPECT_EQ(r.state().PassFlags[1][5], 1);
   EXPECT_EQ(r.state().PassFlags[1][6], 1);
   EXPECT_FLOAT_EQ(r.state().ProblemNumber[1], 7);
@@ -681,7 +619,7 @@ TEST(NumberComparisonPractice, NumbersThatNameNoProblemAreRefused) {
   // 11 and 9 are one past the last problem: typed, they are refused too.
   const Case cases[] = {{2, "0"}, {2, "11"}, {2, "12"}, {2, "-1"}, {4, "0"}, {4, "9"}, {4, "2.5"}, {4, "abc"}};
   for (const Case& c : cases) {
-    LessonRun r = RunNC(Page(c.page) + "type EDIT1 " + c.typed + "\nclick BUTTON1\ndismiss\n");
+    LessonRun r = RunLesson(Page(c.page) + "type EDIT1 " + c.typed + "\nclick BUTTON1\ndismiss\n");
     SCOPED_TRACE(std::to_string(c.page) + "/" + c.typed);
     EXPECT_EQ(r.Messages(), (std::vector<std::string>{"その番号はありません！"}));
     EXPECT_FALSE(r.Drew("解答らんに答えを入力して[OK]ﾎﾞﾀﾝをおしなさい｡"));
@@ -690,10 +628,10 @@ TEST(NumberComparisonPractice, NumbersThatNameNoProblemAreRefused) {
     EXPECT_EQ(r.rt().focus(), r.frame().edit("EDIT1"));
   }
   // Page 2's number is rounded: 2.4 is problem 2.
-  LessonRun rounded = RunNC(Page(2) + "type EDIT1 2.4\nclick BUTTON1\n");
+  LessonRun rounded = RunLesson(Page(2) + "type EDIT1 2.4\nclick BUTTON1\n");
   EXPECT_TRUE(Printed(rounded, "(2)", 0, 7));
   // 2.5 on page 4 stays 2.5: the problem still shown is judged by no one.
-  LessonRun r = RunNC(Page(4) + Choose(2) + Renumber("2.5") + "dismiss\n" + Two("9", "25"));
+  LessonRun r = RunLesson(Page(4) + Choose(2) + Renumber("2.5") + "dismiss\n" + TypeTwo("9", "25"));
   EXPECT_FLOAT_EQ(r.state().ProblemNumber[1], 2.5f);
   for (float f : r.state().PassFlags[1]) EXPECT_EQ(f, 0);
   EXPECT_EQ(Count(r.MciCommands(), "open SOUND80.WAV alias wave1"), 0);
@@ -708,16 +646,16 @@ TEST(NumberComparisonPractice, LastProblemsEndThePagesWithTheRewardWhenAllPassed
     std::vector<std::vector<int>> flags;
   };
   const Case cases[] = {
-      {2, 10, One("D"), "2ページ終わり", "やったね!パスワードは 植物(しょくぶつ) だよ!", 1,
+      {2, 10, TypeOne("D"), "2ページ終わり", "やったね!パスワードは 植物(しょくぶつ) だよ!", 1,
        {{1, 1, 1, 1, 1, 1, 1, 1, 1, 0}}},
-      {4, 8, One("A"), "4ページ終わり", "やったね!パスワードは 満月(まんげつ) だよ!", 5, {{}, {1, 1, 1, 1, 1, 1, 1, 0}}},
-      {2, 10, One("D"), "2ページ終わり", "", 0, {}},
-      {4, 8, One("A"), "4ページ終わり", "", 0, {{}, {1, 1, 1, 1, 1, 1, 0, 0}}},
+      {4, 8, TypeOne("A"), "4ページ終わり", "やったね!パスワードは 満月(まんげつ) だよ!", 5, {{}, {1, 1, 1, 1, 1, 1, 1, 0}}},
+      {2, 10, TypeOne("D"), "2ページ終わり", "", 0, {}},
+      {4, 8, TypeOne("A"), "4ページ終わり", "", 0, {{}, {1, 1, 1, 1, 1, 1, 0, 0}}},
   };
   for (const Case& c : cases) {
     LessonRunOptions o;
     o.flags = c.flags;
-    LessonRun r = RunNC(Page(c.page) + Choose(c.last) + c.answer, o);
+    LessonRun r = RunLesson(Page(c.page) + Choose(c.last) + c.answer, o);
     SCOPED_TRACE(c.end + c.reward);
     EXPECT_TRUE(Printed(r, c.end, 30, 15, 1));
     EXPECT_FLOAT_EQ(r.state().ProblemNumber[c.page == 2 ? 0 : 1], static_cast<float>(c.last + 1));
@@ -739,7 +677,7 @@ TEST(NumberComparisonPractice, LastProblemsEndThePagesWithTheRewardWhenAllPassed
 TEST(NumberComparisonPractice, ClickDuringTheJingleKeepsTheExpectedAnswer) {
   // OK pressed again while the pass jingle plays: the jingle's file name is
   // no answer, the same typed text is judged right once more.
-  LessonRun r = RunNC(Page(2) + Choose(1) + One("1.2") + "+10 click BUTTON2\n");
+  LessonRun r = RunLesson(Page(2) + Choose(1) + TypeOne("1.2") + "+10 click BUTTON2\n");
   EXPECT_EQ(r.state().WavFile, "SOUND80.WAV");
   EXPECT_FALSE(Printed(r, "分数を小数に直すんだよ!", 0, 17));
   EXPECT_EQ(r.state().PassFlags[0][1], 1);
@@ -749,7 +687,7 @@ TEST(NumberComparisonPractice, ClickDuringTheJingleKeepsTheExpectedAnswer) {
 }
 
 TEST(NumberComparisonPractice, ProceduresOfTheBars) {
-  LessonRun r = RunNC("");
+  LessonRun r = RunLesson("");
   for (const char* name : {"FE$BMPBUTTON1_ON", "FE$BMPBUTTON7_ON", "FE$EDIT1_CHANGE", "FE$BUTTON1_ON",
                            "FE$EDIT2_CHANGE", "FE$BUTTON2_ON", "FE$EDIT14_CHANGE", "FE$EDIT15_CHANGE",
                            "FE$BUTTON5_ON", "FE$EDIT16_CHANGE", "FE$EDIT17_CHANGE", "FE$EDIT18_CHANGE",
@@ -762,7 +700,8 @@ TEST(NumberComparisonPractice, ProceduresOfTheBars) {
 // ----- exit ------------------------------------------------------------------------------
 
 TEST(NumberComparisonExit, RecordWithTheCountsAndBothFlagArrays) {
-  LessonRun r = RunNC(Page(2) + Choose(3) + One("2.78") + Page(4) + Choose(8) + One("A") + "click BMPBUTTON7\n");
+  LessonRun r = RunLesson(Page(2) + Choose(3) + TypeOne("2.78") + Page(4) + Choose(8) + TypeOne("A") +
+                          "click BMPBUTTON7\n");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.Record(), tools::RecordText(Lesson(), {{0, 0, 1}, {0, 0, 0, 0, 0, 0, 0, 1}}));
   EXPECT_EQ(r.Record().substr(0, 10), " 10  8  0 ");
@@ -770,7 +709,7 @@ TEST(NumberComparisonExit, RecordWithTheCountsAndBothFlagArrays) {
   // Read back at the next start: the flags come in the same order.
   LessonRunOptions o;
   o.record_text = r.Record();
-  LessonRun again = RunNC("", o);
+  LessonRun again = RunLesson("", o);
   EXPECT_EQ(again.state().PassFlags[0][3], 1);
   EXPECT_EQ(again.state().PassFlags[1][8], 1);
   EXPECT_EQ(again.state().PassFlags[1][3], 0);

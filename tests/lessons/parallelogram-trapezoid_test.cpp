@@ -15,11 +15,7 @@ namespace {
 
 const frame::Lesson& TheLesson() { return lessons::ParallelogramTrapezoidLesson(); }
 
-LessonRun RunPt(const std::string& script, LessonRunOptions o = {}) {
-  return LessonRun(TheLesson(), ParallelogramTrapezoidResources(), script, std::move(o));
-}
-
-std::string Page(int n) { return "click BMPBUTTON4\n" + Choose(n); }
+constexpr LessonRunner RunLesson{&TheLesson, &ParallelogramTrapezoidResources};
 
 // Answers in FORM7 (one string) or in FORM9 (two).
 std::string Answer(const std::vector<std::string>& boxes) {
@@ -31,61 +27,6 @@ std::string Answer(const std::vector<std::string>& boxes) {
   for (std::size_t i = 0; i < boxes.size(); ++i)
     if (!boxes[i].empty()) s += "type EDIT" + std::to_string(3 + i) + " " + boxes[i] + "\n";
   return s + "click BUTTON3\n";
-}
-
-std::vector<std::string> Opens(const LessonRun& r) {
-  std::vector<std::string> out;
-  for (const std::string& c : r.MciCommands())
-    if (c.rfind("open ", 0) == 0) out.push_back(c);
-  return out;
-}
-
-bool Printed(const LessonRun& r, const std::string& text, int col, int row, int color = -1) {
-  for (const TraceRecord& p : r.Ops("print"))
-    if (p.at("text") == text && p.at("col") == std::to_string(col) && p.at("row") == std::to_string(row) &&
-        (color < 0 || p.at("color") == std::to_string(color)))
-      return true;
-  return false;
-}
-
-bool DrewAt(const std::vector<TraceRecord>& ops, const std::string& form, const std::string& text, double x, double y) {
-  for (const TraceRecord& t : ops)
-    if (t.at("op") == "text" && t.at("form") == form && t.at("text") == text && std::stod(t.at("x")) == x &&
-        std::stod(t.at("y")) == y)
-      return true;
-  return false;
-}
-
-double Num(const TraceRecord& r, const char* key) { return std::stod(r.at(key)); }
-
-// Trace records from the last time `line` was carried out on.
-std::vector<TraceRecord> After(const LessonRun& r, const std::string& line) {
-  const auto& t = r.trace();
-  std::size_t from = t.size();
-  for (std::size_t i = 0; i < t.size(); ++i)
-    if (t[i].at("op") == "action" && t[i].at("line") == line) from = i;
-  return {t.begin() + static_cast<std::ptrdiff_t>(std::min(from, t.size())), t.end()};
-}
-
-std::vector<TraceRecord> OpsIn(const std::vector<TraceRecord>& recs, const std::string& op) {
-  std::vector<TraceRecord> out;
-  for (const TraceRecord& r : recs)
-    if (r.at("op") == op) out.push_back(r);
-  return out;
-}
-
-// Drawing of a run from `line` on, one string per operation.
-std::vector<std::string> Drawing(const LessonRun& r, const std::string& line) {
-  static const char* const kinds[] = {"text", "print", "box", "line", "circle", "polyline", "picture", "font"};
-  std::vector<std::string> out;
-  for (const TraceRecord& rec : After(r, line)) {
-    if (std::find(std::begin(kinds), std::end(kinds), rec.at("op")) == std::end(kinds)) continue;
-    std::string s;
-    for (const auto& [k, v] : rec)
-      if (k != "t") s += k + "=" + v + ";";
-    out.push_back(s);
-  }
-  return out;
 }
 
 const char* const kContents[] = {
@@ -111,7 +52,7 @@ TEST(PtStartUp, ContentsPageAndPassMarks) {
   for (const Case& c : cases) {
     LessonRunOptions o;
     o.flags = c.flags;
-    LessonRun r = RunPt("", o);
+    LessonRun r = RunLesson("", o);
     EXPECT_TRUE(r.Drew("5年生の算数   平行四辺形と台形の面積"));
     for (int i = 0; i < 6; ++i) EXPECT_TRUE(Printed(r, kContents[i], 2, 7 + i, 7)) << i;
     EXPECT_EQ(Printed(r, "ごうかく!", 55, 9), c.mark1);
@@ -120,7 +61,7 @@ TEST(PtStartUp, ContentsPageAndPassMarks) {
 }
 
 TEST(PtStartUp, PicturesFormsAndBoxes) {
-  LessonRun r = RunPt("");
+  LessonRun r = RunLesson("");
   // The lesson's own pictures come from its folder, in their stand-in sizes.
   for (const frame::PictureSpec& p : TheLesson().pictures) {
     auto it = r.state().Pictures.find(p.file);
@@ -172,7 +113,7 @@ TEST(PtStartUp, AnswerBarLayouts) {
       {"FORM11", "EDIT9", {192, 0, 64, 22}},  {"FORM11", "EDIT10", {288, 0, 64, 22}},
       {"FORM11", "EDIT11", {384, 0, 64, 22}}, {"FORM11", "BUTTON5", {496, 0, 80, 22}},
   };
-  LessonRun r = RunPt("");
+  LessonRun r = RunLesson("");
   for (const Case& c : cases) {
     Form* f = r.rt().FindForm(c.form);
     ASSERT_NE(f, nullptr) << c.form;
@@ -236,9 +177,9 @@ TEST(PtStartUp, BarSetForCarryingLessons) {
 }
 
 TEST(PtNavigation, ButtonsBlankEveryBoxAndHideEveryBar) {
-  LessonRun r = RunPt("click BMPBUTTON3\n");
+  LessonRun r = RunLesson("click BMPBUTTON3\n");
   std::vector<std::string> blanked, hidden;
-  for (const TraceRecord& t : After(r, "click BMPBUTTON3")) {
+  for (const TraceRecord& t : AfterAction(r, "click BMPBUTTON3")) {
     if (t.at("op") == "text") break;  // the page module draws
     if (t.at("op") == "settext" && t.at("text").empty()) blanked.push_back(t.at("control"));
     if (t.at("op") == "hide") hidden.push_back(t.at("form"));
@@ -264,7 +205,7 @@ TEST(PtNavigation, PageStateAfterButtons) {
       {Page(3) + "click BMPBUTTON3\n", 4, 3, "4ﾍﾟｰｼﾞ          台形の面積1"},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunPt(c.script);
+    LessonRun r = RunLesson(c.script);
     EXPECT_EQ(r.state().CurrentPage, c.current) << c.script;
     EXPECT_EQ(r.state().PreviousPage, c.previous) << c.script;
     if (c.shown.empty()) {
@@ -277,19 +218,19 @@ TEST(PtNavigation, PageStateAfterButtons) {
 
 TEST(PtNavigation, ChooserAcceptsZeroToSix) {
   for (const char* t : {"7", " 3", "3 ", "03"}) {
-    LessonRun r = RunPt("click BMPBUTTON4\ntype EDIT1 " + std::string(t) + "\nclick BUTTON1\ndismiss\n");
+    LessonRun r = RunLesson("click BMPBUTTON4\ntype EDIT1 " + std::string(t) + "\nclick BUTTON1\ndismiss\n");
     ASSERT_EQ(r.Messages().size(), 1u) << "[" << t << "]";
     EXPECT_EQ(r.Messages()[0], "そのページはありません！");
     EXPECT_EQ(r.state().CurrentPage, 0) << t;
   }
-  LessonRun ok = RunPt(Page(6));
+  LessonRun ok = RunLesson(Page(6));
   EXPECT_TRUE(ok.Messages().empty());
   EXPECT_TRUE(ok.Drew("6ﾍﾟｰｼﾞ          練習2"));
   EXPECT_TRUE(Printed(ok, "何ページを開けますか? 0から6までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡", 2, 2));
 }
 
 TEST(PtNavigation, TitleStripMovesTheFourBox) {
-  LessonRun r = RunPt("click FORM4\n");
+  LessonRun r = RunLesson("click FORM4\n");
   EXPECT_EQ(r.rt().FindForm("FORM11")->left, 400);
   EXPECT_EQ(r.rt().FindForm("FORM11")->top, 714);
   EXPECT_EQ(r.rt().FindForm("FORM9")->top, 714);
@@ -320,20 +261,20 @@ const PageCase kPages[] = {
 TEST(PtExplanation, ParagraphOnePlaysThePage) {
   for (const PageCase& c : kPages) {
     SCOPED_TRACE(c.page);
-    LessonRun r = RunPt(Page(c.page) + Choose(1));
+    LessonRun r = RunLesson(Page(c.page) + Choose(1));
     std::vector<std::string> want;
     for (int v : c.voices) want.push_back("open SOUND" + std::to_string(v) + ".WAV alias wave1");
-    EXPECT_EQ(Opens(r), want);
-    auto after = After(r, "click BUTTON1");
+    EXPECT_EQ(OpenCommands(r), want);
+    auto after = AfterAction(r, "click BUTTON1");
     bool strip = false;
     for (const TraceRecord& b : OpsIn(after, "box"))
       if (Num(b, "x1") == c.bar.x && Num(b, "y1") == c.bar.y && Num(b, "x2") == c.bar.w &&
           Num(b, "y2") == c.bar.h && b.at("color") == "2")
         strip = true;
     EXPECT_TRUE(strip);
-    EXPECT_TRUE(DrewAt(after, "MAINFORM", c.heading, 200, 2));
-    EXPECT_TRUE(DrewAt(after, "MAINFORM", c.end_text, c.end_x, c.end_y));
-    EXPECT_TRUE(DrewAt(after, "MAINFORM", "だん落 2", 570, 2));
+    EXPECT_TRUE(DrewIn(after, "MAINFORM", c.heading, 200, 2));
+    EXPECT_TRUE(DrewIn(after, "MAINFORM", c.end_text, c.end_x, c.end_y));
+    EXPECT_TRUE(DrewIn(after, "MAINFORM", "だん落 2", 570, 2));
     EXPECT_EQ(r.rt().main_form().state().wy2, 479);
   }
 }
@@ -341,9 +282,9 @@ TEST(PtExplanation, ParagraphOnePlaysThePage) {
 TEST(PtExplanation, ParagraphTwoDrawsTheSamePageSilently) {
   for (const PageCase& c : kPages) {
     SCOPED_TRACE(c.page);
-    LessonRun voiced = RunPt(Page(c.page) + Choose(1));
-    LessonRun silent = RunPt(Page(c.page) + Choose(2));
-    EXPECT_TRUE(Opens(silent).empty());
+    LessonRun voiced = RunLesson(Page(c.page) + Choose(1));
+    LessonRun silent = RunLesson(Page(c.page) + Choose(2));
+    EXPECT_TRUE(OpenCommands(silent).empty());
     EXPECT_TRUE(silent.Ops("wait").empty());
     std::vector<std::string> a = Drawing(voiced, "click BUTTON1"), b = Drawing(silent, "click BUTTON1");
     EXPECT_GT(b.size(), 20u);
@@ -354,10 +295,10 @@ TEST(PtExplanation, ParagraphTwoDrawsTheSamePageSilently) {
 TEST(PtExplanation, ParagraphsOutsideOneToTwo) {
   for (int page : {1, 2, 4, 5})
     for (int n : {0, 3}) {
-      LessonRun r = RunPt(Page(page) + Choose(n) + "dismiss\n");
+      LessonRun r = RunLesson(Page(page) + Choose(n) + "dismiss\n");
       ASSERT_EQ(r.Messages().size(), 1u) << page << " " << n;
       EXPECT_EQ(r.Messages()[0], "その段落はありません！");
-      EXPECT_TRUE(OpsIn(After(r, "click BUTTON1"), "text").empty()) << page << " " << n;
+      EXPECT_TRUE(OpsIn(AfterAction(r, "click BUTTON1"), "text").empty()) << page << " " << n;
     }
 }
 
@@ -370,7 +311,7 @@ std::vector<TraceRecord> Triangles(const std::vector<TraceRecord>& recs) {
 }
 
 TEST(PtExplanation, TriangleAnimationOfPageOne) {
-  LessonRun r = RunPt(Page(1) + Choose(1));
+  LessonRun r = RunLesson(Page(1) + Choose(1));
   auto tri = Triangles(r.trace());
   // Down 11, right 12, up 11 twice (drawn and erased).
   ASSERT_EQ(tri.size(), 45u);
@@ -388,14 +329,14 @@ TEST(PtExplanation, TriangleAnimationOfPageOne) {
 
 TEST(PtExplanation, ClickDuringTheAnimationStopsTheScriptInCopyPen) {
   // Find when the animation runs, then click the title strip then.
-  LessonRun probe = RunPt(Page(1) + Choose(1));
+  LessonRun probe = RunLesson(Page(1) + Choose(1));
   double chosen = 0;
   for (const TraceRecord& a : probe.Ops("action"))
     if (a.at("line") == "click BUTTON1") chosen = Num(a, "t");
   auto tri = Triangles(probe.trace());
   ASSERT_EQ(tri.size(), 45u);
   int delay = static_cast<int>(Num(tri[15], "t") - chosen) + 1;
-  LessonRun r = RunPt(Page(1) + Choose(1) + "+" + std::to_string(delay) + " click FORM4\n");
+  LessonRun r = RunLesson(Page(1) + Choose(1) + "+" + std::to_string(delay) + " click FORM4\n");
   auto drawn = Triangles(r.trace());
   EXPECT_GT(drawn.size(), 10u);
   EXPECT_LT(drawn.size(), 45u);
@@ -426,7 +367,7 @@ TEST(PtExplanation, PendingActionResetsMergePen) {
 }
 
 TEST(PtExplanation, PageFourWaitsForItsNarration) {
-  LessonRun r = RunPt(Page(4) + Choose(1));
+  LessonRun r = RunLesson(Page(4) + Choose(1));
   auto cmds = r.MciCommands();
   auto it = std::find(cmds.begin(), cmds.end(), "open SOUND23.WAV alias wave1");
   ASSERT_NE(it, cmds.end());
@@ -440,7 +381,7 @@ TEST(PtExplanation, PageFourWaitsForItsNarration) {
 }
 
 TEST(PtExplanation, PageFourBlinksByTheCounter) {
-  LessonRun r = RunPt(Page(4) + Choose(2));
+  LessonRun r = RunLesson(Page(4) + Choose(2));
   struct Case {
     std::string text;
     double x, y;
@@ -460,7 +401,7 @@ TEST(PtExplanation, PageFourBlinksByTheCounter) {
 }
 
 TEST(PtExplanation, PageFiveClearsTheFirstExample) {
-  LessonRun r = RunPt(Page(5) + Choose(2));
+  LessonRun r = RunLesson(Page(5) + Choose(2));
   const auto& t = r.trace();
   std::size_t answer = 0, clear = 0, second = 0;
   for (std::size_t i = 0; i < t.size(); ++i) {
@@ -521,9 +462,9 @@ TEST(PtPractice, RightAndWrongAnswers) {
   for (const Case& c : cases) {
     std::string script = Page(c.page) + Choose(c.problem) + Answer(c.boxes);
     SCOPED_TRACE(script);
-    LessonRun r = RunPt(script);
+    LessonRun r = RunLesson(script);
     const std::string ok = c.boxes.size() == 1 ? "click BUTTON2" : "click BUTTON3";
-    auto after = After(r, ok);
+    auto after = AfterAction(r, ok);
     std::vector<TraceRecord> prints = OpsIn(after, "print");
     ASSERT_FALSE(prints.empty());
     const TraceRecord& p = prints.front();
@@ -554,17 +495,17 @@ TEST(PtPractice, TwoBoxProblemsShowFormNineOverFormSeven) {
   for (const Case& c : cases) {
     std::string script = Page(c.page) + Choose(c.problem);
     SCOPED_TRACE(script);
-    LessonRun r = RunPt(script);
+    LessonRun r = RunLesson(script);
     Form* seven = r.rt().FindForm("FORM7");
     Form* nine = r.rt().FindForm("FORM9");
     EXPECT_TRUE(seven->visible);
     EXPECT_EQ(nine->visible, c.two_boxes);
-    auto after = After(r, "click BUTTON1");
-    EXPECT_EQ(DrewAt(after, "FORM7", "答え", 78, 3), !c.two_boxes);
-    EXPECT_EQ(DrewAt(after, "FORM7", "c㎡", 228, 3), c.unit);
-    EXPECT_EQ(DrewAt(after, "FORM9", "答え", 60, 3), c.two_boxes);
-    EXPECT_EQ(DrewAt(after, "FORM9", "A", 100, 3), c.two_boxes);
-    EXPECT_EQ(DrewAt(after, "FORM9", "B", 244, 3), c.two_boxes);
+    auto after = AfterAction(r, "click BUTTON1");
+    EXPECT_EQ(DrewIn(after, "FORM7", "答え", 78, 3), !c.two_boxes);
+    EXPECT_EQ(DrewIn(after, "FORM7", "c㎡", 228, 3), c.unit);
+    EXPECT_EQ(DrewIn(after, "FORM9", "答え", 60, 3), c.two_boxes);
+    EXPECT_EQ(DrewIn(after, "FORM9", "A", 100, 3), c.two_boxes);
+    EXPECT_EQ(DrewIn(after, "FORM9", "B", 244, 3), c.two_boxes);
     EXPECT_EQ(OpsIn(after, "focus").back().at("control"), c.two_boxes ? "EDIT3" : "EDIT2");
     if (c.two_boxes) {
       EXPECT_GT(nine->z, seven->z);
@@ -588,15 +529,16 @@ TEST(PtPractice, FormulaTexts) {
       {6, 4, {{"(□ ＋ 11) × 7 ÷ □", 250, 200}, {" A", 256, 201}, {" B", 400, 201}}},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunPt(Page(c.page) + Choose(c.problem));
-    auto after = After(r, "click BUTTON1");
-    for (const auto& [text, x, y] : c.texts) EXPECT_TRUE(DrewAt(after, "MAINFORM", text, x, y)) << c.page << " " << c.problem << " " << text;
+    LessonRun r = RunLesson(Page(c.page) + Choose(c.problem));
+    auto after = AfterAction(r, "click BUTTON1");
+    for (const auto& [text, x, y] : c.texts)
+      EXPECT_TRUE(DrewIn(after, "MAINFORM", text, x, y)) << c.page << " " << c.problem << " " << text;
     const std::string question = c.page == 3 ? "次の式は下の平行四辺形の面積を求める式です｡□にあてはまる数字を答えなさい｡"
                                              : "次の式は下の台形の面積を求める式です｡□にあてはまる数字を答えなさい｡";
     EXPECT_TRUE(Printed(r, question, 4, 7));
     EXPECT_TRUE(Printed(r, "(" + std::to_string(c.problem) + ")", 0, 7));
   }
-  LessonRun area = RunPt(Page(6) + Choose(7));
+  LessonRun area = RunLesson(Page(6) + Choose(7));
   EXPECT_TRUE(Printed(area, "次の台形の面積を求めなさい｡", 4, 7));
 }
 
@@ -635,8 +577,8 @@ TEST(PtPractice, FiguresFromTheProblemNumbers) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.page) + " " + std::to_string(c.problem));
-    LessonRun r = RunPt(Page(c.page) + Choose(c.problem));
-    auto after = After(r, "click BUTTON1");
+    LessonRun r = RunLesson(Page(c.page) + Choose(c.problem));
+    auto after = AfterAction(r, "click BUTTON1");
     auto polys = OpsIn(after, "polyline");
     ASSERT_EQ(polys.size(), 1u);
     EXPECT_EQ(polys[0].at("points"), c.polygon);
@@ -653,14 +595,14 @@ TEST(PtPractice, FiguresFromTheProblemNumbers) {
       EXPECT_EQ(Num(a, "end"), c.arcs[i].end) << i;
       EXPECT_EQ(a.at("color"), "7") << i;
     }
-    for (const auto& [text, x, y] : c.labels) EXPECT_TRUE(DrewAt(after, "MAINFORM", text, x, y)) << text;
+    for (const auto& [text, x, y] : c.labels) EXPECT_TRUE(DrewIn(after, "MAINFORM", text, x, y)) << text;
   }
 }
 
 TEST(PtPractice, ProblemNumbersOutOfRange) {
   for (int page : {3, 6})
     for (const char* n : {"0", "-1", "10"}) {
-      LessonRun r = RunPt(Page(page) + "type EDIT1 " + n + "\nclick BUTTON1\ndismiss\n");
+      LessonRun r = RunLesson(Page(page) + "type EDIT1 " + n + "\nclick BUTTON1\ndismiss\n");
       ASSERT_EQ(r.Messages().size(), 1u) << page << " " << n;
       EXPECT_EQ(r.Messages()[0], "その番号はありません！");
       EXPECT_FALSE(r.Drew("解答らんに答えを入力して[OK]ﾎﾞﾀﾝをおしなさい｡")) << page << " " << n;
@@ -682,7 +624,7 @@ TEST(PtPractice, BothPagesShareOneProblemNumber) {
       {Page(3) + Choose(5) + Page(6), 0},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunPt(c.script);
+    LessonRun r = RunLesson(c.script);
     EXPECT_EQ(r.state().ProblemNumber[0], c.number) << c.script;
     EXPECT_EQ(r.state().ProblemNumber[1], 0) << c.script;
   }
@@ -708,7 +650,7 @@ TEST(PtPractice, LastProblemEndsThePageWithOrWithoutTheReward) {
   for (const Case& c : cases) {
     LessonRunOptions o;
     o.flags = c.page == 3 ? std::vector<std::vector<int>>{c.flags, {}} : std::vector<std::vector<int>>{{}, c.flags};
-    LessonRun r = RunPt(Page(c.page) + Choose(9) + Answer(c.answer), o);
+    LessonRun r = RunLesson(Page(c.page) + Choose(9) + Answer(c.answer), o);
     SCOPED_TRACE(c.page);
     const std::string reward = c.page == 3 ? "やったね!パスワードは 検査(けんさ) だよ!"
                                            : "やったね!パスワードは 貿易(ぼうえき) だよ!";
@@ -717,7 +659,7 @@ TEST(PtPractice, LastProblemEndsThePageWithOrWithoutTheReward) {
     EXPECT_TRUE(Printed(r, c.page == 3 ? "3ページ終わり" : "6ページ終わり", 30, 15, 1));
     // The page end hides the number bar and the bars of the page.
     std::vector<std::string> hidden;
-    for (const TraceRecord& h : OpsIn(After(r, "click BUTTON2"), "hide")) hidden.push_back(h.at("form"));
+    for (const TraceRecord& h : OpsIn(AfterAction(r, "click BUTTON2"), "hide")) hidden.push_back(h.at("form"));
     std::vector<std::string> want = {"FORM3", "FORM7", "FORM9"};
     if (c.page == 6) want.push_back("FORM10");
     EXPECT_EQ(hidden, want);
@@ -728,10 +670,10 @@ TEST(PtPractice, LastProblemEndsThePageWithOrWithoutTheReward) {
 TEST(PtPractice, ExpectedAnswerSurvivesTheJingle) {
   // A click while the jingle plays stops the praise; the same problem,
   // answered again, is still right.
-  LessonRun r = RunPt(Page(3) + Choose(1) + Answer({"12"}) + "+10 click BUTTON2\n");
+  LessonRun r = RunLesson(Page(3) + Choose(1) + Answer({"12"}) + "+10 click BUTTON2\n");
   EXPECT_EQ(r.state().WavFile, "SOUND80.WAV");
   EXPECT_EQ(r.state().ExpectedAnswer[0], "7");  // problem 2 is shown
-  std::vector<std::string> opens = Opens(r);
+  std::vector<std::string> opens = OpenCommands(r);
   EXPECT_EQ(std::count(opens.begin(), opens.end(), "open SOUND80.WAV alias wave1"), 2);
   EXPECT_FALSE(r.Drew(kHint3));
   EXPECT_EQ(r.state().ProblemNumber[0], 2);
@@ -751,11 +693,11 @@ TEST(PtPractice, WideBarsCompareTheirFirstBox) {
       {"type EDIT5 1\n", "BUTTON4", false},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunPt(Page(3) + Choose(1) + c.typed + "click " + c.button + "\n");
+    LessonRun r = RunLesson(Page(3) + Choose(1) + c.typed + "click " + c.button + "\n");
     SCOPED_TRACE(c.typed + c.button);
     EXPECT_EQ(Printed(r, kPraise, 20, 23), c.right);
     EXPECT_EQ(Printed(r, kHint3, 0, 23), !c.right);
-    auto focus = OpsIn(After(r, "click " + c.button), "focus");
+    auto focus = OpsIn(AfterAction(r, "click " + c.button), "focus");
     ASSERT_FALSE(focus.empty());
     EXPECT_EQ(focus.front().at("control"), c.button == "BUTTON5" ? "EDIT8" : "EDIT5");
   }
@@ -764,7 +706,7 @@ TEST(PtPractice, WideBarsCompareTheirFirstBox) {
 // ----- exit -------------------------------------------------------------------------------------------------
 
 TEST(PtExit, WritesBothPracticesFlags) {
-  LessonRun r = RunPt(Page(3) + Choose(3) + Answer({"10", "7"}) + Page(6) + Choose(5) + Answer({"39"}) +
+  LessonRun r = RunLesson(Page(3) + Choose(3) + Answer({"10", "7"}) + Page(6) + Choose(5) + Answer({"39"}) +
                       "click BMPBUTTON7\n");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.Record(), tools::RecordText(TheLesson(), {{0, 0, 1}, {0, 0, 0, 0, 1}}));
@@ -775,7 +717,7 @@ TEST(PtExit, WritesBothPracticesFlags) {
 TEST(PtExit, RecordIsReadInPageOrder) {
   LessonRunOptions o;
   o.flags = {{0, 1}, {1, 0, 0, 0, 0, 0, 0, 0, 1}};
-  LessonRun r = RunPt("click BMPBUTTON7\n", o);
+  LessonRun r = RunLesson("click BMPBUTTON7\n", o);
   EXPECT_EQ(r.state().PassFlags[0][2], 1);
   EXPECT_EQ(r.state().PassFlags[1][1], 1);
   EXPECT_EQ(r.state().PassFlags[1][9], 1);

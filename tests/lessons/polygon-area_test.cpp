@@ -11,45 +11,7 @@ const ham::ResourceTable& PolygonAreaResources();
 namespace ham::testing {
 namespace {
 
-LessonRun RunLesson(const std::string& script, LessonRunOptions o = {}) {
-  return LessonRun(lessons::PolygonAreaLesson(), PolygonAreaResources(), script, std::move(o));
-}
-
-int Count(const std::vector<std::string>& v, const std::string& s) {
-  return static_cast<int>(std::count(v.begin(), v.end(), s));
-}
-
-std::vector<std::string> Opens(const LessonRun& r) {
-  std::vector<std::string> out;
-  for (const std::string& c : r.MciCommands())
-    if (c.rfind("open ", 0) == 0) out.push_back(c);
-  return out;
-}
-
-bool Printed(const LessonRun& r, const std::string& text, int col, int row, int color = -1) {
-  for (const TraceRecord& p : r.Ops("print"))
-    if (p.at("text") == text && p.at("col") == std::to_string(col) && p.at("row") == std::to_string(row) &&
-        (color < 0 || p.at("color") == std::to_string(color)))
-      return true;
-  return false;
-}
-
-bool DrewAt(const LessonRun& r, const std::string& form, const std::string& text, int x, int y) {
-  for (const TraceRecord& t : r.Ops("text"))
-    if (t.at("form") == form && t.at("text") == text && t.at("x") == std::to_string(x) &&
-        t.at("y") == std::to_string(y))
-      return true;
-  return false;
-}
-
-// Opens page n through the page chooser.
-std::string Page(int n) { return "click BMPBUTTON4\n" + Choose(n); }
-
-std::string Answer(const std::string& text) {
-  std::string s;
-  if (!text.empty()) s += "type EDIT2 " + text + "\n";
-  return s + "click BUTTON2\n";
-}
+constexpr LessonRunner RunLesson{&lessons::PolygonAreaLesson, &PolygonAreaResources};
 
 const char* const kContents[] = {
     "(よく見よう!)  ☆ 多角形の面積1 --------- 1ページ", "(よく見よう!)  ☆ 多角形の面積2 --------- 2ページ",
@@ -132,7 +94,7 @@ TEST(PolygonAreaNavigation, OkOnTheContentsPageDoesNothing) {
   LessonRun r = RunLesson("type EDIT1 1\nclick BUTTON1\n");
   EXPECT_EQ(r.state().CurrentPage, 0);
   EXPECT_TRUE(r.Messages().empty());
-  EXPECT_TRUE(Opens(r).empty());
+  EXPECT_TRUE(OpenCommands(r).empty());
   EXPECT_FALSE(r.Drew("だん落 1"));
 }
 
@@ -163,24 +125,6 @@ TEST(PolygonAreaNavigation, PageModulesPromptTheirRanges) {
 
 // ----- explanation pages --------------------------------------------------------------------------
 
-// The sound commands from the first narration to the page's end text,
-// without the "play" ones, must alternate open, close: every sound is closed
-// once, never twice.
-bool SoundsClosedOnce(const LessonRun& r, const std::string& end_text) {
-  std::vector<std::string> seq;
-  bool started = false;
-  for (const TraceRecord& e : r.trace()) {
-    if (e.at("op") == "text" && e.at("text") == end_text) break;
-    if (e.at("op") != "mci") continue;
-    const std::string& c = e.at("command");
-    if (c.rfind("open ", 0) == 0) started = true;
-    if (started && c.rfind("play ", 0) != 0) seq.push_back(c.rfind("open ", 0) == 0 ? "open" : c);
-  }
-  for (std::size_t i = 0; i < seq.size(); ++i)
-    if (seq[i] != (i % 2 == 0 ? "open" : "close wave1")) return false;
-  return seq.size() % 2 == 0;
-}
-
 TEST(PolygonAreaExplanation, EveryPageFromEveryParagraph) {
   struct Case {
     int page, start;
@@ -206,7 +150,7 @@ TEST(PolygonAreaExplanation, EveryPageFromEveryParagraph) {
   for (const Case& c : cases) {
     LessonRun r = RunLesson(Page(c.page) + Choose(c.start));
     SCOPED_TRACE("page " + std::to_string(c.page) + " from " + std::to_string(c.start));
-    std::vector<std::string> opens = Opens(r);
+    std::vector<std::string> opens = OpenCommands(r);
     EXPECT_EQ(opens.size(), c.opens);
     if (!c.first_open.empty() && !opens.empty()) {
       EXPECT_EQ(opens.front(), "open " + c.first_open + " alias wave1");
@@ -289,7 +233,7 @@ TEST(PolygonAreaExplanation, OutOfRangeParagraphs) {
     LessonRun r = RunLesson(Page(c.page) + Choose(c.n) + "dismiss\n");
     ASSERT_EQ(r.Messages().size(), 1u) << c.page << " " << c.n;
     EXPECT_EQ(r.Messages()[0], "その段落はありません！");
-    EXPECT_TRUE(Opens(r).empty());
+    EXPECT_TRUE(OpenCommands(r).empty());
   }
 }
 
@@ -299,7 +243,7 @@ TEST(PolygonAreaExplanation, InterruptionReturnsToTheUsualWindow) {
   LessonRun r = RunLesson(Page(1) + Choose(1) + "+300 click FORM4\n");
   EXPECT_FALSE(r.Drew("1ページ終わり"));
   EXPECT_EQ(r.rt().FindForm("FORM4")->left, 400);
-  EXPECT_LT(Opens(r).size(), 15u);
+  EXPECT_LT(OpenCommands(r).size(), 15u);
   EXPECT_EQ(r.MciCommands().back(), "close wave1");
 }
 
@@ -340,7 +284,7 @@ TEST(PolygonAreaPractice, EveryProblemAcceptsItsAnswer) {
       {7, 6, "9.18", "四角形ABCDは長方形です｡"},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunLesson(Page(c.page) + Choose(c.problem) + Answer(c.answer));
+    LessonRun r = RunLesson(Page(c.page) + Choose(c.problem) + AnswerOne(c.answer));
     SCOPED_TRACE(std::to_string(c.page) + "/" + std::to_string(c.problem));
     std::string header = c.page == 4 ? "練習1                                4ﾍﾟｰｼﾞ" : "練習2                                7ﾍﾟｰｼﾞ";
     EXPECT_TRUE(DrewAt(r, "MAINFORM", header, 200, 2));
@@ -380,7 +324,7 @@ TEST(PolygonAreaPractice, WrongAnswersShowHints) {
       {7, 6, "39.42", "底辺が10.8cmの大きい三角形と小さい三角形が見えたら 後はかんたんなんだよ!"},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunLesson(Page(c.page) + Choose(c.problem) + Answer(c.answer));
+    LessonRun r = RunLesson(Page(c.page) + Choose(c.problem) + AnswerOne(c.answer));
     SCOPED_TRACE(std::to_string(c.page) + "/" + std::to_string(c.problem) + " [" + c.answer + "]");
     EXPECT_TRUE(Printed(r, c.hint, 0, 22, 2));
     EXPECT_EQ(Printed(r, lead7, 0, 23, 2), c.page == 7);
@@ -404,7 +348,7 @@ TEST(PolygonAreaPractice, MessageStrips) {
   };
   const Case cases[] = {{4, "31.5", "492"}, {4, "1", "492"}, {7, "68", "490"}, {7, "1", "492"}};
   for (const Case& c : cases) {
-    LessonRun r = RunLesson(Page(c.page) + Choose(1) + Answer(c.answer));
+    LessonRun r = RunLesson(Page(c.page) + Choose(1) + AnswerOne(c.answer));
     bool strip = false;
     for (const TraceRecord& b : r.Ops("box"))
       if (b.at("x1") == "0" && b.at("y1") == "340" && b.at("x2") == "640" && b.at("y2") == c.y2) strip = true;
@@ -438,7 +382,7 @@ TEST(PolygonAreaPractice, LastProblemEndsThePage) {
   for (const Case& c : cases) {
     LessonRunOptions o;
     o.flags = c.flags;
-    LessonRun r = RunLesson(Page(c.page) + Choose(6) + Answer(c.answer), o);
+    LessonRun r = RunLesson(Page(c.page) + Choose(6) + AnswerOne(c.answer), o);
     SCOPED_TRACE(c.end_text + " " + c.reward);
     EXPECT_TRUE(Printed(r, c.end_text, 30, 15, 1));
     EXPECT_EQ(r.state().ProblemNumber[0], 7);
@@ -466,7 +410,7 @@ TEST(PolygonAreaPractice, LastProblemEndsThePage) {
 TEST(PolygonAreaPractice, RewardAgainOncePassed) {
   LessonRunOptions o;
   o.flags = {{1, 1, 1, 1, 1, 1}};
-  LessonRun r = RunLesson(Page(4) + Choose(1) + Answer("31.5") + Answer("51"), o);
+  LessonRun r = RunLesson(Page(4) + Choose(1) + AnswerOne("31.5") + AnswerOne("51"), o);
   int rewards = 0;
   for (const TraceRecord& p : r.Ops("print"))
     if (p.at("text") == "やったね!パスワードは 発見(はっけん) だよ!") ++rewards;
@@ -480,7 +424,8 @@ TEST(PolygonAreaPractice, RewardAgainOncePassed) {
 TEST(PolygonAreaExit, WritesSixAndSixFlags) {
   LessonRunOptions o;
   o.flags = {{0, 0, 0, 0, 0, 0}, {0, 1, 0, 0, 0, 0}};
-  LessonRun r = RunLesson(Page(4) + Choose(2) + Answer("51") + Page(7) + Choose(6) + Answer("9.18") + "click BMPBUTTON7\n", o);
+  LessonRun r =
+      RunLesson(Page(4) + Choose(2) + AnswerOne("51") + Page(7) + Choose(6) + AnswerOne("9.18") + "click BMPBUTTON7\n", o);
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.Record(), tools::RecordText(lessons::PolygonAreaLesson(), {{0, 1, 0, 0, 0, 0}, {0, 1, 0, 0, 0, 1}}));
   EXPECT_EQ(r.Record().substr(0, 8), " 6  6  0");

@@ -1,6 +1,5 @@
 // The rhombus-triangle lesson driven as a pupil would, headless.
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <algorithm>
 #include <optional>
@@ -15,28 +14,7 @@ namespace {
 
 const frame::Lesson& Lesson() { return lessons::RhombusTriangleLesson(); }
 
-LessonRun RunRT(const std::string& script, LessonRunOptions o = {}) {
-  return LessonRun(Lesson(), RhombusTriangleResources(), script, std::move(o));
-}
-
-int Count(const std::vector<std::string>& v, const std::string& s) {
-  return static_cast<int>(std::count(v.begin(), v.end(), s));
-}
-
-bool Printed(const LessonRun& r, const std::string& text, int col, int row, int color = -1) {
-  for (const TraceRecord& p : r.Ops("print"))
-    if (p.at("text") == text && p.at("col") == std::to_string(col) && p.at("row") == std::to_string(row) &&
-        (color < 0 || p.at("color") == std::to_string(color)))
-      return true;
-  return false;
-}
-
-std::vector<std::string> Opens(const LessonRun& r) {
-  std::vector<std::string> out;
-  for (const std::string& c : r.MciCommands())
-    if (c.rfind("open ", 0) == 0) out.push_back(c.substr(5, c.find(' ', 5) - 5));
-  return out;
-}
+constexpr LessonRunner RunLesson{&Lesson, &RhombusTriangleResources};
 
 // Copies onto the main window (the finished animation frames).
 std::vector<TraceRecord> MainCopies(const LessonRun& r) {
@@ -46,22 +24,10 @@ std::vector<TraceRecord> MainCopies(const LessonRun& r) {
   return out;
 }
 
-bool Shown(const LessonRun& r, const std::string& form) {
-  for (const TraceRecord& s : r.Ops("show"))
-    if (s.at("form") == form) return true;
-  return false;
-}
-
-std::string Page(int n) { return "click BMPBUTTON4\n" + Choose(n); }
-std::string One(const std::string& a) { return "type EDIT2 " + a + "\nclick BUTTON2\n"; }
-std::string Two(const std::string& a, const std::string& b) {
-  return "type EDIT14 " + a + "\ntype EDIT15 " + b + "\nclick BUTTON5\n";
-}
-
 // ----- start-up ------------------------------------------------------------------------
 
 TEST(RhombusTriangleStartUp, SheetBeforeTheMainFormWithTheMainWindowsPalette) {
-  LessonRun r = RunRT("");
+  LessonRun r = RunLesson("");
   EXPECT_EQ(r.status, 0);
   Form* sheet = r.rt().FindForm("FORM2");
   ASSERT_NE(sheet, nullptr);
@@ -100,7 +66,7 @@ TEST(RhombusTriangleStartUp, ContentsAndPassMarks) {
   for (const Case& c : cases) {
     LessonRunOptions o;
     o.flags = c.flags;
-    LessonRun r = RunRT("click BMPBUTTON4\n", o);
+    LessonRun r = RunLesson("click BMPBUTTON4\n", o);
     EXPECT_TRUE(r.Drew("5年生の算数   ひし形と三角形の面積"));
     EXPECT_TRUE(Printed(r, "(よく見よう!)  ☆ ひし形の面積 ---------- 1ページ", 2, 7));
     EXPECT_TRUE(Printed(r, "(やってみよう!)★ 練習 2 ---------------- 4ページ", 2, 10));
@@ -115,7 +81,7 @@ TEST(RhombusTriangleStartUp, ContentsAndPassMarks) {
 // ----- navigation ----------------------------------------------------------------------
 
 TEST(RhombusTriangleNavigation, ButtonsBlankOnlyTheFirstTwoBoxesAndHideEveryBar) {
-  LessonRun r = RunRT(Page(2) + Choose(3) + "type EDIT14 10\nclick BMPBUTTON3\n");
+  LessonRun r = RunLesson(Page(2) + Choose(3) + "type EDIT14 10\nclick BMPBUTTON3\n");
   EXPECT_EQ(r.state().CurrentPage, 3);
   EXPECT_EQ(FmGetText(r.state().EditRef.at("EDIT14")), "10");
   std::vector<std::string> hidden;
@@ -145,7 +111,7 @@ TEST(RhombusTriangleNavigation, PagesAndChooser) {
       {"click BMPBUTTON4\ntype EDIT1 5\nclick BUTTON1\ndismiss\n", 0, "そのページはありません！"},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunRT(c.script);
+    LessonRun r = RunLesson(c.script);
     EXPECT_EQ(r.state().CurrentPage, c.current) << c.script;
     std::vector<std::string> msgs = r.Messages();
     EXPECT_TRUE(r.Drew(c.drawn) || Count(msgs, c.drawn) == 1) << c.script;
@@ -153,7 +119,7 @@ TEST(RhombusTriangleNavigation, PagesAndChooser) {
 }
 
 TEST(RhombusTriangleNavigation, TitleStripMovesTheExtraBarsToo) {
-  LessonRun r = RunRT("click FORM4\n");
+  LessonRun r = RunLesson("click FORM4\n");
   for (const char* bar : {"FORM3", "FORM7", "FORM9", "FORM10", "FORM11", "FORM12"}) {
     EXPECT_EQ(r.rt().FindForm(bar)->left, 400) << bar;
     EXPECT_EQ(r.rt().FindForm(bar)->top, 714) << bar;
@@ -187,7 +153,7 @@ TEST(RhombusTriangleExplanation, NarrationsOfEachPage) {
       {3, 3, {}, "3ページ終わり"},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunRT(Page(c.page) + Choose(c.from));
+    LessonRun r = RunLesson(Page(c.page) + Choose(c.from));
     SCOPED_TRACE(std::to_string(c.page) + "/" + std::to_string(c.from));
     EXPECT_EQ(Opens(r), c.sounds);
     EXPECT_TRUE(r.Drew(c.end));
@@ -202,7 +168,7 @@ TEST(RhombusTriangleExplanation, NarrationsOfEachPage) {
 TEST(RhombusTriangleExplanation, SoundsThatDoNotCloseTheOneBefore) {
   // Page 1's sound 12 follows its own close; page 3's sound 19 is the first.
   for (auto [page, file] : {std::pair{1, "SOUND12.WAV"}, std::pair{3, "SOUND19.WAV"}, std::pair{1, "SOUND6.WAV"}}) {
-    LessonRun r = RunRT(Page(page) + Choose(1));
+    LessonRun r = RunLesson(Page(page) + Choose(1));
     auto cmds = r.MciCommands();
     auto at = std::find(cmds.begin(), cmds.end(), std::string("open ") + file + " alias wave1");
     ASSERT_NE(at, cmds.end()) << file;
@@ -215,7 +181,7 @@ TEST(RhombusTriangleExplanation, SoundsThatDoNotCloseTheOneBefore) {
 }
 
 TEST(RhombusTriangleExplanation, PageHeadAndCoordinates) {
-  LessonRun r = RunRT(Page(1) + Choose(3));
+  LessonRun r = RunLesson(Page(1) + Choose(3));
   bool head = false, bar = false;
   for (const TraceRecord& t : r.Ops("text"))
     if (t.at("text") == "ひし形の面積                         1ﾍﾟｰｼﾞ" && t.at("x") == "190" && t.at("y") == "2")
@@ -227,7 +193,7 @@ TEST(RhombusTriangleExplanation, PageHeadAndCoordinates) {
 }
 
 TEST(RhombusTriangleExplanation, BlinkingFiguresOfPageOne) {
-  LessonRun r = RunRT(Page(1) + Choose(1));
+  LessonRun r = RunLesson(Page(1) + Choose(1));
   auto passes = [&](const std::string& points) {
     std::vector<std::string> out;
     for (const TraceRecord& p : r.Ops("polyline"))
@@ -259,7 +225,7 @@ TEST(RhombusTriangleExplanation, BlinkingFiguresOfPageOne) {
 // ----- the animation on the drawing sheet ----------------------------------------------------
 
 TEST(RhombusTriangleAnimation, FramesGoThroughTheScratchPicture) {
-  LessonRun r = RunRT(Page(3) + Choose(1));
+  LessonRun r = RunLesson(Page(3) + Choose(1));
   std::vector<TraceRecord> copies = r.Ops("copy");
   ASSERT_EQ(copies.size(), 32u);
   struct Frame { int w; int pause; };
@@ -296,7 +262,7 @@ TEST(RhombusTriangleAnimation, FramesGoThroughTheScratchPicture) {
 }
 
 TEST(RhombusTriangleAnimation, LaterStartDrawsEveryFrameAtOnce) {
-  LessonRun r = RunRT(Page(3) + Choose(2));
+  LessonRun r = RunLesson(Page(3) + Choose(2));
   std::vector<TraceRecord> copies = MainCopies(r);
   ASSERT_EQ(copies.size(), 16u);
   for (const TraceRecord& c : copies) EXPECT_EQ(c.at("t"), copies.front().at("t"));
@@ -305,31 +271,15 @@ TEST(RhombusTriangleAnimation, LaterStartDrawsEveryFrameAtOnce) {
 
 // Time of the k-th finished frame (0-based) of page 3 started at paragraph 1.
 int FrameTime(std::size_t k) {
-  static const std::vector<TraceRecord> copies = MainCopies(RunRT(Page(3) + Choose(1)));
+  static const std::vector<TraceRecord> copies = MainCopies(RunLesson(Page(3) + Choose(1)));
   return std::stoi(copies.at(k).at("t"));
-}
-
-std::optional<Surface> ReadPng(const std::filesystem::path& file) {
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, file.c_str())) return std::nullopt;
-  image.format = PNG_FORMAT_RGB;
-  std::vector<png_byte> buf(PNG_IMAGE_SIZE(image));
-  if (!png_image_finish_read(&image, nullptr, buf.data(), 0, nullptr)) return std::nullopt;
-  Surface s(static_cast<int>(image.width), static_cast<int>(image.height));
-  for (int y = 0; y < s.height(); ++y)
-    for (int x = 0; x < s.width(); ++x) {
-      const png_byte* p = &buf[(static_cast<std::size_t>(y) * image.width + static_cast<std::size_t>(x)) * 3];
-      s.Set(x, y, MakePixel(p[0], p[1], p[2]));
-    }
-  return s;
 }
 
 TEST(RhombusTriangleAnimation, ScreenDuringTheTurnShowsTheTurnedCopy) {
   // Screenshot in the pause after the first turn frame: the copy of the
   // triangle stands turned at (72,100) beside the triangle, on the main window.
   int t = FrameTime(9) + 15;
-  LessonRun r = RunRT(Page(3) + Choose(1) + "+" + std::to_string(t) + " shot turn.png\n");
+  LessonRun r = RunLesson(Page(3) + Choose(1) + "+" + std::to_string(t) + " shot turn.png\n");
   ASSERT_EQ(r.status, 0);
   std::optional<Surface> shot = ReadPng(r.site().drive_c.parent_path() / "shots" / "turn.png");
   ASSERT_TRUE(shot.has_value());
@@ -351,7 +301,7 @@ TEST(RhombusTriangleAnimation, InterruptionKeepsTheLastFinishedFrame) {
   for (std::size_t k : {2u, 9u, 13u}) {
     int t = FrameTime(k) + 1;
     // A click on the title strip stops the script and moves every window by (400,300).
-    LessonRun r = RunRT(Page(3) + Choose(1) + "+" + std::to_string(t) + " click FORM4\nshot after.png\n");
+    LessonRun r = RunLesson(Page(3) + Choose(1) + "+" + std::to_string(t) + " click FORM4\nshot after.png\n");
     SCOPED_TRACE(k);
     std::vector<TraceRecord> copies = MainCopies(r);
     // The frame waited on is the last one, or the next one composed before
@@ -393,33 +343,33 @@ TEST(RhombusTrianglePractice, RightAndWrongAnswers) {
   const std::string p2b = "計算まちがいしてない?わからない時は3ページのだん落2を見れば答えがわかるよ!";
   const std::string ok = "天才!ごうかく!";
   const AnswerCase cases[] = {
-      {2, 1, One("2"), true, ok, 28},
-      {2, 2, One("7 "), false, p1a, 0},
-      {2, 3, Two("10", "2"), true, ok, 28},
-      {2, 3, Two("2", "10"), false, p1a, 0},
-      {2, 4, Two("9", "13"), true, ok, 28},
-      {2, 4, Two("13", "9"), true, ok, 28},
-      {2, 4, Two("9", "9"), false, p1a, 0},
-      {2, 5, One("27 "), false, p1b, 0},
-      {2, 5, One("27"), true, ok, 28},
-      {2, 7, One("45.50"), false, p1b, 0},
-      {2, 8, One("67.5"), true, ok, 28},
-      {4, 1, One("7"), true, ok, 28},
-      {4, 3, One("2"), true, ok, 28},
-      {4, 3, One("3"), false, p2a, 0},
-      {4, 4, Two("6", "2"), true, ok, 28},
-      {4, 4, Two("2", "6"), false, p2a, 0},
-      {4, 5, Two("5", "7"), true, ok, 28},
-      {4, 5, Two("7", "5"), false, "三角形を頭の中で回してみると底辺が5cmに見えてくるよ!", 10},
-      {4, 6, One("35"), true, ok, 28},
-      {4, 9, One("31.5"), true, ok, 28},
-      {4, 9, One("31"), false, p2b, 0},
-      {4, 10, One("16.5"), true, ok, 28},
-      {4, 10, One("77"), false, "高さは14cmかな? 11cmかな?", 10},
+      {2, 1, TypeOne("2"), true, ok, 28},
+      {2, 2, TypeOne("7 "), false, p1a, 0},
+      {2, 3, TypeTwo("10", "2"), true, ok, 28},
+      {2, 3, TypeTwo("2", "10"), false, p1a, 0},
+      {2, 4, TypeTwo("9", "13"), true, ok, 28},
+      {2, 4, TypeTwo("13", "9"), true, ok, 28},
+      {2, 4, TypeTwo("9", "9"), false, p1a, 0},
+      {2, 5, TypeOne("27 "), false, p1b, 0},
+      {2, 5, TypeOne("27"), true, ok, 28},
+      {2, 7, TypeOne("45.50"), false, p1b, 0},
+      {2, 8, TypeOne("67.5"), true, ok, 28},
+      {4, 1, TypeOne("7"), true, ok, 28},
+      {4, 3, TypeOne("2"), true, ok, 28},
+      {4, 3, TypeOne("3"), false, p2a, 0},
+      {4, 4, TypeTwo("6", "2"), true, ok, 28},
+      {4, 4, TypeTwo("2", "6"), false, p2a, 0},
+      {4, 5, TypeTwo("5", "7"), true, ok, 28},
+      {4, 5, TypeTwo("7", "5"), false, "三角形を頭の中で回してみると底辺が5cmに見えてくるよ!", 10},
+      {4, 6, TypeOne("35"), true, ok, 28},
+      {4, 9, TypeOne("31.5"), true, ok, 28},
+      {4, 9, TypeOne("31"), false, p2b, 0},
+      {4, 10, TypeOne("16.5"), true, ok, 28},
+      {4, 10, TypeOne("77"), false, "高さは14cmかな? 11cmかな?", 10},
   };
   for (const AnswerCase& c : cases) {
     std::string script = Page(c.page) + Choose(c.problem) + c.script;
-    LessonRun r = RunRT(script);
+    LessonRun r = RunLesson(script);
     SCOPED_TRACE(script);
     EXPECT_TRUE(Printed(r, c.feedback, c.col, 20, 2));
     std::size_t flags = c.page == 2 ? 0 : 1;
@@ -450,7 +400,7 @@ TEST(RhombusTrianglePractice, ProblemDrawingAndBars) {
       {4, 6, "(6)", "次の三角形の面積を求めなさい｡", "", false, true},
   };
   for (const Case& c : cases) {
-    LessonRun r = RunRT(Page(c.page) + Choose(c.problem));
+    LessonRun r = RunLesson(Page(c.page) + Choose(c.problem));
     SCOPED_TRACE(c.page * 100 + c.problem);
     EXPECT_TRUE(Printed(r, c.number, 0, 4));
     EXPECT_TRUE(Printed(r, c.question, c.page == 4 && c.problem > 5 ? 5 : 4, 4));
@@ -465,7 +415,7 @@ TEST(RhombusTrianglePractice, ProblemDrawingAndBars) {
     EXPECT_EQ(Count(r.Texts("FORM7"), "c㎡"), c.unit ? 1 : 0);
   }
   // After a right A/B answer the next one-box problem shows FORM7 alone.
-  LessonRun r = RunRT(Page(4) + Choose(5) + Two("5", "7"));
+  LessonRun r = RunLesson(Page(4) + Choose(5) + TypeTwo("5", "7"));
   EXPECT_EQ(r.state().ProblemNumber[0], 6);
   EXPECT_FALSE(r.rt().FindForm("FORM11")->visible);
   EXPECT_TRUE(r.rt().FindForm("FORM7")->visible);
@@ -478,7 +428,7 @@ TEST(RhombusTrianglePractice, NumbersThatNameNoProblemAreRefusedBeforeDrawing) {
   };
   const Case cases[] = {{2, "0"}, {2, "9"}, {2, "2.5"}, {2, "abc"}, {4, "11"}, {4, "10.5"}, {4, "-1"}};
   for (const Case& c : cases) {
-    LessonRun r = RunRT(Page(c.page) + "type EDIT1 " + c.typed + "\nclick BUTTON1\ndismiss\n");
+    LessonRun r = RunLesson(Page(c.page) + "type EDIT1 " + c.typed + "\nclick BUTTON1\ndismiss\n");
     SCOPED_TRACE(c.typed);
     ASSERT_EQ(r.Messages().size(), 1u);
     EXPECT_EQ(r.Messages()[0], "その番号はありません！");
@@ -487,7 +437,7 @@ TEST(RhombusTrianglePractice, NumbersThatNameNoProblemAreRefusedBeforeDrawing) {
   }
   // 2.5 is kept as typed, so it names no problem; the shown problem's OK
   // then judges nothing and writes no flag.
-  LessonRun r = RunRT(Page(2) + Choose(2) + "erase EDIT1\ntype EDIT1 2.5\nclick BUTTON1\ndismiss\n" + One("7"));
+  LessonRun r = RunLesson(Page(2) + Choose(2) + "erase EDIT1\ntype EDIT1 2.5\nclick BUTTON1\ndismiss\n" + TypeOne("7"));
   EXPECT_FLOAT_EQ(r.state().ProblemNumber[0], 2.5f);
   EXPECT_EQ(r.Messages().size(), 1u);
   for (float f : r.state().PassFlags[0]) EXPECT_EQ(f, 0);
@@ -502,15 +452,15 @@ TEST(RhombusTrianglePractice, LastProblemsEndThePagesAndAllPassedShowsThePasswor
     std::vector<std::vector<int>> flags;
   };
   const Case cases[] = {
-      {2, 8, One("67.5"), "2ページ終わり", "やったね!パスワードは 散歩(さんぽ) だよ!", {{1, 1, 1, 1, 1, 1, 1, 0}}},
-      {4, 10, One("16.5"), "4ページ終わり", "やったね!パスワードは 健康(けんこう) だよ!",
+      {2, 8, TypeOne("67.5"), "2ページ終わり", "やったね!パスワードは 散歩(さんぽ) だよ!", {{1, 1, 1, 1, 1, 1, 1, 0}}},
+      {4, 10, TypeOne("16.5"), "4ページ終わり", "やったね!パスワードは 健康(けんこう) だよ!",
        {{}, {1, 1, 1, 1, 1, 1, 1, 1, 1, 0}}},
-      {4, 10, One("16.5"), "4ページ終わり", "", {}},
+      {4, 10, TypeOne("16.5"), "4ページ終わり", "", {}},
   };
   for (const Case& c : cases) {
     LessonRunOptions o;
     o.flags = c.flags;
-    LessonRun r = RunRT(Page(c.page) + Choose(c.last) + c.answer, o);
+    LessonRun r = RunLesson(Page(c.page) + Choose(c.last) + c.answer, o);
     SCOPED_TRACE(c.end + c.reward);
     EXPECT_TRUE(Printed(r, c.end, 30, 15, 1));
     EXPECT_EQ(r.state().ProblemNumber[0], static_cast<float>(c.last + 1));
@@ -530,7 +480,7 @@ TEST(RhombusTrianglePractice, LastProblemsEndThePagesAndAllPassedShowsThePasswor
 }
 
 TEST(RhombusTrianglePractice, ProceduresOfTheBars) {
-  LessonRun r = RunRT("");
+  LessonRun r = RunLesson("");
   for (const char* name : {"FE$BMPBUTTON1_ON", "FE$BMPBUTTON7_ON", "FE$EDIT1_CHANGE", "FE$BUTTON1_ON",
                            "FE$EDIT2_CHANGE", "FE$BUTTON2_ON", "FE$EDIT14_CHANGE", "FE$EDIT15_CHANGE",
                            "FE$BUTTON5_ON", "FE$EDIT16_CHANGE", "FE$EDIT17_CHANGE", "FE$EDIT18_CHANGE",
@@ -545,7 +495,7 @@ TEST(RhombusTrianglePractice, ProceduresOfTheBars) {
 // ----- exit ------------------------------------------------------------------------------
 
 TEST(RhombusTriangleExit, RecordWithTheCountsAndBothFlagArrays) {
-  LessonRun r = RunRT(Page(2) + Choose(4) + Two("13", "9") + Page(4) + Choose(10) + One("16.5") +
+  LessonRun r = RunLesson(Page(2) + Choose(4) + TypeTwo("13", "9") + Page(4) + Choose(10) + TypeOne("16.5") +
                       "click BMPBUTTON7\n");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.Record(), tools::RecordText(Lesson(), {{0, 0, 0, 1}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 1}}));
