@@ -94,6 +94,15 @@ Page PracticePageOf(int row, std::string contents_line, std::string module_headi
   return p;
 }
 
+PracticePage PracticeOf(int page, int number, int problem_slot) {
+  PracticePage pp;
+  pp.problem_slot = problem_slot;
+  pp.flags = number - 1;
+  pp.header = "練習" + std::to_string(number) + std::string(32, ' ') + std::to_string(page) + "ﾍﾟｰｼﾞ";
+  pp.end_text = std::to_string(page) + "ページ終わり";
+  return pp;
+}
+
 namespace {
 // Pause units a step may wait; narration steps mark where a sound starts.
 double StepUnits(const Step& s) {

@@ -33,6 +33,11 @@ Page EndPage();
 Page ExplanationPageOf(int row, std::string contents_line, std::string module_heading, ExplanationPage ex);
 Page PracticePageOf(int row, std::string contents_line, std::string module_heading, PracticePage pp);
 
+// The head of practice `number` ("練習N") on page `page`: its problem number
+// variable, flags array number - 1, header and end text. The answer label
+// stays where PracticePage puts it.
+PracticePage PracticeOf(int page, int number, int problem_slot);
+
 // The narration files a lesson plays (its scripts, then the jingle), with
 // the time each may last without overrunning the pauses after it.
 struct SoundUse {

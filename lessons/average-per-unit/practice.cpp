@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "frame/frame.h"
+#include "frame/templates.h"
 #include "lessons/average-per-unit/content.h"
 
 namespace ham::lessons::average_per_unit {
@@ -69,13 +70,8 @@ Hint MarksHint(int count, bool third_box_hint) {
 }  // namespace
 
 PracticePage Practice1() {
-  PracticePage pp;
-  pp.problem_slot = 0;
-  pp.flags = 0;
-  pp.header = "練習1" + std::string(32, ' ') + "2ﾍﾟｰｼﾞ";
-  pp.end_text = "2ページ終わり";
+  PracticePage pp = PracticeOf(2, 1, 0);
   pp.label_x = 78;
-  pp.label_y = 3;
   pp.reward = "やったね!パスワードは 宇宙(うちゅう) だよ!";
   pp.strip_y1 = 340;
   pp.strip_y2 = 422;
@@ -144,13 +140,8 @@ PracticePage Practice1() {
 }
 
 PracticePage Practice2() {
-  PracticePage pp;
-  pp.problem_slot = 1;
-  pp.flags = 1;
-  pp.header = "練習2" + std::string(32, ' ') + "4ﾍﾟｰｼﾞ";
-  pp.end_text = "4ページ終わり";
+  PracticePage pp = PracticeOf(4, 2, 1);
   pp.label_x = 78;
-  pp.label_y = 3;
   pp.reward = "やったね!パスワードは 感謝(かんしゃ) だよ!";
   pp.strip_y1 = 320;
   pp.strip_y2 = 420;

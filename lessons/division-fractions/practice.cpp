@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/templates.h"
 #include "lessons/division-fractions/content.h"
 #include "lessons/rhombus-triangle/sheet.h"
 
@@ -61,12 +62,8 @@ Step AnswerBar(bool three) {
   });
 }
 
-PracticePage Common(int page, const char* header, const char* end_text, const char* reward) {
-  PracticePage pp;
-  pp.problem_slot = page == 2 ? 0 : 1;
-  pp.flags = page == 2 ? 0 : 1;
-  pp.header = header;
-  pp.end_text = end_text;
+PracticePage Common(int page, int number, const char* reward) {
+  PracticePage pp = PracticeOf(page, number, number - 1);
   pp.reward = reward;
   pp.blank_warning = false;
   pp.praise_row = 18;
@@ -101,8 +98,7 @@ bool JudgeTwoBoxes(const Frame& f) {
 }
 
 PracticePage Practice1() {
-  PracticePage pp = Common(2, "練習1                                2ﾍﾟｰｼﾞ", "2ページ終わり",
-                           "やったね!パスワードは 天気(てんき) だよ!");
+  PracticePage pp = Common(2, 1, "やったね!パスワードは 天気(てんき) だよ!");
   pp.strip_y1 = 330;
   pp.strip_y2 = 422;
   pp.praise_col = 10;
@@ -158,8 +154,7 @@ PracticePage Practice1() {
 }
 
 PracticePage Practice2() {
-  PracticePage pp = Common(4, "練習2                                4ﾍﾟｰｼﾞ", "4ページ終わり",
-                           "やったね!パスワードは 勇気(ゆうき) だよ!");
+  PracticePage pp = Common(4, 2, "やったね!パスワードは 勇気(ゆうき) だよ!");
   pp.strip_y1 = 324;
   pp.strip_y2 = 420;
   pp.praise_col = 28;

@@ -209,13 +209,7 @@ ExplanationPage Page4() {
 
 // Page 3 "練習1": all divisors of a number.
 PracticePage Practice1() {
-  PracticePage pp;
-  pp.problem_slot = 0;
-  pp.flags = 0;
-  pp.header = "練習1                                3ﾍﾟｰｼﾞ";
-  pp.end_text = "3ページ終わり";
-  pp.label_x = 86;
-  pp.label_y = 3;
+  PracticePage pp = PracticeOf(3, 1, 0);
   pp.reward = "やったね!パスワードは 海岸(かいがん) だよ!";
   struct Row { float operand; const char* expected; const char* label; };
   const Row rows[] = {
@@ -247,13 +241,8 @@ PracticePage Practice1() {
 
 // Page 5 "練習2": common divisors, greatest common divisors, one word problem.
 PracticePage Practice2() {
-  PracticePage pp;
-  pp.problem_slot = 1;
-  pp.flags = 1;
-  pp.header = "練習2                                5ﾍﾟｰｼﾞ";
-  pp.end_text = "5ページ終わり";
+  PracticePage pp = PracticeOf(5, 2, 1);
   pp.label_x = 74;
-  pp.label_y = 3;
   pp.reward = "やったね!パスワードは 工夫(くふう) だよ!";
   struct Row { const char* operand; const char* expected; const char* label; };
   const Row common[] = {

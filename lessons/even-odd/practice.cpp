@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "frame/frame.h"
+#include "frame/templates.h"
 #include "lessons/even-odd/pages.h"
 
 namespace ham::lessons::even_odd {
@@ -24,12 +25,9 @@ Step Expression(std::string text) {
   return Call([t = std::move(text)](Frame& f) { f.state().WavFile = t; });
 }
 
-PracticePage Common(int slot, int flags) {
-  PracticePage pp;
-  pp.problem_slot = slot;
-  pp.flags = flags;
+PracticePage Common(int page, int number, int slot) {
+  PracticePage pp = PracticeOf(page, number, slot);
   pp.label_x = 78;
-  pp.label_y = 3;
   pp.praise_col = 28;
   pp.praise_row = 17;
   pp.strip_y1 = 322;
@@ -41,9 +39,7 @@ PracticePage Common(int slot, int flags) {
 // Page 2 "練習1": odd or even, and the smallest odd and largest even
 // four-digit numbers.
 PracticePage Practice1() {
-  PracticePage pp = Common(0, 0);
-  pp.header = "練習1                                2ﾍﾟｰｼﾞ";
-  pp.end_text = "2ページ終わり";
+  PracticePage pp = Common(2, 1, 0);
   pp.reward = "やったね!パスワードは 森林(しんりん) だよ!";
   pp.strip_y2 = 365;
   pp.right_lead = std::string(65, ' ');
@@ -83,9 +79,7 @@ PracticePage Practice1() {
 
 // Page 4 "練習2": is a calculation of even and odd numbers odd or even.
 PracticePage Practice2() {
-  PracticePage pp = Common(1, 1);
-  pp.header = "練習2                                4ﾍﾟｰｼﾞ";
-  pp.end_text = "4ページ終わり";
+  PracticePage pp = Common(4, 2, 1);
   pp.reward = "やったね!パスワードは 音楽(おんがく) だよ!";
   pp.strip_y2 = 390;
   pp.blank_warning = false;
@@ -124,9 +118,7 @@ PracticePage Practice2() {
 // Page 6 "練習3": remainders, the numbers with a given remainder, and the
 // relay team of a pupil.
 PracticePage Practice3() {
-  PracticePage pp = Common(1, 2);
-  pp.header = "練習3                                6ﾍﾟｰｼﾞ";
-  pp.end_text = "6ページ終わり";
+  PracticePage pp = Common(6, 3, 1);
   pp.reward = "やったね!パスワードは 希望(きぼう) だよ!";
   pp.label_x = 74;
   pp.strip_y2 = 366;

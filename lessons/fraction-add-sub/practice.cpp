@@ -4,6 +4,7 @@
 #include "lessons/fraction-add-sub/parts.h"
 
 #include "frame/frame.h"
+#include "frame/templates.h"
 
 namespace ham::lessons::fraction_add_sub {
 
@@ -144,13 +145,8 @@ Problem JuiceProblem() {
 }  // namespace
 
 PracticePage Practice1() {
-  PracticePage pp;
-  pp.problem_slot = 0;
-  pp.flags = 0;
-  pp.header = "練習1" + Blanks(32) + "3ﾍﾟｰｼﾞ";
-  pp.end_text = "3ページ終わり";
+  PracticePage pp = PracticeOf(3, 1, 0);
   pp.label_x = 78;
-  pp.label_y = 3;
   pp.reward = "やったね!パスワードは 挑戦(ちょうせん) だよ!";
   pp.strip_y1 = 322;
   pp.strip_y2 = 465;
@@ -186,11 +182,7 @@ PracticePage Practice1() {
 }
 
 PracticePage Practice2() {
-  PracticePage pp;
-  pp.problem_slot = 0;
-  pp.flags = 1;
-  pp.header = "練習2" + Blanks(32) + "4ﾍﾟｰｼﾞ";
-  pp.end_text = "4ページ終わり";
+  PracticePage pp = PracticeOf(4, 2, 0);
   pp.reward = "やったね!パスワードは 季節(きせつ) だよ!";
   pp.strip_y1 = 340;
   pp.strip_y2 = 466;

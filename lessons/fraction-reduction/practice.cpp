@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "frame/frame.h"
+#include "frame/templates.h"
 #include "lessons/fraction-reduction/parts.h"
 
 namespace ham::lessons::fraction_reduction {
@@ -32,13 +33,8 @@ bool OneBoxRight(const Frame& f) {
 }
 
 PracticePage Practice1() {
-  PracticePage pp;
-  pp.problem_slot = 0;
-  pp.flags = 0;
-  pp.header = "練習1                                3ﾍﾟｰｼﾞ";
-  pp.end_text = "3ページ終わり";
+  PracticePage pp = PracticeOf(3, 1, 0);
   pp.label_x = 78;
-  pp.label_y = 3;
   pp.reward = "やったね!パスワードは 努力(どりょく) だよ!";
   pp.reward_col = 5;
   pp.blank_warning = false;
@@ -80,11 +76,7 @@ PracticePage Practice1() {
 }
 
 PracticePage Practice2() {
-  PracticePage pp;
-  pp.problem_slot = 1;
-  pp.flags = 1;
-  pp.header = "練習2                                4ﾍﾟｰｼﾞ";
-  pp.end_text = "4ページ終わり";
+  PracticePage pp = PracticeOf(4, 2, 1);
   pp.reward = "やったね!パスワードは 天文台(てんもんだい) だよ!";
   pp.reward_col = 2;
   pp.blank_warning = false;

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "frame/frame.h"
+#include "frame/templates.h"
 #include "lessons/multiples/content.h"
 
 namespace ham::lessons::multiples {
@@ -10,7 +11,6 @@ using namespace ham::frame;
 
 namespace {
 
-std::string Header(const char* title, const char* page) { return std::string(title) + std::string(32, ' ') + page; }
 
 // The three-box bar over FORM7, with its label.
 void AnswerInThreeBoxes(Problem& p) {
@@ -24,13 +24,7 @@ void AnswerInThreeBoxes(Problem& p) {
 // Page 2 "練習1": the first three multiples of a number, then the multiple
 // of 8 nearest to 100.
 PracticePage Practice1() {
-  PracticePage pp;
-  pp.problem_slot = 0;
-  pp.flags = 0;
-  pp.header = Header("練習1", "2ﾍﾟｰｼﾞ");
-  pp.end_text = "2ページ終わり";
-  pp.label_x = 86;
-  pp.label_y = 3;
+  PracticePage pp = PracticeOf(2, 1, 0);
   pp.reward = "やったね!パスワードは 冒険(ぼうけん) だよ!";
   struct Row { float operand; const char* a; const char* b; const char* c; };
   const Row rows[] = {
@@ -66,13 +60,8 @@ PracticePage Practice1() {
 
 // Page 5 "練習2": common multiples, least common multiples and the trains.
 PracticePage Practice2() {
-  PracticePage pp;
-  pp.problem_slot = 1;
-  pp.flags = 1;
-  pp.header = Header("練習2", "5ﾍﾟｰｼﾞ");
-  pp.end_text = "5ページ終わり";
+  PracticePage pp = PracticeOf(5, 2, 1);
   pp.label_x = 74;
-  pp.label_y = 3;
   pp.reward = "やったね!パスワードは 想像(そうぞう) だよ!";
   struct Row { const char* numbers; const char* a; const char* b; const char* c; };
   const Row common[] = {

@@ -2,6 +2,7 @@
 // number line) and page 4 (decimals as fractions, orders).
 #include <string>
 
+#include "frame/templates.h"
 #include "lessons/number-comparison/content.h"
 
 namespace ham::lessons::number_comparison {
@@ -131,13 +132,8 @@ Problem OrderProblem(int n, const Row4Order& r) {
 }  // namespace
 
 PracticePage Practice1() {
-  PracticePage pp;
-  pp.problem_slot = 0;
-  pp.flags = 0;
-  pp.header = "練習1" + std::string(32, ' ') + "2ﾍﾟｰｼﾞ";
-  pp.end_text = "2ページ終わり";
+  PracticePage pp = PracticeOf(2, 1, 0);
   pp.label_x = 78;
-  pp.label_y = 3;
   pp.blank_warning = false;
   pp.reward = "やったね!パスワードは 植物(しょくぶつ) だよ!";
   pp.reward_col = 1;
@@ -167,13 +163,8 @@ PracticePage Practice1() {
 }
 
 PracticePage Practice2() {
-  PracticePage pp;
-  pp.problem_slot = 1;
-  pp.flags = 1;
-  pp.header = "練習2" + std::string(32, ' ') + "4ﾍﾟｰｼﾞ";
-  pp.end_text = "4ページ終わり";
+  PracticePage pp = PracticeOf(4, 2, 1);
   pp.label_x = 78;
-  pp.label_y = 3;
   pp.blank_warning = false;
   pp.reward = "やったね!パスワードは 満月(まんげつ) だよ!";
   pp.reward_col = 5;

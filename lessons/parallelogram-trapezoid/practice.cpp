@@ -1,5 +1,6 @@
 // Practices of the parallelogram and trapezoid lesson: page 3 (parallelograms)
 // and page 6 (trapezoids), each figure drawn from its problem's numbers.
+#include "frame/templates.h"
 #include "lessons/parallelogram-trapezoid/parts.h"
 
 namespace ham::lessons::pt {
@@ -128,13 +129,8 @@ Problem ProblemOf(std::vector<std::string> expected, Steps setup) {
 }  // namespace
 
 PracticePage ParallelogramPractice() {
-  PracticePage pp;
-  pp.problem_slot = 0;
-  pp.flags = 0;
-  pp.header = "練習1                                3ﾍﾟｰｼﾞ";
-  pp.end_text = "3ページ終わり";
+  PracticePage pp = PracticeOf(3, 1, 0);
   pp.label_x = 78;
-  pp.label_y = 3;
   pp.reward = "やったね!パスワードは 検査(けんさ) だよ!";
   pp.blank_warning = false;
   pp.strip_y1 = 435;
@@ -164,13 +160,8 @@ PracticePage ParallelogramPractice() {
 }
 
 PracticePage TrapezoidPractice() {
-  PracticePage pp;
-  pp.problem_slot = 0;  // shared with page 3
-  pp.flags = 1;
-  pp.header = "練習2                                6ﾍﾟｰｼﾞ";
-  pp.end_text = "6ページ終わり";
+  PracticePage pp = PracticeOf(6, 2, 0);  // problem number shared with page 3
   pp.label_x = 78;
-  pp.label_y = 3;
   pp.reward = "やったね!パスワードは 貿易(ぼうえき) だよ!";
   pp.blank_warning = false;
   pp.strip_y1 = 410;

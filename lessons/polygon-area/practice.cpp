@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/templates.h"
 #include "lessons/polygon-area/figures.h"
 #include "lessons/polygon-area/pages.h"
 
@@ -27,11 +28,8 @@ Problem Question(std::string line, std::string expected, std::string hint, int n
 }
 
 // What both practice pages share.
-PracticePage Common() {
-  PracticePage pp;
-  pp.problem_slot = 0;  // one problem number serves both pages
-  pp.label_x = 86;
-  pp.label_y = 3;
+PracticePage Common(int page, int number) {
+  PracticePage pp = PracticeOf(page, number, 0);  // one problem number serves both pages
   pp.unit_label = "c㎡";
   pp.unit_x = 200;
   pp.unit_y = 3;
@@ -302,10 +300,7 @@ std::vector<Problem> Problems2() {
 
 // Page 4 "練習1".
 PracticePage Practice1() {
-  PracticePage pp = Common();
-  pp.flags = 0;
-  pp.header = "練習1                                4ﾍﾟｰｼﾞ";
-  pp.end_text = "4ページ終わり";
+  PracticePage pp = Common(4, 1);
   pp.end_hide = {"FORM3", "FORM7", "FORM9"};
   pp.reward = "やったね!パスワードは 発見(はっけん) だよ!";
   pp.strip_y2 = 492;
@@ -316,10 +311,7 @@ PracticePage Practice1() {
 
 // Page 7 "練習2".
 PracticePage Practice2() {
-  PracticePage pp = Common();
-  pp.flags = 1;
-  pp.header = "練習2                                7ﾍﾟｰｼﾞ";
-  pp.end_text = "7ページ終わり";
+  PracticePage pp = Common(7, 2);
   pp.end_hide = {"FORM3", "FORM7"};
   pp.reward = "やったね!パスワードは 観察(かんさつ) だよ!";
   pp.strip_y2 = 490;

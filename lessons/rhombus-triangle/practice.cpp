@@ -1,6 +1,7 @@
 // The practice pages: page 2 (rhombi) and page 4 (triangles).
 #include <cstdint>
 
+#include "frame/templates.h"
 #include "lessons/rhombus-triangle/figures.h"
 #include "lessons/rhombus-triangle/sheet.h"
 
@@ -110,12 +111,8 @@ Problem MakeProblem(int n, const Row& r, const Steps& figure, int second_slot, i
   return p;
 }
 
-PracticePage Common(int page, const char* header, const char* end_text, const char* reward) {
-  PracticePage pp;
-  pp.problem_slot = 0;  // one ProblemNumber for both pages
-  pp.flags = page == 2 ? 0 : 1;
-  pp.header = header;
-  pp.end_text = end_text;
+PracticePage Common(int page, int number, const char* reward) {
+  PracticePage pp = PracticeOf(page, number, 0);  // one ProblemNumber for both pages
   pp.reward = reward;
   pp.blank_warning = false;
   pp.strip_y1 = 320;
@@ -128,8 +125,7 @@ PracticePage Common(int page, const char* header, const char* end_text, const ch
 }  // namespace
 
 PracticePage RhombusPractice() {
-  PracticePage pp = Common(2, "練習1                                2ﾍﾟｰｼﾞ", "2ページ終わり",
-                           "やったね!パスワードは 散歩(さんぽ) だよ!");
+  PracticePage pp = Common(2, 1, "やったね!パスワードは 散歩(さんぽ) だよ!");
   const Row rows[] = {
       {{15, 11, 0, "15cm", "11cm"}, "15×11÷□", {"2", nullptr}},
       {{12, 7, 0, "12cm", "7cm"}, "12×□÷2", {"7", nullptr}},
@@ -157,8 +153,7 @@ PracticePage RhombusPractice() {
 }
 
 PracticePage TrianglePractice() {
-  PracticePage pp = Common(4, "練習2                                4ﾍﾟｰｼﾞ", "4ページ終わり",
-                           "やったね!パスワードは 健康(けんこう) だよ!");
+  PracticePage pp = Common(4, 2, "やったね!パスワードは 健康(けんこう) だよ!");
   pp.strip_y2 = 470;  // the right answer's strip; a wrong one clears down to 492
   pp.wrong_strip_y1 = 320;
   pp.wrong_strip_y2 = 492;
