@@ -46,6 +46,24 @@ AnswerBar Bar(std::string form, std::string button, std::vector<std::string> box
   return b;
 }
 
+void UseFrameBars(Lesson& lesson, bool three_box_bar, bool bar_font) {
+  std::vector<std::string> more = {"FORM9"};
+  if (three_box_bar) more.push_back("FORM10");
+  lesson.forms = FrameForms(more, bar_font);
+  lesson.boxes = {"EDIT1", "EDIT2", "EDIT3", "EDIT4"};
+  lesson.bars = {Bar("FORM7", "BUTTON2", {"EDIT2"}), Bar("FORM9", "BUTTON3", {"EDIT3", "EDIT4"})};
+  if (three_box_bar) {
+    lesson.boxes.insert(lesson.boxes.end(), {"EDIT5", "EDIT6", "EDIT7"});
+    lesson.bars.push_back(Bar("FORM10", "BUTTON4", {"EDIT5", "EDIT6", "EDIT7"}));
+  }
+  lesson.nav_blank = lesson.boxes;
+  lesson.nav_hide = {"FORM7"};
+  lesson.nav_hide.insert(lesson.nav_hide.end(), more.begin(), more.end());
+  lesson.move = FrameMoves(more);
+  lesson.practice_hide = {"FORM3", "FORM7"};
+  lesson.practice_hide.insert(lesson.practice_hide.end(), more.begin(), more.end());
+}
+
 std::vector<float> FrameDispatch(const std::vector<Page>& pages) {
   std::vector<float> codes;
   for (std::size_t p = 1; p < pages.size(); ++p)

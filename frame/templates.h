@@ -19,6 +19,12 @@ std::vector<FormLoad> FrameForms(const std::vector<std::string>& more_bars, bool
 // "move.sub": the main window, FORM3, FORM5, FORM6, FORM7, FORM8, then the bars.
 std::vector<MoveTarget> FrameMoves(const std::vector<std::string>& more_bars);
 
+// The frame's one-box bar FORM7 and two-box bar FORM9 and, with
+// `three_box_bar`, the three-box bar FORM10, their boxes EDIT1.. all writing
+// from TypedAnswer1 on: forms, boxes, bars, moves, what the navigation
+// blanks and hides, and what a practice page hides at its end.
+void UseFrameBars(Lesson& lesson, bool three_box_bar, bool bar_font);
+
 // One answer bar whose boxes fill TypedAnswer slots from `first_typed` on and
 // compare with ExpectedAnswer slots from 0 on.
 AnswerBar Bar(std::string form, std::string button, std::vector<std::string> boxes, int first_typed = 0);

@@ -314,14 +314,7 @@ Lesson Build() {
   l.pictures = SharedPictures();
   l.pictures.push_back({"CL.BMP", true, 40, 50});
   l.pictures.push_back({"PL.BMP", true, 40, 50});
-  l.forms = FrameForms({"FORM9", "FORM10"}, false);
-  l.boxes = {"EDIT1", "EDIT2", "EDIT3", "EDIT4", "EDIT5", "EDIT6", "EDIT7"};
-  l.bars = {Bar("FORM7", "BUTTON2", {"EDIT2"}), Bar("FORM9", "BUTTON3", {"EDIT3", "EDIT4"}),
-            Bar("FORM10", "BUTTON4", {"EDIT5", "EDIT6", "EDIT7"})};
-  l.nav_blank = l.boxes;
-  l.nav_hide = {"FORM7", "FORM9", "FORM10"};
-  l.move = FrameMoves({"FORM9", "FORM10"});
-  l.practice_hide = {"FORM3", "FORM7", "FORM9", "FORM10"};
+  UseFrameBars(l, true, false);
   l.contents_mark_col = 55;
   l.chooser_mark_col = 53;
   return l;

@@ -31,15 +31,7 @@ Lesson Build() {
   l.dispatch = FrameDispatch(l.pages);
   l.pictures = SharedPictures();
   for (const char* pose : {"PR.BMP", "PL.BMP", "CR.BMP", "CL.BMP"}) l.pictures.push_back({pose, true, 40, 50});
-  l.forms = FrameForms({"FORM9", "FORM10"}, true);
-  l.boxes = {"EDIT1", "EDIT2", "EDIT3", "EDIT4", "EDIT5", "EDIT6", "EDIT7"};
-  // Every box writes from TypedAnswer1 on.
-  l.bars = {Bar("FORM7", "BUTTON2", {"EDIT2"}), Bar("FORM9", "BUTTON3", {"EDIT3", "EDIT4"}),
-            Bar("FORM10", "BUTTON4", {"EDIT5", "EDIT6", "EDIT7"})};
-  l.nav_blank = l.boxes;
-  l.nav_hide = {"FORM7", "FORM9", "FORM10"};
-  l.move = FrameMoves({"FORM9", "FORM10"});
-  l.practice_hide = {"FORM3", "FORM7", "FORM9", "FORM10"};
+  UseFrameBars(l, true, true);  // every box writes from TypedAnswer1 on
   // Both problem numbers are 16-bit: a typed number is rounded.
   l.problem_rounded = {true, true, true};
   l.contents_mark_col = 55;
