@@ -336,3 +336,70 @@ TEST(DivisorsInput, NoTypedTextEndsTheLesson) {
 
 }  // namespace
 }  // namespace ham::testing
+
+namespace ham::testing {
+namespace {
+
+TEST(DivisorsExplanation, EveryPageFromEveryParagraph) {
+  struct Case {
+    int page, paragraph;
+    std::string first_sound;  // empty: none plays
+    int sounds;
+    std::string end_text, last_label;
+  };
+  const Case cases[] = {
+      {1, 1, "SOUND1.WAV", 14, "1ページ終わり", "だん落 2"},
+      {1, 2, "", 0, "1ページ終わり", "だん落 2"},
+      {2, 1, "SOUND15.WAV", 21, "2ページ終わり", "だん落 3"},
+      {2, 2, "SOUND20.WAV", 17, "2ページ終わり", "だん落 3"},
+      {2, 3, "", 0, "2ページ終わり", "だん落 3"},
+      {4, 1, "SOUND30.WAV", 12, "4ページ終わり", "だん落 6"},
+      {4, 2, "SOUND32.WAV", 10, "4ページ終わり", "だん落 6"},
+      {4, 3, "SOUND34.WAV", 8, "4ページ終わり", "だん落 6"},
+      {4, 4, "SOUND36.WAV", 6, "4ページ終わり", "だん落 6"},
+      {4, 5, "SOUND38.WAV", 4, "4ページ終わり", "だん落 6"},
+      {4, 6, "", 0, "4ページ終わり", "だん落 6"},
+  };
+  for (const Case& c : cases) {
+    LessonRun r = RunLesson(Page(c.page) + Choose(c.paragraph));
+    SCOPED_TRACE(std::to_string(c.page) + "/" + std::to_string(c.paragraph));
+    std::vector<std::string> opens = Opens(r);
+    ASSERT_EQ(static_cast<int>(opens.size()), c.sounds);
+    if (c.sounds) {
+      EXPECT_EQ(opens.front(), c.first_sound);
+    }
+    EXPECT_TRUE(r.Drew(c.end_text));
+    // The last label stands: drawn last at (570, 2), after the one before was erased.
+    std::vector<TraceRecord> labels;
+    for (const TraceRecord& t : r.Ops("text"))
+      if (t.at("x") == "570" && t.at("y") == "2") labels.push_back(t);
+    ASSERT_GE(labels.size(), 2u);
+    EXPECT_EQ(labels.back().at("text"), c.last_label);
+    EXPECT_EQ(labels[labels.size() - 2].at("color"), "0");
+    // Paragraphs before the chosen one wait for nothing.
+    if (c.sounds == 0) {
+      EXPECT_TRUE(r.Ops("wait").empty());
+    }
+  }
+}
+
+TEST(DivisorsPractice, EveryProblemOfBothPagesAndTheSecondRewardWord) {
+  const char* page3[] = {"1 3 5 15", "1 2 3 4 6 12", "1 3 9 27", "1 2 4 8 16", "1 2 3 6 9 18",
+                         "1 2 7 14", "1 2 3 5 6 10 15 30", "1 3 7 21", "1 2 3 4 6 8 12 24"};
+  const char* page5[] = {"1 3 9", "1 2 5 10", "1 2 3 4 6 12", "1 2 3 6", "1 2 3 4 6 12", "1 2 4 8",
+                         "5", "4", "8", "3", "9"};
+  std::string script = Page(3) + Choose(1);
+  for (const char* a : page3) script += AnswerOne(a);
+  script += Page(5) + Choose(1);
+  for (const char* a : page5) script += AnswerOne(a);
+  LessonRun r = RunLesson(script);
+  for (int i = 1; i <= 9; ++i) EXPECT_EQ(r.state().PassFlags[0][static_cast<std::size_t>(i)], 1) << i;
+  for (int i = 1; i <= 11; ++i) EXPECT_EQ(r.state().PassFlags[1][static_cast<std::size_t>(i)], 1) << i;
+  EXPECT_TRUE(Printed(r, "やったね!パスワードは 海岸(かいがん) だよ!", 5, 7));
+  EXPECT_TRUE(Printed(r, "やったね!パスワードは 工夫(くふう) だよ!", 5, 7));
+  EXPECT_TRUE(Printed(r, "5ページ終わり", 30, 15));
+  EXPECT_EQ(r.Record(), tools::RecordText(lessons::DivisorsLesson(), {std::vector<int>(9, 1), std::vector<int>(11, 1)}));
+}
+
+}  // namespace
+}  // namespace ham::testing
