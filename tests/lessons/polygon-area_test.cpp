@@ -50,6 +50,12 @@ TEST(PolygonAreaStartUp, ContentsAndChooserWithPassMarks) {
 TEST(PolygonAreaStartUp, FormsAndBoxes) {
   LessonRun r = RunLesson("");
   EXPECT_EQ(r.rt().FindForm("FORM10"), nullptr);
+  // The program holds MAINFORM and FORM3 to FORM9 only.
+  std::vector<std::string> forms;
+  for (const ResourceEntry& e : PolygonAreaResources())
+    if (e.type == "RCDATA" && e.name.substr(0, 4) != "F1A0" && e.name.substr(0, 3) != "FB$") forms.emplace_back(e.name);
+  std::sort(forms.begin(), forms.end());
+  EXPECT_EQ(forms, (std::vector<std::string>{"FORM3", "FORM4", "FORM5", "FORM6", "FORM7", "FORM8", "FORM9", "MAINFORM"}));
   ASSERT_NE(r.rt().FindForm("FORM9"), nullptr);
   EXPECT_FALSE(r.rt().FindForm("FORM9")->visible);
   EXPECT_FALSE(r.rt().FindForm("FORM7")->visible);
