@@ -166,20 +166,15 @@ Form* Runtime::LoadForm(std::string_view name, bool as_main, std::source_locatio
     // media control) keeps its identity.
     std::vector<std::unique_ptr<Control>> merged;
     for (auto& c : built->controls) {
-      Control* existing = m.Find(c->name);
-      if (existing) {
-        for (auto& old : m.controls)
-          if (old.get() == existing) {
-            Control keep = *c;
-            *old = keep;
-            old->form = &m;
-            merged.push_back(std::move(old));
-            break;
-          }
+      auto same = std::find_if(m.controls.begin(), m.controls.end(),
+                               [&](const std::unique_ptr<Control>& o) { return o && o->name == c->name; });
+      if (same != m.controls.end()) {
+        **same = *c;
+        merged.push_back(std::move(*same));
       } else {
-        c->form = &m;
         merged.push_back(std::move(c));
       }
+      merged.back()->form = &m;
     }
     for (auto& old : m.controls)
       if (old) merged.push_back(std::move(old));
