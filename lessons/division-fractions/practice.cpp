@@ -130,6 +130,7 @@ PracticePage Practice1() {
     s.push_back(Print(0, 7, "次のわり算の商を分数で答えると□にあてはまる数は何になりますか｡"));
     s.push_back(PrintNumber(8, 11, static_cast<float>(r.dividend)));
     s.push_back(Print(13, 11, "÷"));
+    // Printed from the table: page 4's problem number never holds it.
     s.push_back(PrintNumber(17, 11, static_cast<float>(r.divisor)));
     if (!mixed) {
       s.push_back(Print(20, 11, "＝ ─"));
