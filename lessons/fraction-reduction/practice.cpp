@@ -85,6 +85,8 @@ PracticePage Practice2() {
   pp.praise_col = 10;
   pp.praise_row = 18;
   pp.end_hide = {"FORM3", "FORM7", "FORM9"};
+  // The question's numbers live in the steps alone: page 3's problem
+  // number is never borrowed to hold the denominator.
   struct Reduction {
     float numerator, denominator;
     const char *a, *b;  // expected in boxes A and B
