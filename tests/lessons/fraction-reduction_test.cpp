@@ -131,16 +131,9 @@ TEST(FrStartUp, PicturesFormsAndBoxes) {
 
 TEST(FrNavigation, ButtonsBlankEveryBoxAndHideEveryBar) {
   LessonRun r = RunLesson(Page(4) + Choose(1) + "click BMPBUTTON1\n");
-  std::vector<std::string> blanked, hidden;
-  for (const TraceRecord& t : AfterAction(r, "click BMPBUTTON1")) {
-    if (t.at("op") == "text") break;  // the page module draws
-    if (t.at("op") == "settext" && t.at("text").empty()) blanked.push_back(t.at("control"));
-    if (t.at("op") == "hide") hidden.push_back(t.at("form"));
-  }
-  std::vector<std::string> boxes;
-  for (int k = 1; k <= 11; ++k) boxes.push_back("EDIT" + std::to_string(k));
-  EXPECT_EQ(blanked, boxes);
-  EXPECT_EQ(hidden, (std::vector<std::string>{"FORM7", "FORM9", "FORM10", "FORM11"}));
+  Clearing c = ClearedBy(r, "click BMPBUTTON1");
+  EXPECT_EQ(c.blanked, EditBoxes(1, 11));
+  EXPECT_EQ(c.hidden, (std::vector<std::string>{"FORM7", "FORM9", "FORM10", "FORM11"}));
   EXPECT_TRUE(r.Drew("3ﾍﾟｰｼﾞ          練習1"));
 }
 

@@ -333,4 +333,20 @@ std::optional<Surface> Shot(const LessonRun& r, const std::string& name) {
   return ReadPng(r.site().drive_c.parent_path() / "shots" / name);
 }
 
+Clearing ClearedBy(const LessonRun& r, const std::string& line) {
+  Clearing c;
+  for (const TraceRecord& t : AfterAction(r, line)) {
+    if (t.at("op") == "text") break;  // the page module draws
+    if (t.at("op") == "settext" && t.at("text").empty()) c.blanked.push_back(t.at("control"));
+    if (t.at("op") == "hide") c.hidden.push_back(t.at("form"));
+  }
+  return c;
+}
+
+std::vector<std::string> EditBoxes(int first, int last) {
+  std::vector<std::string> boxes;
+  for (int k = first; k <= last; ++k) boxes.push_back("EDIT" + std::to_string(k));
+  return boxes;
+}
+
 }  // namespace ham::testing

@@ -111,6 +111,14 @@ bool Shown(const LessonRun& r, const std::string& form);
 double Num(const TraceRecord& r, const char* key);
 // Trace records from the last time the script line `line` was carried out on.
 std::vector<TraceRecord> AfterAction(const LessonRun& r, const std::string& line);
+// What a navigation button's head did after the script line: the boxes it
+// blanked and the forms it hid, up to the page module's first text.
+struct Clearing {
+  std::vector<std::string> blanked, hidden;
+};
+Clearing ClearedBy(const LessonRun& r, const std::string& line);
+// "EDIT<first>" .. "EDIT<last>".
+std::vector<std::string> EditBoxes(int first, int last);
 std::vector<TraceRecord> OpsIn(const std::vector<TraceRecord>& records, const std::string& op);
 // Drawing from the script line `line` on, one string per operation.
 std::vector<std::string> Drawing(const LessonRun& r, const std::string& line);

@@ -178,16 +178,9 @@ TEST(PtStartUp, BarSetForCarryingLessons) {
 
 TEST(PtNavigation, ButtonsBlankEveryBoxAndHideEveryBar) {
   LessonRun r = RunLesson("click BMPBUTTON3\n");
-  std::vector<std::string> blanked, hidden;
-  for (const TraceRecord& t : AfterAction(r, "click BMPBUTTON3")) {
-    if (t.at("op") == "text") break;  // the page module draws
-    if (t.at("op") == "settext" && t.at("text").empty()) blanked.push_back(t.at("control"));
-    if (t.at("op") == "hide") hidden.push_back(t.at("form"));
-  }
-  std::vector<std::string> boxes;
-  for (int k = 1; k <= 11; ++k) boxes.push_back("EDIT" + std::to_string(k));
-  EXPECT_EQ(blanked, boxes);
-  EXPECT_EQ(hidden, (std::vector<std::string>{"FORM7", "FORM9", "FORM10", "FORM11"}));
+  Clearing c = ClearedBy(r, "click BMPBUTTON3");
+  EXPECT_EQ(c.blanked, EditBoxes(1, 11));
+  EXPECT_EQ(c.hidden, (std::vector<std::string>{"FORM7", "FORM9", "FORM10", "FORM11"}));
   EXPECT_TRUE(r.Drew("1ﾍﾟｰｼﾞ          平行四辺形の面積"));
   EXPECT_TRUE(Printed(r, "回答らんに1から2までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡", 2, 3));
 }
