@@ -2,10 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 
 #include "tests/forms/resources.h"
+
+// The resource tables of the lesson programs.
+#define HAM_PROGRAM(name, fn) const ham::ResourceTable& fn();
+#include "lesson_programs.inc"
+#undef HAM_PROGRAM
 
 namespace ham {
 namespace {
@@ -79,11 +85,40 @@ std::vector<std::uint8_t> ExpectedMainForm() {
   return a.v;
 }
 
-std::vector<const ResourceEntry*> AllForms() {
+std::vector<const ResourceEntry*> FormsOf(const ResourceTable& table) {
   std::vector<const ResourceEntry*> out;
-  for (const ResourceTable* table : {&FrameResources(), &DivisorsResources()})
-    for (const ResourceEntry& e : *table)
-      if (e.type == "RCDATA" && e.name != "F1A0BITMAPLIST" && e.name != "FB$VERSIONINFO") out.push_back(&e);
+  for (const ResourceEntry& e : table)
+    if (e.type == "RCDATA" && e.name != "F1A0BITMAPLIST" && e.name != "FB$VERSIONINFO") out.push_back(&e);
+  return out;
+}
+
+// The frame's forms and the divisors lesson's.
+std::vector<const ResourceEntry*> AllForms() {
+  std::vector<const ResourceEntry*> out = FormsOf(FrameResources());
+  for (const ResourceEntry* e : FormsOf(DivisorsResources())) out.push_back(e);
+  return out;
+}
+
+struct Program {
+  const char* name;
+  const ResourceTable& (*resources)();
+};
+
+// Every lesson program.
+const std::vector<Program>& Programs() {
+  static const std::vector<Program> all = {
+#define HAM_PROGRAM(name, fn) {name, &::fn},
+#include "lesson_programs.inc"
+#undef HAM_PROGRAM
+  };
+  return all;
+}
+
+// AllForms() and every form of every program.
+std::vector<const ResourceEntry*> EveryForm() {
+  std::vector<const ResourceEntry*> out = AllForms();
+  for (const Program& p : Programs())
+    for (const ResourceEntry* e : FormsOf(p.resources())) out.push_back(e);
   return out;
 }
 
@@ -99,9 +134,9 @@ FormResource ReadOrDie(const ResourceTable& table, std::string_view name) {
 }
 
 TEST(FormResourceTest, EveryFormRoundTripsByteForByte) {
-  auto forms = AllForms();
-  ASSERT_EQ(forms.size(), 18u);
-  for (const ResourceEntry* e : forms) {
+  ASSERT_EQ(AllForms().size(), 18u);
+  ASSERT_EQ(Programs().size(), 11u);
+  for (const ResourceEntry* e : EveryForm()) {
     SCOPED_TRACE(std::string(e->name));
     std::vector<std::uint8_t> bytes = Bytes(*e);
     FormResource r;
@@ -134,7 +169,7 @@ TEST(FormResourceTest, PropertiesStandInClassOrder) {
   const std::map<std::uint16_t, std::uint32_t> style = {
       {3, 0x00000C00}, {7, 0x00802C00}, {8, 0x00010800}, {15, 0x00000800}, {17, 0}};
   const std::vector<std::uint16_t> form_order = {0x27, 0x0B, 0x15, 0x1E, 0x1F, 0x20, 0x3E, 0x3D, 0x46, 0x4C, 0x0C};
-  for (const ResourceEntry* e : AllForms()) {
+  for (const ResourceEntry* e : EveryForm()) {
     SCOPED_TRACE(std::string(e->name));
     FormResource r;
     ASSERT_TRUE(FormResource::Read(Bytes(*e), r, nullptr));
@@ -155,6 +190,92 @@ TEST(FormResourceTest, PropertiesStandInClassOrder) {
         EXPECT_EQ(c.caption(), "O  K");
       }
     }
+  }
+}
+
+// The values every form stores whatever its lesson: caption, colour
+// indices, the fixed records, fonts and the controls' colours.
+TEST(FormResourceTest, EveryProgramsFormsKeepTheCommonValues) {
+  const std::vector<std::pair<std::string, int>> faces = {
+      {"$ＪＳゴシック", 1}, {"ＭＳ 明朝", 1}, {"ＭＳ Ｐ明朝", 1}, {"ＭＳ Ｐゴシック", 1}, {"FixedSys", 128}};
+  for (const Program& p : Programs()) {
+    for (const ResourceEntry* e : FormsOf(p.resources())) {
+      const std::string name(e->name);
+      SCOPED_TRACE(std::string(p.name) + " " + name);
+      FormResource r;
+      ASSERT_TRUE(FormResource::Read(Bytes(*e), r, nullptr));
+      const bool main = name == "MAINFORM";
+      // Only these forms may carry their own name as a caption.
+      const bool named = name == "FORM4" || name == "FORM5" || name == "FORM6" || name == "FORM7" || name == "FORM9";
+      EXPECT_TRUE(r.caption().empty() || (named && r.caption() == name)) << "caption " << r.caption();
+      EXPECT_EQ(r.fore_index(), main || name == "FORM4" ? 7 : 0);
+      EXPECT_EQ(r.form.Value(t::kIndex1F), main ? 15u : 0u);
+      EXPECT_EQ(r.back_index(), main ? 15 : name == "FORM4" ? 2 : name == "FORM2" ? 8 : 14);
+      EXPECT_EQ(r.form.Value(t::k27), 1u);
+      EXPECT_EQ(r.form.Find(t::k3E)->values, (std::vector<std::uint32_t>{1, 1, 8, 8}));
+      EXPECT_EQ(r.form.Value(t::k3D, 0, 99), 0u);
+      EXPECT_EQ(r.form.Has(t::k24), name == "FORM6");
+      EXPECT_EQ(r.font().size, main ? 16 : 18);
+      EXPECT_EQ(r.form.has_events, !main);
+      EXPECT_EQ(r.end_value, 1);
+      EXPECT_EQ(r.end_value2, 0);
+      std::vector<FormObject> objects = r.controls();
+      objects.push_back(r.form);
+      for (const FormObject& o : objects) {
+        if (!o.Has(t::kFont)) continue;
+        FormFont f = o.font();
+        EXPECT_NE(std::find(faces.begin(), faces.end(), std::make_pair(f.face, f.charset)), faces.end())
+            << o.name() << " " << f.face << " " << f.charset;
+        EXPECT_EQ(f.third, 12) << o.name();
+      }
+      for (const FormObject& c : r.controls()) {
+        if (c.class_code != form_class::kPushButton && c.class_code != form_class::kEditBox &&
+            c.class_code != form_class::kLabel)
+          continue;
+        EXPECT_EQ(c.text_color(), 0u) << c.name();
+        EXPECT_EQ(c.back_color(), c.class_code == form_class::kEditBox ? 0xFFFFFFu : 0xC0C0C0u) << c.name();
+        EXPECT_EQ(c.font().size, c.class_code == form_class::kLabel ? 9 : 10) << c.name();
+      }
+    }
+  }
+}
+
+// The four lessons with a drawing sheet hold FORM2 to FORM12; the two
+// fraction lessons among them carry the rhombus-triangle lesson's forms as
+// they are.
+TEST(FormResourceTest, SheetLessonsHoldFormsTwoToTwelve) {
+  auto table = [](std::string_view name) -> const ResourceTable& {
+    for (const Program& p : Programs())
+      if (p.name == name) return p.resources();
+    ADD_FAILURE() << name;
+    return FrameResources();
+  };
+  auto names = [](const ResourceTable& t) {
+    std::vector<std::string> out;
+    for (const ResourceEntry* e : FormsOf(t)) out.emplace_back(e->name);
+    std::sort(out.begin(), out.end());
+    return out;
+  };
+  std::vector<std::string> two_to_twelve = {"MAINFORM"};
+  for (int k = 2; k <= 12; ++k) two_to_twelve.push_back("FORM" + std::to_string(k));
+  std::sort(two_to_twelve.begin(), two_to_twelve.end());
+  const ResourceTable& rhombus = table("lesson-rhombus-triangle");
+  for (const char* lesson :
+       {"lesson-rhombus-triangle", "lesson-average-per-unit", "lesson-division-fractions", "lesson-number-comparison"}) {
+    EXPECT_EQ(names(table(lesson)), two_to_twelve) << lesson;
+  }
+  for (const char* lesson : {"lesson-division-fractions", "lesson-number-comparison"})
+    for (const ResourceEntry* e : FormsOf(table(lesson)))
+      EXPECT_EQ(Bytes(*e), Bytes(*Find(rhombus, "RCDATA", e->name))) << lesson << " " << e->name;
+
+  FormResource sheet = ReadOrDie(rhombus, "FORM2");
+  EXPECT_EQ(sheet.font().face, "FixedSys");
+  EXPECT_EQ(sheet.font().charset, 128);
+  EXPECT_EQ(*sheet.form.Handler(t::kEventStart), "FORM12_START");
+  EXPECT_TRUE(sheet.controls().empty());
+  for (int k = 9; k <= 12; ++k) {
+    FormResource bar = ReadOrDie(rhombus, "FORM" + std::to_string(k));
+    EXPECT_EQ(*bar.form.Handler(t::kEventQueryClose), "FORM" + std::to_string(k - 1) + "_QUERYCLOSE") << k;
   }
 }
 
