@@ -147,7 +147,7 @@ Steps Drop() {
 }
 
 // A triangle of height h and base from `left` (relative to the apex) with
-// its marks; the Part's figures of paragraph 2.
+// its marks: the small triangles of paragraph 2.
 Steps SmallTriangle(double left, double h, double base, double h_mark_y, double h_aspect, const char* h_label,
                     double h_lx, double h_ly, double b_cx, double b_r, double b_aspect, const char* b_label,
                     double b_lx, double b_ly) {
