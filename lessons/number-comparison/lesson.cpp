@@ -1,8 +1,6 @@
 // The number-comparison lesson: "整数と小数と分数をくらべる".
 #include "lessons/number-comparison/lesson.h"
 
-#include <algorithm>
-
 #include "frame/templates.h"
 #include "lessons/average-per-unit/lesson.h"
 #include "lessons/number-comparison/content.h"
@@ -51,9 +49,6 @@ Lesson Build() {
   // A multi-box bar is shown over FORM7 after it; FORM7 is raised again for
   // the one-box problems.
   l.practice_form_hide = {"FORM9"};
-  // The title strip takes the other forms along; the main window follows
-  // when the next page module or handler places it.
-  std::erase_if(l.move, [](const MoveTarget& m) { return m.form == "MAIN"; });
   l.contents_mark_col = 55;
   l.chooser_mark_col = 55;
   l.end_page_current = 4;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <tuple>
 
 #include "lessons/number-comparison/content.h"
 #include "lessons/number-comparison/lesson.h"
@@ -125,21 +126,34 @@ TEST(NumberComparisonNavigation, PagesAndChooser) {
   EXPECT_TRUE(DrewAt(r, "MAINFORM", "だん落  4", 104, 270));
 }
 
-TEST(NumberComparisonNavigation, TitleStripMovesTheFormsButNotTheMainWindow) {
-  LessonRun r = RunLesson("click FORM4\n");
-  for (const char* bar : {"FORM3", "FORM7", "FORM9", "FORM10", "FORM11", "FORM12"}) {
-    EXPECT_EQ(r.rt().FindForm(bar)->left, 400) << bar;
-    EXPECT_EQ(r.rt().FindForm(bar)->top, 714) << bar;
+TEST(NumberComparisonNavigation, TitleStripTakesEveryWindowAlong) {
+  // One click moves the strip to (400,300) and every window with it, the
+  // main window first; a second click takes them all back.
+  struct Case {
+    std::string script;
+    int left, top;
+  };
+  const Case cases[] = {{"click FORM4\n", 400, 300}, {"click FORM4\nclick FORM4\n", 0, 0}};
+  const std::vector<std::tuple<std::string, int, int>> offsets = {
+      {"FORM3", 0, 414}, {"FORM5", 0, 480},  {"FORM6", 641, 0},   {"FORM7", 0, 414},
+      {"FORM8", 0, 440}, {"FORM9", 0, 414}, {"FORM10", 0, 414}, {"FORM11", 0, 414}, {"FORM12", 0, 414}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.script);
+    LessonRun r = RunLesson(c.script);
+    EXPECT_EQ(r.rt().FindForm("FORM4")->left, c.left);
+    EXPECT_EQ(r.rt().FindForm("FORM4")->top, c.top);
+    EXPECT_EQ(r.rt().main_form().left, c.left);
+    EXPECT_EQ(r.rt().main_form().top, c.top + 22);
+    for (const auto& [form, dx, dy] : offsets) {
+      EXPECT_EQ(r.rt().FindForm(form)->left, c.left + dx) << form;
+      EXPECT_EQ(r.rt().FindForm(form)->top, c.top + dy) << form;
+    }
+    std::vector<std::string> moved;
+    for (const TraceRecord& t : After(r, "FE$FORM4_MOUSEDOWN"))
+      if (t.at("op") == "move") moved.push_back(t.at("form"));
+    EXPECT_EQ(moved, (std::vector<std::string>{"FORM4", "MAINFORM", "FORM3", "FORM5", "FORM6", "FORM7", "FORM8",
+                                               "FORM9", "FORM10", "FORM11", "FORM12"}));
   }
-  EXPECT_EQ(r.rt().FindForm("FORM5")->top, 780);
-  EXPECT_EQ(r.rt().FindForm("FORM6")->left, 1041);
-  EXPECT_EQ(r.rt().FindForm("FORM8")->top, 740);
-  EXPECT_EQ(r.rt().main_form().left, 0);
-  EXPECT_EQ(r.rt().main_form().top, 22);
-  // The next page module places it at the strip's position + 22.
-  LessonRun moved = RunLesson("click FORM4\nclick BMPBUTTON3\n");
-  EXPECT_EQ(moved.rt().main_form().left, 400);
-  EXPECT_EQ(moved.rt().main_form().top, 322);
 }
 
 TEST(NumberComparisonNavigation, ButtonsBlankOnlyTheFirstTwoBoxes) {
