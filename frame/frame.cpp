@@ -781,6 +781,9 @@ void Frame::RunExplanation(int page) {
   Form* strip = form("FORM4");
   FmSetPosition(nullptr, static_cast<int>(FmGetLeft(strip)), static_cast<int>(FmGetTop(strip) + 22));
   FmSetSize(nullptr, 640, 434);
+  // The page starts in white: a run stopped in a coloured stretch has left
+  // its colour behind.
+  SetColor(7);
   RtDrawLine(nullptr, ex.bar_left, 0, ex.bar_right, ex.bar_bottom, 2, LineShape::kFilledBox);
   RtDrawText(nullptr, ex.heading_x, 2, ex.heading);
   if (ex.paragraph_window_height > 0) RtSetWindow(nullptr, 0, 0, 0, 0, 639, ex.paragraph_window_height);

@@ -334,6 +334,31 @@ TEST(EvenOddExplanation, AClickStopsTheScript) {
   EXPECT_EQ(r.rt().FindForm("FORM4")->left, 400);
 }
 
+TEST(EvenOddExplanation, ARerunAfterARedStretchStartsInWhite) {
+  // Page 5 from paragraph 3, stopped in the pause after the red "あまり0";
+  // OK again runs the page anew, its title, label and plain texts in white.
+  LessonRun full = RunLesson(Page(5) + Choose(3));
+  int chosen = 0, red = 0;
+  for (const TraceRecord& t : full.trace()) {
+    if (t.at("op") == "action" && t.at("line") == "click BUTTON1") chosen = std::stoi(t.at("t"));
+    if (t.at("op") == "print" && t.at("text") == "あまり0") red = std::stoi(t.at("t"));
+  }
+  ASSERT_GT(red, chosen);
+  LessonRun r = RunLesson(Page(5) + Choose(3) + "+" + std::to_string(red - chosen + 100) + " click BUTTON1\n");
+  std::size_t rerun = 0;
+  for (std::size_t i = 0; i < r.trace().size(); ++i)
+    if (r.trace()[i].at("op") == "event" && r.trace()[i].at("procedure") == "FE$BUTTON1_ON") rerun = i;
+  std::vector<TraceRecord> first(r.trace().begin(), r.trace().begin() + static_cast<long>(rerun));
+  std::vector<TraceRecord> again(r.trace().begin() + static_cast<long>(rerun), r.trace().end());
+  EXPECT_TRUE(PrintedIn(first, "あまり0", 20, 13, 4));
+  EXPECT_FALSE(PrintedIn(first, "あまりが0になる人", 21, 11));
+  EXPECT_TRUE(DrewIn(again, "MAINFORM", "整数の分類                           5ﾍﾟｰｼﾞ", 200, 2, 7));
+  EXPECT_TRUE(DrewIn(again, "MAINFORM", "だん落 1", 570, 2, 7));
+  EXPECT_TRUE(PrintedIn(again, "出席番号を4でわると", 2, 8, 7));
+  EXPECT_TRUE(PrintedIn(again, "24÷4=6", 12, 13, 7));
+  EXPECT_TRUE(DrewIn(again, "MAINFORM", "5ページ終わり", 380, 370, 1));
+}
+
 // ----- practices -----------------------------------------------------------------------------------------
 
 // Where a page keeps its flags and its problem number.
