@@ -200,6 +200,9 @@ void MakeBarPictures(Frame& f) {
   struct BarPicture { const char* name; double y; double first; double pitch; double width; int cells; };
   const BarPicture bars[] = {{kQuarterBarPicture, 90, 21, 10, 8, 3}, {kFifthBarPicture, 220, 19, 8, 6, 4}};
   for (const BarPicture& p : bars) {
+    // The block copied is cleared to the board first: the sheet's own
+    // background must not show around the bar.
+    Fill(sheet, 10, p.y, 59, p.y + 19, 0);
     Fill(sheet, 11, p.y, 49, p.y + 16, 7);
     for (int j = 0; j < p.cells; ++j) {
       double x = p.first + p.pitch * j;

@@ -449,6 +449,42 @@ TEST(DivisionFractionsExplanation, ShareBarsOnScreen) {
   }
 }
 
+TEST(DivisionFractionsExplanation, BarPictureShowsTheBoardAroundTheCells) {
+  // A shot in the pause after the first copy of the quarter-bar picture: its
+  // 50 x 20 block at (10,90) holds the white and green bar, (11,90) to
+  // (49,106), and board colour everywhere else.
+  const LessonRun& full = FullPage1();
+  int chosen = 0, first = 0;
+  for (const TraceRecord& t : full.trace()) {
+    if (t.at("op") == "action" && t.at("line") == "click BUTTON1") chosen = std::stoi(t.at("t"));
+    if (!first && t.at("op") == "copy" && t.at("src") == "QuarterBarPicture") first = std::stoi(t.at("t"));
+  }
+  ASSERT_GT(first, chosen);
+  LessonRun r = RunLesson(Page(1) + Choose(1) + "+" + std::to_string(first - chosen + 1) + " shot bar.png\n");
+  std::optional<Surface> shot = Shot(r, "bar.png");
+  ASSERT_TRUE(shot.has_value());
+  const Form& main = r.rt().main_form();
+  const Pixel board = main.PaletteColor(0), white = main.PaletteColor(7), green = main.PaletteColor(9);
+  const int top = 22;
+  int whites = 0, greens = 0, around = 0, wrong = 0;
+  for (int y = 90; y < 110; ++y)
+    for (int x = 10; x < 60; ++x) {
+      Pixel p = shot->Get(x, top + y);
+      if (x >= 11 && x <= 49 && y <= 106) {
+        whites += p == white;
+        greens += p == green;
+      } else {
+        ++around;
+        wrong += p != board;
+      }
+    }
+  EXPECT_EQ(whites + greens, 39 * 17);
+  EXPECT_GT(whites, 0);
+  EXPECT_GT(greens, 0);
+  EXPECT_EQ(around, 50 * 20 - 39 * 17);
+  EXPECT_EQ(wrong, 0) << "pixels around the bar not in the board colour";
+}
+
 TEST(DivisionFractionsExplanation, DivisionsGlideIntoFractions) {
   const LessonRun& r = FullPage1();
   struct Case {
