@@ -3,29 +3,19 @@
 
 #include "frame/templates.h"
 #include "lessons/average-per-unit/content.h"
+#include "lessons/common/number_box.h"
 
 namespace ham::lessons {
 
 using namespace ham::frame;
-
-AnswerBar AveragePerUnitFourBoxOk(std::string form, std::string button, std::vector<std::string> boxes) {
-  return Bar(std::move(form), std::move(button), std::move(boxes));
-}
-
-Lesson AveragePerUnitProcedures() {
-  Lesson l;
-  l.problem_rounded = {true, false, true};
-  l.boxes = {"EDIT1", "EDIT3", "EDIT4", "EDIT5", "EDIT6"};
-  l.bars = {AveragePerUnitFourBoxOk()};
-  return l;
-}
 
 namespace {
 
 using namespace average_per_unit;
 
 Lesson Build() {
-  Lesson l = AveragePerUnitProcedures();
+  Lesson l;
+  l.problem_rounded = common::kNumberBoxRounding;
   l.title = "5年生の算数   平均と単位量あたりの大きさ";
   l.pages = {
       ContentsPage(),
@@ -56,9 +46,8 @@ Lesson Build() {
 
   l.boxes = {"EDIT1",  "EDIT2",  "EDIT3",  "EDIT4",  "EDIT5",  "EDIT6",  "EDIT8",  "EDIT9",  "EDIT10",
              "EDIT11", "EDIT12", "EDIT13", "EDIT14", "EDIT15", "EDIT16", "EDIT17", "EDIT18"};
-  AnswerBar four_box = l.bars.front();
   l.bars = {frame::Bar("FORM7", "BUTTON2", {"EDIT2"}), frame::Bar("FORM11", "BUTTON5", {"EDIT14", "EDIT15"}),
-            frame::Bar("FORM12", "BUTTON6", {"EDIT16", "EDIT17", "EDIT18"}), four_box};
+            frame::Bar("FORM12", "BUTTON6", {"EDIT16", "EDIT17", "EDIT18"}), common::FourBoxOk()};
   l.nav_blank = {"EDIT1", "EDIT2"};
   l.nav_hide = {"FORM7", "FORM9", "FORM10", "FORM11", "FORM12"};
   l.move = FrameMoves(more_bars);

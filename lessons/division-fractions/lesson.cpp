@@ -2,9 +2,9 @@
 #include "lessons/division-fractions/lesson.h"
 
 #include "frame/templates.h"
-#include "lessons/average-per-unit/lesson.h"
+#include "lessons/common/number_box.h"
+#include "lessons/common/sheet.h"
 #include "lessons/division-fractions/content.h"
-#include "lessons/rhombus-triangle/sheet.h"
 
 namespace ham::lessons {
 
@@ -14,7 +14,7 @@ namespace {
 
 Lesson Build() {
   using namespace division_fractions;
-  Lesson l = rhombus_triangle::SheetAndBars();
+  Lesson l = common::SheetAndBars();
   l.title = "5年生の算数     わり算と分数";
   l.pages = {
       ContentsPage(),
@@ -43,9 +43,8 @@ Lesson Build() {
   l.move = {{"FORM2", 0, 22},  {"FORM3", 0, 414},  {"FORM5", 0, 480},  {"FORM6", 641, 0},
             {"FORM7", 0, 414}, {"FORM8", 0, 440},  {"FORM9", 0, 414},  {"FORM10", 0, 414},
             {"FORM11", 0, 414}, {"FORM12", 0, 414}};
-  // The number box as the average-per-unit lesson reads it: page 2's number
-  // rounded, page 4's kept as typed.
-  l.problem_rounded = AveragePerUnitProcedures().problem_rounded;
+  // Page 2's number rounded, page 4's kept as typed.
+  l.problem_rounded = common::kNumberBoxRounding;
   l.contents_mark_col = 55;
   l.chooser_mark_col = 55;
   l.after_palette = MakeBarPictures;

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "lessons/division-fractions/content.h"
-#include "lessons/rhombus-triangle/sheet.h"
+#include "lessons/common/sheet.h"
 
 namespace ham::lessons::division_fractions {
 
@@ -194,7 +194,7 @@ Steps LongArc(double y, const char* label, double label_y) {
 }  // namespace
 
 void MakeBarPictures(Frame& f) {
-  Form* sheet = rhombus_triangle::Sheet(f);
+  Form* sheet = common::Sheet(f);
   // A white bar at row y on the sheet; `cells` green cells `pitch` apart
   // from x `first` on, each `width` wide, leave its first cell empty.
   struct BarPicture { const char* name; double y; double first; double pitch; double width; int cells; };

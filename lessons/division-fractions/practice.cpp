@@ -5,7 +5,7 @@
 
 #include "frame/templates.h"
 #include "lessons/division-fractions/content.h"
-#include "lessons/rhombus-triangle/sheet.h"
+#include "lessons/common/sheet.h"
 
 namespace ham::lessons::division_fractions {
 
@@ -17,7 +17,7 @@ namespace {
 // third strings apart from page 2's, where the three-box OK of the template
 // looks for them.
 constexpr int kBoxes2[] = {0, 1, 2};
-constexpr int kBoxes4[] = {0, rhombus_triangle::kSecondAnswer2, rhombus_triangle::kThirdAnswer2};
+constexpr int kBoxes4[] = {0, common::kSecondAnswer2, common::kThirdAnswer2};
 
 const char* const kAsk = "□にあてはまる数字を答えなさい｡";
 

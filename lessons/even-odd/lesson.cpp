@@ -2,8 +2,8 @@
 #include "lessons/even-odd/lesson.h"
 
 #include "frame/templates.h"
+#include "lessons/common/navigation.h"
 #include "lessons/even-odd/pages.h"
-#include "lessons/polygon-area/navigation.h"
 
 namespace ham::lessons {
 
@@ -13,9 +13,8 @@ namespace {
 
 Lesson Build() {
   using namespace even_odd;
-  // Navigation, forms and bars of the polygon-area lesson; the bars' layouts
-  // are the parallelogram and trapezoid lesson's (forms/ links to them).
-  Lesson l = PolygonAreaNavigation();
+  // The navigation on two bars; their layouts are the answer bars kit's.
+  Lesson l = common::TwoBarNavigation();
   l.title = "5年生の算数   整数の分類";
   l.pages = {
       ContentsPage(),

@@ -3,8 +3,8 @@
 
 #include "frame/frame.h"
 #include "frame/templates.h"
+#include "lessons/common/bars.h"
 #include "lessons/fraction-add-sub/parts.h"
-#include "lessons/parallelogram-trapezoid/lesson.h"
 
 namespace ham::lessons {
 
@@ -64,7 +64,7 @@ Lesson Build() {
   l.dispatch = FrameDispatch(l.pages);
   l.pictures = SharedPictures();
   l.pictures.push_back({"pl.BMP", true, 40, 40});
-  UseParallelogramTrapezoidBars(l);
+  common::UseAnswerBars(l);
   // Every box of a bar counts: the three- and four-box bars compare
   // TypedAnswerA.. with ExpectedAnswer1.. box by box.
   for (AnswerBar& bar : l.bars) {

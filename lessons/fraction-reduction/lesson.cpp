@@ -3,8 +3,8 @@
 
 #include "frame/frame.h"
 #include "frame/templates.h"
+#include "lessons/common/bars.h"
 #include "lessons/fraction-reduction/parts.h"
-#include "lessons/parallelogram-trapezoid/lesson.h"
 
 namespace ham::lessons {
 
@@ -31,10 +31,9 @@ Lesson Build() {
   l.pictures = SharedPictures();
   l.pictures.push_back({"pl.BMP", true, 40, 60});  // loaded, never drawn
 
-  // Forms, boxes, bars and navigation of the parallelogram-trapezoid
-  // lesson. The three- and four-box bars are never shown; their OK
-  // compares every box, as the frame's does.
-  UseParallelogramTrapezoidBars(l);
+  // The answer bars kit. The three- and four-box bars are never shown;
+  // their OK compares every box, as the frame's does.
+  common::UseAnswerBars(l);
   for (AnswerBar& bar : l.bars) {
     if (bar.form == "FORM7") bar.judge = OneBoxRight;
     if (bar.form == "FORM10" || bar.form == "FORM11") bar.judge = nullptr;

@@ -2,9 +2,9 @@
 #include "lessons/number-comparison/lesson.h"
 
 #include "frame/templates.h"
-#include "lessons/average-per-unit/lesson.h"
+#include "lessons/common/number_box.h"
+#include "lessons/common/sheet.h"
 #include "lessons/number-comparison/content.h"
-#include "lessons/rhombus-triangle/sheet.h"
 
 namespace ham::lessons {
 
@@ -15,8 +15,8 @@ namespace {
 using namespace number_comparison;
 
 Lesson Build() {
-  // The rhombus-triangle lesson's forms, bars and navigation.
-  Lesson l = rhombus_triangle::SheetAndBars();
+  // The sheet lessons' forms, bars and navigation.
+  Lesson l = common::SheetAndBars();
   l.title = "5年生の算数   整数と小数と分数をくらべる";
   l.pages = {
       ContentsPage(),
@@ -35,15 +35,14 @@ Lesson Build() {
   // FORM2 is in the resources but never loaded: no drawing sheet here.
   l.before_main_form = nullptr;
 
-  // The average-per-unit lesson's number box: page 2's number rounded, page
-  // 4's kept as typed (2.5 names no problem).
-  l.problem_rounded = AveragePerUnitProcedures().problem_rounded;
+  // Page 2's number rounded, page 4's kept as typed (2.5 names no problem).
+  l.problem_rounded = common::kNumberBoxRounding;
 
   // Bars: FORM7 judged by this lesson; FORM11 by the four-box OK on its two
   // boxes; FORM12 by the plain three-box comparison.
   for (AnswerBar& bar : l.bars) {
     if (bar.form == "FORM7") bar.judge = JudgeOneBox;
-    if (bar.form == "FORM11") bar = AveragePerUnitFourBoxOk("FORM11", "BUTTON5", {"EDIT14", "EDIT15"});
+    if (bar.form == "FORM11") bar = common::FourBoxOk("FORM11", "BUTTON5", {"EDIT14", "EDIT15"});
     if (bar.form == "FORM12") bar = frame::Bar("FORM12", "BUTTON6", {"EDIT16", "EDIT17", "EDIT18"});
   }
   // A multi-box bar is shown over FORM7 after it; FORM7 is raised again for

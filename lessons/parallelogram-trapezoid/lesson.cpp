@@ -3,6 +3,7 @@
 
 #include "frame/frame.h"
 #include "frame/templates.h"
+#include "lessons/common/bars.h"
 #include "lessons/parallelogram-trapezoid/parts.h"
 
 namespace ham::lessons {
@@ -41,7 +42,7 @@ Lesson Build() {
       {"左指.BMP", false, 20, 20},
   };
   l.pictures.insert(l.pictures.end(), std::begin(own), std::end(own));
-  UseParallelogramTrapezoidBars(l);
+  common::UseAnswerBars(l);
   l.practice_hide = {"FORM3", "FORM7", "FORM9", "FORM10"};
   // Page 1 draws some pieces in merge pen; an interrupted script leaves
   // the main window in copy pen again.

@@ -2,6 +2,7 @@
 #include "lessons/polygon-area/lesson.h"
 
 #include "frame/templates.h"
+#include "lessons/common/navigation.h"
 #include "lessons/polygon-area/pages.h"
 
 namespace ham::lessons {
@@ -12,7 +13,7 @@ namespace {
 
 Lesson Build() {
   using namespace polygon_area;
-  Lesson l = PolygonAreaNavigation();
+  Lesson l = common::TwoBarNavigation();
   l.title = "5年生の算数   多角形の面積";
   l.pages = {
       ContentsPage(),

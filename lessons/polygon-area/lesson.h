@@ -1,7 +1,6 @@
 #pragma once
 
 #include "frame/lesson.h"
-#include "lessons/polygon-area/navigation.h"
 
 namespace ham::lessons {
 

@@ -3,7 +3,7 @@
 
 #include "frame/templates.h"
 #include "lessons/rhombus-triangle/figures.h"
-#include "lessons/rhombus-triangle/sheet.h"
+#include "lessons/common/sheet.h"
 
 namespace ham::lessons {
 
@@ -13,7 +13,7 @@ namespace {
 
 Lesson Build() {
   using namespace rhombus_triangle;
-  Lesson l = SheetAndBars();
+  Lesson l = common::SheetAndBars();
   l.title = "5年生の算数   ひし形と三角形の面積";
   l.pages = {
       ContentsPage(),

@@ -1,6 +1,6 @@
 // The explanation pages: page 1 "ひし形の面積" and page 3 "三角形の面積".
 #include "lessons/rhombus-triangle/figures.h"
-#include "lessons/rhombus-triangle/sheet.h"
+#include "lessons/common/sheet.h"
 
 namespace ham::lessons::rhombus_triangle {
 
@@ -90,11 +90,11 @@ void FilledBlack(Canvas* target, double x1, double y1, double x2, double y2) {
 // triangle; every frame is composed on the sheet and then copied.
 Steps Rise() {
   return {Call([](Frame& f) {
-    Form* sheet = Sheet(f);
+    Form* sheet = common::Sheet(f);
     for (int i = 1; i <= 5; ++i) {
       FmDrawPicture(sheet, f.picture("B6.BMP"), 50, 150 - 10 * i);
       FmDrawPicture(sheet, f.picture("B60.BMP"), 82, 150 - 10 * i);
-      CopySheetBlock(f, 50, 100, 50, 120);
+      common::CopySheetBlock(f, 50, 100, 50, 120);
       f.Pause(2);
       FilledBlack(sheet, 50, 150 - 10 * i, 90, 210 - 10 * i);
       FigureG(f, sheet, true);
@@ -104,12 +104,12 @@ Steps Rise() {
 
 Steps Slide() {
   return {Call([](Frame& f) {
-    Form* sheet = Sheet(f);
+    Form* sheet = common::Sheet(f);
     for (int i = 1; i <= 4; ++i) {
       FilledBlack(sheet, 45 + 8 * i, 100, 95 + 8 * i, 150);
       FmDrawPicture(sheet, f.picture("B6.BMP"), 50 + 8 * i, 100);
       FmDrawPicture(sheet, f.picture("B60.BMP"), 82 + 8 * i, 100);
-      CopySheetBlock(f, 50, 100, 100, 120);
+      common::CopySheetBlock(f, 50, 100, 100, 120);
       f.Pause(2);
     }
   })};
@@ -117,30 +117,30 @@ Steps Slide() {
 
 Steps Turn() {
   return {Call([](Frame& f) {
-    Form* sheet = Sheet(f);
+    Form* sheet = common::Sheet(f);
     FilledBlack(sheet, 70, 100, 130, 150);
     FmDrawPicture(sheet, f.picture("B54.BMP"), 72, 116);
     FmDrawPicture(sheet, f.picture("B33.BMP"), 72, 100);
-    CopySheetBlock(f, 50, 100, 100, 120);
+    common::CopySheetBlock(f, 50, 100, 100, 120);
     f.Pause(30);
     FilledBlack(sheet, 70, 100, 130, 150);
     FmDrawPicture(sheet, f.picture("B27.BMP"), 98, 100);
     FmDrawPicture(sheet, f.picture("B36.BMP"), 82, 100);
-    CopySheetBlock(f, 50, 100, 100, 120);
+    common::CopySheetBlock(f, 50, 100, 100, 120);
     f.Pause(30);
   })};
 }
 
 Steps Drop() {
   return {Call([](Frame& f) {
-    Form* sheet = Sheet(f);
+    Form* sheet = common::Sheet(f);
     for (int i = 1; i <= 5; ++i) {
       FilledBlack(sheet, 70, 85 + 10 * i, 130, 155 + 10 * i);
       FmDrawPicture(sheet, f.picture("B27.BMP"), 98, 100 + 10 * i);
       FmDrawPicture(sheet, f.picture("B36.BMP"), 82, 100 + 10 * i);
       DrawPolygon(sheet, {82, 150, {{-24, 48}, {40, 0}}, {}}, 2, 2);
       FigureG(f, sheet, false);
-      CopySheetBlock(f, 50, 100, 100, 120);
+      common::CopySheetBlock(f, 50, 100, 100, 120);
       f.Pause(2);
     }
   })};
@@ -246,9 +246,9 @@ ExplanationPage TrianglePage() {
              Narrate("SOUND22.WAV", 350),
              Face("ＭＳ 明朝"), Text(380, 130, "÷ 2 = 15    答え 15c㎡"), Face("標準明朝"), Pause(500),
              Narrate("SOUND7.WAV", 270),
-             Call([](Frame& f) { FilledBlack(Sheet(f), 0, 0, 300, 350); }),
+             Call([](Frame& f) { FilledBlack(common::Sheet(f), 0, 0, 300, 350); }),
              Narrate("SOUND23.WAV", 120),
-             Call([](Frame& f) { FigureG(f, Sheet(f), true); })});
+             Call([](Frame& f) { FigureG(f, common::Sheet(f), true); })});
   Append(s, Rise());
   Append(s, Slide());
   Append(s, {Pause(250), Narrate("SOUND24.WAV")});

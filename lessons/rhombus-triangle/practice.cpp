@@ -3,7 +3,7 @@
 
 #include "frame/templates.h"
 #include "lessons/rhombus-triangle/figures.h"
-#include "lessons/rhombus-triangle/sheet.h"
+#include "lessons/common/sheet.h"
 
 namespace ham::lessons::rhombus_triangle {
 
@@ -140,7 +140,7 @@ PracticePage RhombusPractice() {
   for (const Row& r : rows) {
     ++n;
     bool area = n > 4;
-    pp.problems.push_back(MakeProblem(n, r, RhombusFigure(r.figure), kSecondAnswer1, 4,
+    pp.problems.push_back(MakeProblem(n, r, RhombusFigure(r.figure), common::kSecondAnswer1, 4,
                                       area ? "次のひし形の面積を求めなさい｡"
                                            : "次の式は下のひし形の面積を求める式です｡□にあてはまる数字を答えなさい｡",
                                       area));
@@ -173,7 +173,7 @@ PracticePage TrianglePractice() {
   for (const Row& r : rows) {
     ++n;
     bool area = n > 5;
-    pp.problems.push_back(MakeProblem(n, r, TriangleFigure(r.figure, n), kSecondAnswer2, area ? 5 : 4,
+    pp.problems.push_back(MakeProblem(n, r, TriangleFigure(r.figure, n), common::kSecondAnswer2, area ? 5 : 4,
                                       area ? "次の三角形の面積を求めなさい｡"
                                            : "次の式は下の三角形の面積を求める式です｡□にあてはまる数字を答えなさい｡",
                                       area));

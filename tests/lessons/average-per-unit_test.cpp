@@ -8,6 +8,7 @@
 
 
 #include "lessons/average-per-unit/lesson.h"
+#include "lessons/common/number_box.h"
 #include "tests/lessons/harness.h"
 
 const ham::ResourceTable& AveragePerUnitResources();
@@ -600,24 +601,13 @@ TEST(AveragePerUnitExit, RecordHoldsTheCountsAndTenFlags) {
   EXPECT_EQ(again.state().PassFlags[1][4], 0);
 }
 
-TEST(AveragePerUnitCarried, ProceduresOtherLessonsTake) {
-  frame::Lesson carried = lessons::AveragePerUnitProcedures();
-  EXPECT_TRUE(carried.problem_rounded[0]);
-  EXPECT_FALSE(carried.problem_rounded[1]);
-  ASSERT_EQ(carried.bars.size(), 1u);
-  EXPECT_EQ(carried.bars[0].form, "FORM9");
-  EXPECT_EQ(carried.bars[0].button, "BUTTON3");
-  EXPECT_EQ(carried.bars[0].boxes, (std::vector<std::string>{"EDIT3", "EDIT4", "EDIT5", "EDIT6"}));
-  // On another lesson's names.
-  frame::AnswerBar other = lessons::AveragePerUnitFourBoxOk("FORM11", "BUTTON5", {"EDIT8", "EDIT9", "EDIT10", "EDIT11"});
-  EXPECT_EQ(other.typed, (std::vector<int>{0, 1, 2, 3}));
-  EXPECT_EQ(other.expected, (std::vector<int>{0, 1, 2, 3}));
-  EXPECT_FALSE(other.judge);  // every box equals its expected string
-  // The lesson runs on the same settings.
-  EXPECT_EQ(L().problem_rounded, carried.problem_rounded);
+TEST(AveragePerUnitCarried, RunsOnTheNumberBoxAndTheFourBoxOk) {
+  // The lesson runs on the shared settings.
+  EXPECT_EQ(L().problem_rounded, lessons::common::kNumberBoxRounding);
+  const frame::AnswerBar carried = lessons::common::FourBoxOk();
   bool has_four_box = false;
   for (const frame::AnswerBar& b : L().bars)
-    if (b.form == "FORM9") has_four_box = b.boxes == carried.bars[0].boxes && b.expected == carried.bars[0].expected;
+    if (b.form == "FORM9") has_four_box = b.boxes == carried.boxes && b.expected == carried.expected;
   EXPECT_TRUE(has_four_box);
 }
 

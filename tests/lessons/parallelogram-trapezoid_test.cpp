@@ -134,48 +134,6 @@ TEST(PtStartUp, AnswerBarLayouts) {
   EXPECT_EQ(r.rt().FindForm("FORM7")->controls.front()->name, "BUTTON2");
 }
 
-TEST(PtStartUp, BarSetForCarryingLessons) {
-  struct Case {
-    bool wide;
-    std::vector<std::string> forms, boxes, hidden;
-    std::vector<std::string> buttons;
-  };
-  const Case cases[] = {
-      {true,
-       {"FORM5", "FORM3", "FORM4", "FORM6", "FORM7", "FORM8", "FORM9", "FORM10", "FORM11"},
-       {"EDIT1", "EDIT2", "EDIT3", "EDIT4", "EDIT5", "EDIT6", "EDIT7", "EDIT8", "EDIT9", "EDIT10", "EDIT11"},
-       {"FORM7", "FORM9", "FORM10", "FORM11"},
-       {"BUTTON2", "BUTTON3", "BUTTON4", "BUTTON5"}},
-      {false,
-       {"FORM5", "FORM3", "FORM4", "FORM6", "FORM7", "FORM8", "FORM9"},
-       {"EDIT1", "EDIT2", "EDIT3", "EDIT4"},
-       {"FORM7", "FORM9"},
-       {"BUTTON2", "BUTTON3"}},
-  };
-  for (const Case& c : cases) {
-    frame::Lesson l;
-    lessons::UseParallelogramTrapezoidBars(l, c.wide);
-    std::vector<std::string> forms, buttons, moved;
-    for (const frame::FormLoad& f : l.forms) forms.push_back(f.name);
-    for (const frame::AnswerBar& b : l.bars) buttons.push_back(b.button);
-    for (const frame::MoveTarget& m : l.move) moved.push_back(m.form);
-    EXPECT_EQ(forms, c.forms) << c.wide;
-    EXPECT_EQ(l.boxes, c.boxes) << c.wide;
-    EXPECT_EQ(l.nav_blank, c.boxes) << c.wide;
-    EXPECT_EQ(l.nav_hide, c.hidden) << c.wide;
-    EXPECT_EQ(buttons, c.buttons) << c.wide;
-    for (const std::string& h : c.hidden) EXPECT_NE(std::find(moved.begin(), moved.end(), h), moved.end()) << h;
-    // Answer strings 1 and 2 for the one- and two-box bars.
-    EXPECT_EQ(l.bars[0].typed, std::vector<int>{0});
-    EXPECT_EQ(l.bars[1].typed, (std::vector<int>{0, 1}));
-    for (const frame::FormLoad& f : l.forms)
-      if (f.name == "FORM7" || f.name == "FORM9" || f.name == "FORM10" || f.name == "FORM11") {
-        EXPECT_TRUE(f.bar_font) << f.name;
-        EXPECT_EQ(f.y, 414) << f.name;
-      }
-  }
-}
-
 TEST(PtNavigation, ButtonsBlankEveryBoxAndHideEveryBar) {
   LessonRun r = RunLesson("click BMPBUTTON3\n");
   Clearing c = ClearedBy(r, "click BMPBUTTON3");

@@ -1,9 +1,9 @@
-// Forms, answer bars and navigation of the parallelogram and trapezoid lesson.
+#include "lessons/common/bars.h"
+
 #include "frame/frame.h"
 #include "frame/templates.h"
-#include "lessons/parallelogram-trapezoid/lesson.h"
 
-namespace ham::lessons {
+namespace ham::lessons::common {
 
 using namespace ham::frame;
 
@@ -20,7 +20,7 @@ bool WideBarRight(const Frame& f) {
 
 }  // namespace
 
-void UseParallelogramTrapezoidBars(Lesson& lesson, bool wide_bars) {
+void UseAnswerBars(Lesson& lesson, bool wide_bars) {
   std::vector<std::string> more = {"FORM9"};
   if (wide_bars) {
     more.push_back("FORM10");
@@ -45,4 +45,4 @@ void UseParallelogramTrapezoidBars(Lesson& lesson, bool wide_bars) {
   lesson.nav_hide.insert(lesson.nav_hide.end(), more.begin(), more.end());
 }
 
-}  // namespace ham::lessons
+}  // namespace ham::lessons::common

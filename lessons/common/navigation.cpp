@@ -1,13 +1,13 @@
-#include "lessons/polygon-area/navigation.h"
+#include "lessons/common/navigation.h"
 
 #include "frame/frame.h"
 #include "frame/templates.h"
 
-namespace ham::lessons {
+namespace ham::lessons::common {
 
 using namespace ham::frame;
 
-Lesson PolygonAreaNavigation() {
+Lesson TwoBarNavigation() {
   Lesson l;
   UseFrameBars(l, false, true);
   l.practice_form_hide = {"FORM9"};
@@ -16,4 +16,4 @@ Lesson PolygonAreaNavigation() {
   return l;
 }
 
-}  // namespace ham::lessons
+}  // namespace ham::lessons::common

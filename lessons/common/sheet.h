@@ -1,14 +1,13 @@
 // The drawing sheet FORM2, the number bar and the answer bars FORM7, FORM9 to
-// FORM12 of the rhombus-triangle lesson with their procedures, for this
-// lesson and for the lessons that carry them as they are. Their layouts are
-// lessons/rhombus-triangle/forms/*.form over the frame's FORM3 and FORM7
-// (ham_add_lesson(... FORMS_FROM rhombus-triangle)).
+// FORM12 with their procedures, for the lessons that draw their animations
+// on a sheet. Their layouts are forms/sheet/*.form beside this file, over
+// the frame's FORM3 and FORM7 (ham_add_lesson(... KITS sheet)).
 #pragma once
 
 #include "frame/frame.h"
 #include "frame/lesson.h"
 
-namespace ham::lessons::rhombus_triangle {
+namespace ham::lessons::common {
 
 // ExpectedAnswer slots of the second and third boxes: SecondAnswer1 and
 // ThirdAnswer1 serve every page but 4 (they are ExpectedAnswer2 and 3 there),
@@ -38,4 +37,4 @@ inline constexpr const char* kScratchPicture = "SavePicture";
 // window at the same place through the scratch picture.
 void CopySheetBlock(frame::Frame& f, int x, int y, int w, int h);
 
-}  // namespace ham::lessons::rhombus_triangle
+}  // namespace ham::lessons::common

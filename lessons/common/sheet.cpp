@@ -1,8 +1,8 @@
-#include "lessons/rhombus-triangle/sheet.h"
+#include "lessons/common/sheet.h"
 
 #include "frame/templates.h"
 
-namespace ham::lessons::rhombus_triangle {
+namespace ham::lessons::common {
 
 using namespace ham::frame;
 
@@ -92,4 +92,4 @@ void CopySheetBlock(Frame& f, int x, int y, int w, int h) {
   FmDeletePicture(scratch);
 }
 
-}  // namespace ham::lessons::rhombus_triangle
+}  // namespace ham::lessons::common

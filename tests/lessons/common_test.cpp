@@ -1,0 +1,179 @@
+// The shared floor of the lessons: the navigation, the answer bars, the
+// drawing sheet's bars and the number box, as the lessons take them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "frame/frame.h"
+#include "frame/templates.h"
+#include "lessons/common/bars.h"
+#include "lessons/common/navigation.h"
+#include "lessons/common/number_box.h"
+#include "lessons/common/sheet.h"
+
+namespace ham::testing {
+namespace {
+
+std::vector<std::string> FormNames(const frame::Lesson& l) {
+  std::vector<std::string> names;
+  for (const frame::FormLoad& f : l.forms) names.push_back(f.name);
+  return names;
+}
+
+std::vector<std::string> Buttons(const frame::Lesson& l) {
+  std::vector<std::string> buttons;
+  for (const frame::AnswerBar& b : l.bars) buttons.push_back(b.button);
+  return buttons;
+}
+
+const frame::AnswerBar& BarOf(const frame::Lesson& l, const std::string& form) {
+  auto it = std::find_if(l.bars.begin(), l.bars.end(), [&](const frame::AnswerBar& b) { return b.form == form; });
+  EXPECT_NE(it, l.bars.end()) << form;
+  return *it;
+}
+
+TEST(AnswerBarsKit, BarSetForCarryingLessons) {
+  struct Case {
+    bool wide;
+    std::vector<std::string> forms, boxes, hidden;
+    std::vector<std::string> buttons;
+  };
+  const Case cases[] = {
+      {true,
+       {"FORM5", "FORM3", "FORM4", "FORM6", "FORM7", "FORM8", "FORM9", "FORM10", "FORM11"},
+       {"EDIT1", "EDIT2", "EDIT3", "EDIT4", "EDIT5", "EDIT6", "EDIT7", "EDIT8", "EDIT9", "EDIT10", "EDIT11"},
+       {"FORM7", "FORM9", "FORM10", "FORM11"},
+       {"BUTTON2", "BUTTON3", "BUTTON4", "BUTTON5"}},
+      {false,
+       {"FORM5", "FORM3", "FORM4", "FORM6", "FORM7", "FORM8", "FORM9"},
+       {"EDIT1", "EDIT2", "EDIT3", "EDIT4"},
+       {"FORM7", "FORM9"},
+       {"BUTTON2", "BUTTON3"}},
+  };
+  for (const Case& c : cases) {
+    frame::Lesson l;
+    lessons::common::UseAnswerBars(l, c.wide);
+    std::vector<std::string> moved;
+    for (const frame::MoveTarget& m : l.move) moved.push_back(m.form);
+    EXPECT_EQ(FormNames(l), c.forms) << c.wide;
+    EXPECT_EQ(l.boxes, c.boxes) << c.wide;
+    EXPECT_EQ(l.nav_blank, c.boxes) << c.wide;
+    EXPECT_EQ(l.nav_hide, c.hidden) << c.wide;
+    EXPECT_EQ(Buttons(l), c.buttons) << c.wide;
+    for (const std::string& h : c.hidden) EXPECT_NE(std::find(moved.begin(), moved.end(), h), moved.end()) << h;
+    // Answer strings 1 and 2 for the one- and two-box bars.
+    EXPECT_EQ(l.bars[0].typed, std::vector<int>{0});
+    EXPECT_EQ(l.bars[1].typed, (std::vector<int>{0, 1}));
+    for (const frame::FormLoad& f : l.forms)
+      if (f.name == "FORM7" || f.name == "FORM9" || f.name == "FORM10" || f.name == "FORM11") {
+        EXPECT_TRUE(f.bar_font) << f.name;
+        EXPECT_EQ(f.y, 414) << f.name;
+      }
+  }
+}
+
+TEST(AnswerBarsKit, WideBarsJudgeTheirFirstBoxAlone) {
+  frame::Lesson l;
+  lessons::common::UseAnswerBars(l);
+  frame::Frame f(l);
+  frame::FrameState& s = f.state();
+  s.ExpectedAnswer[0] = "12";
+  for (const char* form : {"FORM10", "FORM11"}) {
+    const frame::AnswerBar& bar = BarOf(l, form);
+    EXPECT_EQ(bar.typed.front(), 2) << form;
+    ASSERT_TRUE(bar.judge) << form;
+    s.TypedAnswer[2] = "12";
+    s.TypedAnswer[3] = "wrong";
+    EXPECT_TRUE(bar.judge(f)) << form;
+    s.TypedAnswer[2] = "13";
+    EXPECT_FALSE(bar.judge(f)) << form;
+  }
+}
+
+TEST(NavigationKit, TwoFrameBarsAndTheUsualWindowAfterAnAction) {
+  frame::Lesson l = lessons::common::TwoBarNavigation();
+  EXPECT_EQ(FormNames(l),
+            (std::vector<std::string>{"FORM5", "FORM3", "FORM4", "FORM6", "FORM7", "FORM8", "FORM9"}));
+  EXPECT_EQ(l.boxes, (std::vector<std::string>{"EDIT1", "EDIT2", "EDIT3", "EDIT4"}));
+  EXPECT_EQ(Buttons(l), (std::vector<std::string>{"BUTTON2", "BUTTON3"}));
+  EXPECT_EQ(l.nav_hide, (std::vector<std::string>{"FORM7", "FORM9"}));
+  EXPECT_EQ(l.practice_hide, (std::vector<std::string>{"FORM3", "FORM7", "FORM9"}));
+  EXPECT_EQ(l.practice_form_hide, (std::vector<std::string>{"FORM9"}));
+  EXPECT_TRUE(l.on_pending);
+}
+
+TEST(SheetKit, FormsBarsAndNavigation) {
+  frame::Lesson l = lessons::common::SheetAndBars();
+  EXPECT_EQ(FormNames(l), (std::vector<std::string>{"FORM5", "FORM3", "FORM4", "FORM6", "FORM7", "FORM8", "FORM9",
+                                                    "FORM10", "FORM11", "FORM12"}));
+  ASSERT_EQ(l.boxes.size(), 18u);
+  EXPECT_EQ(l.boxes.back(), "EDIT18");
+  // The five- and six-box bars have no procedures.
+  EXPECT_FALSE(BarOf(l, "FORM9").live);
+  EXPECT_FALSE(BarOf(l, "FORM10").live);
+  EXPECT_TRUE(BarOf(l, "FORM11").live);
+  EXPECT_TRUE(BarOf(l, "FORM12").live);
+  EXPECT_EQ(l.nav_blank, (std::vector<std::string>{"EDIT1", "EDIT2"}));
+  EXPECT_EQ(l.nav_hide, (std::vector<std::string>{"FORM7", "FORM9", "FORM10", "FORM11", "FORM12"}));
+  EXPECT_EQ(l.practice_form_hide, (std::vector<std::string>{"FORM9", "FORM11"}));
+  EXPECT_TRUE(l.before_main_form);
+}
+
+TEST(SheetKit, TwoAndThreeBoxOksReadPageFoursStringsThere) {
+  using lessons::common::kSecondAnswer1;
+  using lessons::common::kSecondAnswer2;
+  using lessons::common::kThirdAnswer1;
+  using lessons::common::kThirdAnswer2;
+  frame::Lesson l = lessons::common::SheetAndBars();
+  l.pages = {frame::ContentsPage(), frame::Page{}, frame::Page{}, frame::Page{}, frame::Page{}, frame::EndPage()};
+  l.pages[2].kind = frame::PageKind::kPractice;
+  l.pages[4].kind = frame::PageKind::kPractice;
+  frame::Frame f(l);
+  frame::FrameState& s = f.state();
+  s.ExpectedAnswer[0] = "6";
+  s.ExpectedAnswer[kSecondAnswer1] = "8";
+  s.ExpectedAnswer[kThirdAnswer1] = "2";
+  s.ExpectedAnswer[kSecondAnswer2] = "5";
+  s.ExpectedAnswer[kThirdAnswer2] = "3";
+  const frame::AnswerBar& two = BarOf(l, "FORM11");
+  const frame::AnswerBar& three = BarOf(l, "FORM12");
+  struct Case {
+    float page, problem;
+    std::string a, b, c;
+    bool two_right, three_right;
+  };
+  const Case cases[] = {
+      {2, 1, "6", "8", "2", true, true},
+      {2, 1, "8", "6", "2", false, false},
+      // Problem 4 takes its two values in either order.
+      {2, 4, "8", "6", "2", true, false},
+      {4, 1, "6", "5", "3", true, true},
+      {4, 1, "6", "8", "2", false, false},
+  };
+  for (const Case& c : cases) {
+    s.CurrentPage = c.page;
+    s.ProblemNumber[0] = c.problem;
+    s.TypedAnswer[0] = c.a;
+    s.TypedAnswer[1] = c.b;
+    s.TypedAnswer[2] = c.c;
+    EXPECT_EQ(two.judge(f), c.two_right) << c.page << " " << c.problem << " " << c.a << c.b;
+    EXPECT_EQ(three.judge(f), c.three_right) << c.page << " " << c.problem << " " << c.a << c.b << c.c;
+  }
+}
+
+TEST(NumberBoxKit, ProceduresOtherLessonsTake) {
+  EXPECT_TRUE(lessons::common::kNumberBoxRounding[0]);
+  EXPECT_FALSE(lessons::common::kNumberBoxRounding[1]);
+  frame::AnswerBar four = lessons::common::FourBoxOk();
+  EXPECT_EQ(four.form, "FORM9");
+  EXPECT_EQ(four.button, "BUTTON3");
+  EXPECT_EQ(four.boxes, (std::vector<std::string>{"EDIT3", "EDIT4", "EDIT5", "EDIT6"}));
+  // On another lesson's names.
+  frame::AnswerBar other = lessons::common::FourBoxOk("FORM11", "BUTTON5", {"EDIT8", "EDIT9", "EDIT10", "EDIT11"});
+  EXPECT_EQ(other.typed, (std::vector<int>{0, 1, 2, 3}));
+  EXPECT_EQ(other.expected, (std::vector<int>{0, 1, 2, 3}));
+  EXPECT_FALSE(other.judge);  // every box equals its expected string
+}
+
+}  // namespace
+}  // namespace ham::testing
