@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "frame/figures.h"
 #include "frame/lesson.h"
 
 namespace ham::lessons::average_per_unit {

@@ -1,6 +1,7 @@
 // Explanation pages 1 ("平均") and 3 ("単位量あたりの大きさ").
 #include <string>
 
+#include "frame/figures.h"
 #include "lessons/average-per-unit/content.h"
 
 namespace ham::lessons::average_per_unit {
@@ -11,16 +12,9 @@ std::string Str(int n) { return (n < 0 ? "" : " ") + std::to_string(n); }
 
 namespace {
 
-void Add(Steps& s, std::initializer_list<Step> more) { s.insert(s.end(), more); }
-
 // An egg of the chart: a small ellipse filled in its own colour; colour 0 removes it.
 Step Egg(double x, double y, int color = 7) { return CircleStep{x, y, 5, color, 0.8, 0, 0, true, color}; }
 Step RemoveEgg(double x, double y) { return Egg(x, y, 0); }
-
-// An unfilled arc of a bag's side in colour 7.
-Step Arc(double x, double y, double aspect, double start, double end) {
-  return CircleStep{x, y, 5, 7, aspect, start, end};
-}
 
 Step FloodFill(double x, double y, int r, int g, int b) { return FloodFillStep{x, y, r, g, b}; }
 
@@ -36,7 +30,7 @@ void Column(Steps& s, double x, int count) {
 
 // The egg carrier's two frames at (x, y), `pause` after each.
 void Carrier(Steps& s, double x, double y, float pause) {
-  Add(s, {Pic("hok1.BMP", x, y), Pause(pause), Pic("hok2.BMP", x, y), Pause(pause)});
+  Append(s, {Pic("hok1.BMP", x, y), Pause(pause), Pic("hok2.BMP", x, y), Pause(pause)});
 }
 
 // One run of the carrier's walk: n positions 7 units apart from x0.
@@ -68,7 +62,7 @@ ExplanationPage AveragePage() {
   Steps& s = ex.steps;
 
   // paragraph 1: eggs of four days, evened out
-  Add(s, {Pic("CF.BMP", 220, 85), Pic("PF.BMP", 240, 85),
+  Append(s, {Pic("CF.BMP", 220, 85), Pic("PF.BMP", 240, 85),
           Text(106, 40, "(1)けいた君は親せきの家で4日間にわとりの世話をしました｡1日目たま"),
           Text(130, 60, "ごは9こ採れました｡2日目は13こで 3日目は12こ 4日目は10こでした｡"), Pause(200),
           Narrate("SOUND1.WAV", 600),
@@ -81,7 +75,7 @@ ExplanationPage AveragePage() {
   for (int i = 1; i <= 4; ++i) s.push_back(Text(10 + 20 * i, 223, Str(i)));
   for (int i = 1; i <= 4; ++i) s.push_back(Text(12 + 20 * i, 233, "日"));
   for (int i = 1; i <= 4; ++i) s.push_back(Text(12 + 20 * i, 243, "目"));
-  Add(s, {Font(16), Pause(100)});
+  Append(s, {Font(16), Pause(100)});
   Column(s, 36, 9);
   s.push_back(Pause(200));
   Column(s, 56, 13);
@@ -91,21 +85,21 @@ ExplanationPage AveragePage() {
   s.push_back(Pause(200));
   Column(s, 96, 10);
   s.push_back(Pause(500));
-  Add(s, {Narrate("SOUND4.WAV"), Erase(220, 85, 240, 145), Pic("cl.BMP", 145, 85)});
+  Append(s, {Narrate("SOUND4.WAV"), Erase(220, 85, 240, 145), Pic("cl.BMP", 145, 85)});
   for (int i = 0; i <= 2; ++i) Carrier(s, 60, 80, 20);
-  Add(s, {RemoveEgg(56, 95), Egg(36, 105), Pause(10), RemoveEgg(36, 105), Egg(36, 125),
+  Append(s, {RemoveEgg(56, 95), Egg(36, 105), Pause(10), RemoveEgg(36, 105), Egg(36, 125),
           Erase(60, 80, 80, 100)});
   Walk(s, 60, 80, 3, true);
   Walk(s, 46, 80, 6, false);
   Walk(s, 81, 80, 3, true);
-  Add(s, {RemoveEgg(56, 105), RemoveEgg(76, 105), Egg(40, 110), Egg(92, 110), Pause(10),
+  Append(s, {RemoveEgg(56, 105), RemoveEgg(76, 105), Egg(40, 110), Egg(92, 110), Pause(10),
           RemoveEgg(40, 110), RemoveEgg(92, 110), Egg(36, 115), Egg(96, 115),
           Erase(67, 85, 87, 105)});
   Walk(s, 67, 90, 3, true);
   Walk(s, 81, 90, 6, false);
   Walk(s, 116, 90, 3, true);
   for (int i = 0; i <= 4; ++i) Carrier(s, 102, 90, 15);
-  Add(s, {Erase(102, 90, 122, 110),
+  Append(s, {Erase(102, 90, 122, 110),
           Erase(145, 85, 180, 145), Pic("CF.BMP", 220, 85), Pause(200),
           Narrate("SOUND5.WAV", 200),
           Erase(220, 85, 240, 145), Pic("cr.BMP", 135, 131),
@@ -115,14 +109,14 @@ ExplanationPage AveragePage() {
           Paragraph(2)});
 
   // paragraph 2: the sum of the four days and the quotient
-  Add(s, {Narrate("SOUND7.WAV"),
+  Append(s, {Narrate("SOUND7.WAV"),
           Erase(135, 131, 175, 191), Pic("CF.BMP", 220, 85),
           Erase(30, 80, 130, 130)});
   Column(s, 36, 9);
   Column(s, 56, 13);
   Column(s, 76, 12);
   Column(s, 96, 10);
-  Add(s, {Pause(250),
+  Append(s, {Pause(250),
           Narrate("SOUND33.WAV"),
           Pic("上指.BMP", 26, 255), Text(190, 180, "9 +"), Pause(100),
           Erase(26, 255, 46, 275), Pic("上指.BMP", 46, 255), Text(190, 180, "9 + 13 +"), Pause(100),
@@ -145,7 +139,7 @@ ExplanationPage AveragePage() {
 
   // paragraph 3: the average of three weights (31.6 kg, so that the worked
   // formula and the answer hold; its bar 4 units per kg)
-  Add(s, {Text(106, 40, "(2)みちこさんの体重は31.6kg かずや君は33.5kg まみさんは29.1kgです｡"),
+  Append(s, {Text(106, 40, "(2)みちこさんの体重は31.6kg かずや君は33.5kg まみさんは29.1kgです｡"),
           Text(130, 60, "3人の体重の平均は何kgでしょう｡"), Pause(300),
           Narrate("SOUND12.WAV"),
           Axes(20, 80, 220, 110)});
@@ -157,7 +151,7 @@ ExplanationPage AveragePage() {
   const Name names[] = {{32, {"み", "ち", "こ"}}, {64, {"か", "ず", "や"}}, {96, {"ま", "み", nullptr}}};
   for (const Name& n : names)
     for (int k = 0; k < 3 && n.chars[k]; ++k) s.push_back(Text(n.x, 223 + 10 * k, n.chars[k]));
-  Add(s, {Font(16), Pause(200),
+  Append(s, {Font(16), Pause(200),
           FilledBox(32, 94, 40, 220, 7), Pause(200),
           FilledBox(64, 86, 72, 220, 7), Pause(200),
           FilledBox(96, 104, 104, 220, 7), Pause(430),
@@ -171,7 +165,7 @@ ExplanationPage AveragePage() {
           Paragraph(4)});
 
   // paragraph 4: the total from an average
-  Add(s, {Narrate("SOUND30.WAV", 700),
+  Append(s, {Narrate("SOUND30.WAV", 700),
           Narrate("SOUND31.WAV", 700),
           Narrate("SOUND32.WAV"),
           Axes(20, 270, 360, 130)});
@@ -183,7 +177,7 @@ ExplanationPage AveragePage() {
   for (int i = 1; i <= 5; ++i) s.push_back(Text(10 + 20 * i, 385, "目"));
   for (int i = 0; i <= 4; ++i) s.push_back(FilledBox(30 + 20 * i, 291, 40 + 20 * i, 360, 7));
   for (int i = 0; i <= 4; ++i) s.push_back(Text(30 + 20 * i, 280, "45"));
-  Add(s, {Font(16), Pause(350),
+  Append(s, {Font(16), Pause(350),
           BlinkText(230, 310, "45 × 5 = 225", 16, 0, 7),
           Text(300, 330, "答え 225人")});
   // The closing "close wave1" and the label of paragraph 5 are the page end's.
@@ -204,13 +198,13 @@ ExplanationPage PerUnitPage() {
       // paragraph 1: the two bags and the question
       Pic("CF.BMP", 270, 135), Pic("PF.BMP", 290, 135),
       FramedBox(49, 40, 120, 50, 7, 6), FramedBox(49, 148, 120, 159, 7, 6),
-      Arc(50, 100, 10, 0.24, 0.75), Arc(120, 100, 10, 0.75, 0.25), Line(45, 100, 124, 100, 7),
+      Arc(50, 100, 5, 10, 0.24, 0.75), Arc(120, 100, 5, 10, 0.75, 0.25), Line(45, 100, 124, 100, 7),
       FillStyleStep{0}, FloodFill(60, 80, 255, 0, 255), FloodFill(60, 110, 0, 255, 255),
       CircleStep{85, 105, 20, 7, 1, 0, 0, true, 6},
       Text(78, 96, "★", 1), Text(52, 60, "ワンワン", 0),
       Font(13), Text(46, 80, "ドッグフード", 0), Font(16), Text(72, 130, "10kg", 1),
       FramedBox(149, 40, 220, 50, 7, 4), FramedBox(149, 138, 220, 149, 7, 4),
-      Arc(150, 95, 9, 0.24, 0.75), Arc(220, 95, 9, 0.75, 0.25),
+      Arc(150, 95, 5, 9, 0.24, 0.75), Arc(220, 95, 5, 9, 0.75, 0.25),
       FramedBox(170, 50, 200, 139, 7, 4),
       FloodFill(160, 80, 0, 255, 255), FloodFill(210, 80, 0, 255, 255),
       Text(152, 60, "パクパク", 0), Font(13), Text(146, 80, "ドッグフード", 0), Font(16),

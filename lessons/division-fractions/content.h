@@ -1,6 +1,7 @@
 // The pages of the division-fractions lesson and its two bar pictures.
 #pragma once
 
+#include "frame/figures.h"
 #include "frame/frame.h"
 #include "frame/lesson.h"
 

@@ -16,14 +16,6 @@ void Fill(Canvas* target, double x1, double y1, double x2, double y2, int color)
 }
 void Fill(double x1, double y1, double x2, double y2, int color) { Fill(kMainWindow, x1, y1, x2, y2, color); }
 
-void Append(Steps& to, const Steps& more) { to.insert(to.end(), more.begin(), more.end()); }
-
-Step Dotted() { return DrawStyleStep{2}; }
-Step Solid() { return DrawStyleStep{0}; }
-Step Arc(double x, double y, double r, double aspect, double start, double end) {
-  return CircleStep{x, y, r, 7, aspect, start, end};
-}
-
 ExplanationPage Head(std::string heading, int paragraphs, std::string end_text, double end_y) {
   ExplanationPage ex;
   ex.paragraphs = paragraphs;

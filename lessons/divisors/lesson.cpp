@@ -1,6 +1,7 @@
 // The divisors lesson: "約数と公約数".
 #include "lessons/divisors/lesson.h"
 
+#include "frame/figures.h"
 #include "frame/frame.h"
 #include "frame/templates.h"
 
@@ -227,7 +228,7 @@ PracticePage Practice1() {
     Problem p;
     p.expected = {r.expected};
     p.setup = {
-        Call([v = r.operand](Frame& f) { f.state().ProblemOperand = v; }),
+        SetOperand(r.operand),
         Print(10, 8, r.label),
         PrintNumber(9, 9, r.operand, 7),
         Print(12, 9, "の約数を小さい方から順に全部書きなさい｡"),
@@ -257,7 +258,7 @@ PracticePage Practice2() {
     Problem p;
     p.expected = {r.expected};
     p.setup = {
-        Call([t = std::string(r.operand)](Frame& f) { f.state().WavFile = t; }),
+        SetWavFile(r.operand),
         Print(0, 8, r.label),
         Print(3, 9, r.operand, 7),
         Print(11, 9, "の公約数を全部書きなさい｡"),
@@ -275,7 +276,7 @@ PracticePage Practice2() {
     Problem p;
     p.expected = {r.expected};
     p.setup = {
-        Call([t = std::string(r.operand)](Frame& f) { f.state().WavFile = t; }),
+        SetWavFile(r.operand),
         Print(0, 9, r.label),
         Print(3, 10, r.operand),
         Print(11, 10, "の最大公約数は何ですか｡"),

@@ -1,6 +1,7 @@
 // The pages of the even-odd lesson.
 #pragma once
 
+#include "frame/figures.h"
 #include "frame/lesson.h"
 
 namespace ham::lessons::even_odd {

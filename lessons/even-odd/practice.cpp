@@ -13,18 +13,6 @@ using namespace ham::frame;
 
 namespace {
 
-std::string Label(int n) { return "(" + std::to_string(n) + ")"; }
-
-// The number printed in a question, kept where the questions keep it.
-Step Operand(float v) {
-  return Call([v](Frame& f) { f.state().ProblemOperand = v; });
-}
-
-// The text printed in a question, kept in the sound-file string.
-Step Expression(std::string text) {
-  return Call([t = std::move(text)](Frame& f) { f.state().WavFile = t; });
-}
-
 PracticePage Common(int page, int number, int slot) {
   PracticePage pp = PracticeOf(page, number, slot);
   pp.label_x = 78;
@@ -52,8 +40,8 @@ PracticePage Practice1() {
     Problem p;
     p.expected = {q.expected};
     p.setup = {
-        Print(9, 6, Label(n)),
-        Operand(q.number),
+        Print(9, 6, ProblemLabel(n)),
+        SetOperand(q.number),
         PrintNumber(9, 7, q.number, 7),
         Print(13, 7, "は 奇数ですか｡ぐう数ですか｡"),
         Print(10, 8, "奇数なら1､ぐう数なら2と答えなさい｡"),
@@ -68,7 +56,7 @@ PracticePage Practice1() {
   for (const auto& q : words) {
     Problem p;
     p.expected = {q.expected};
-    p.setup = {Print(9, 6, Label(n)), Print(10, 7, q.question)};
+    p.setup = {Print(9, 6, ProblemLabel(n)), Print(10, 7, q.question)};
     p.hints = {Hint{0, 0, {q.near}, q.hint, 20, 17}};
     pp.problems.push_back(std::move(p));
     ++n;
@@ -101,8 +89,8 @@ PracticePage Practice2() {
     Problem p;
     p.expected = {r.expected};
     p.setup = {
-        Expression(r.expression),
-        Print(9, 6, Label(n)),
+        SetWavFile(r.expression),
+        Print(9, 6, ProblemLabel(n)),
         Color(7),
         Print(10, 7, "次の計算の結果は 奇数ですか｡ぐう数ですか｡"),
         Print(10, 8, "奇数なら1､ぐう数なら2と答えなさい｡"),
@@ -131,8 +119,8 @@ PracticePage Practice3() {
     Problem p;
     p.expected = {q.expected};
     p.setup = {
-        Expression(q.value),
-        Print(5, 8, Label(n)),
+        SetWavFile(q.value),
+        Print(5, 8, ProblemLabel(n)),
         Print(5, 9, q.value),
         Print(10, 9, "でわるとあまりは何になりますか｡"),
     };
@@ -146,8 +134,8 @@ PracticePage Practice3() {
     Problem p;
     p.expected = {q.expected};
     p.setup = {
-        Operand(q.value),
-        Print(5, 6, Label(n)),
+        SetOperand(q.value),
+        Print(5, 6, ProblemLabel(n)),
         Print(5, 7, "1から15までの整数の中で3でわるとあまりが"),
         PrintNumber(5, 8, q.value),
         Print(7, 8, "になる数を小さい方から順に書きなさい｡"),
@@ -164,8 +152,8 @@ PracticePage Practice3() {
     Problem p;
     p.expected = {q.expected};
     p.setup = {
-        Operand(q.value),
-        Print(1, 6, Label(n)),
+        SetOperand(q.value),
+        Print(1, 6, ProblemLabel(n)),
         Print(5, 6, "クラスの40人が5つのチームに分かれてリレーをすることになりました｡"),
         Print(5, 7, "せの順に1番の人は赤､2番の人は青､3番の人は黄､4番の人は緑､5番の人は白"),
         Print(5, 8, "というように分かれました｡"),

@@ -18,11 +18,6 @@ void Bars(Steps& out, double y, std::initializer_list<double> xs, double len) {
   for (double x : xs) out.push_back(Line(x, y, x + len, y, 7));
 }
 
-// An arc beside a fraction: centre, radius, colour, aspect, start, end.
-Step Arc(double x, double y, double r, int color, double aspect, double start, double end) {
-  return CircleStep{x, y, r, color, aspect, start, end};
-}
-
 // A small mark beside an arc: horizontal scale 0, vertical scale 1.
 Step Mark(double x, double y, std::string text, int color) {
   return TextStep{x, y, std::move(text), color, 0, 1};
@@ -136,20 +131,20 @@ ExplanationPage CommonDenominatorPage2() {
   BlinkRounds(s, 1, 7, {T(42, 152, " 18"), T(81, 152, " 18")}, seven, 20);
   s.insert(s.end(), {Font(16), Pause(700), Narrate("SOUND37.WAV", 50)});
   // 9 to 18 and 2 to 4: twice, on the left of 2/9.
-  s.insert(s.end(), {Font(11), Mark(40, 86, "－", 2), Arc(42, 125, 10, 2, 3.5, 0.26, 0.75), Mark(40, 155, "→", 2),
+  s.insert(s.end(), {Font(11), Mark(40, 86, "－", 2), Arc(42, 125, 10, 3.5, 0.26, 0.75, 2), Mark(40, 155, "→", 2),
                      Pause(50)});
   BlinkRounds(s, 1, 11, {T(15, 120, "2倍")}, two, 20);
   s.insert(s.end(), {Font(16), Pause(400), Narrate("SOUND38.WAV", 50), Font(11), Mark(40, 67, "－", 4),
-                     Arc(42, 105, 10, 4, 3.4, 0.26, 0.75), Mark(40, 134, "→", 4), Text(15, 92, "2倍", 4), Font(16),
+                     Arc(42, 105, 10, 3.4, 0.26, 0.75, 4), Mark(40, 134, "→", 4), Text(15, 92, "2倍", 4), Font(16),
                      Pause(50)});
   BlinkRounds(s, 1, 7, {T(42, 134, " 4")}, seven, 20);
   s.insert(s.end(), {Pause(450), Narrate("SOUND39.WAV", 50)});
   // 6 to 18 and 1 to 3: three times, on the right of 1/6.
-  s.insert(s.end(), {Font(11), Mark(102, 87, "－", 2), Arc(111, 126, 10, 2, 3.5, 0.75, 0.22),
+  s.insert(s.end(), {Font(11), Mark(102, 87, "－", 2), Arc(111, 126, 10, 3.5, 0.75, 0.22, 2),
                      Mark(103, 155, "←", 2), Pause(50)});
   BlinkRounds(s, 1, 11, {T(124, 120, "3倍")}, two, 20);
   s.insert(s.end(), {Font(16), Pause(400), Narrate("SOUND40.WAV"), Font(11), Mark(102, 68, "－", 4),
-                     Arc(111, 106, 10, 4, 3.4, 0.75, 0.22), Mark(103, 134, "←", 4), Text(124, 92, "3倍", 4),
+                     Arc(111, 106, 10, 3.4, 0.75, 0.22, 4), Mark(103, 134, "←", 4), Text(124, 92, "3倍", 4),
                      Font(16)});
   BlinkRounds(s, 1, 9, {T(45, 134, "      3")}, seven, 20);
   // Which is larger.

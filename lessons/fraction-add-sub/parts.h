@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/figures.h"
 #include "frame/lesson.h"
 
 namespace ham::lessons::fraction_add_sub {

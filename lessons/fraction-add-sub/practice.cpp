@@ -12,8 +12,6 @@ using namespace ham::frame;
 
 namespace {
 
-std::string Label(int n) { return "(" + std::to_string(n) + ")"; }
-
 // The question's two lines kept for the one-box OK, then printed.
 void QuestionLines(Steps& s, int col, const std::string& numerators, const std::string& denominators) {
   s.push_back(Call([numerators, denominators](Frame& f) {
@@ -50,7 +48,7 @@ Problem Practice1Problem(int n, const EqualFractions& q) {
   Problem p;
   p.expected = q.expected;
   Steps& s = p.setup;
-  s.push_back(Print(0, 4, Label(n)));
+  s.push_back(Print(0, 4, ProblemLabel(n)));
   if (n <= 5) {
     s.push_back(Print(4, 5, "次の□にあてはまる数は何ですか｡"));
     QuestionLines(s, 4, q.numerators, q.denominators);
@@ -88,7 +86,7 @@ Problem Practice2Problem(int n, const Sum& q) {
   p.expected = q.expected;
   p.answer_label = false;
   Steps& s = p.setup;
-  s.push_back(Print(0, 4, Label(n)));
+  s.push_back(Print(0, 4, ProblemLabel(n)));
   s.push_back(Print(4, 4, "次の計算をして□にあてはまる数字を答えなさい｡"));
   QuestionLines(s, 4, q.numerators, q.denominators);
   // The figure in the font size left by the drawing before.
@@ -105,7 +103,7 @@ Problem WireProblem() {
   Problem p;
   p.expected = {"3", "4"};
   p.answer_label = false;
-  p.setup = {Print(0, 6, Label(9)),
+  p.setup = {Print(0, 6, ProblemLabel(9)),
              Print(0, 8, "1－mのはりがねがあります｡きょう－m使いました｡残りは何mでしょう｡"),
              Print(0, 10, "(答えのA,Bにあてはまる数字を答えなさい｡)"),
              Text(12, 141, "1" + Blanks(29) + "1"),
@@ -125,7 +123,7 @@ Problem JuiceProblem() {
   Problem p;
   p.expected = {"1", "1", "30"};
   p.answer_label = false;
-  p.setup = {Print(0, 4, Label(10)),
+  p.setup = {Print(0, 4, ProblemLabel(10)),
              Print(0, 6, "きよし君はジュースを－リットル飲みましたがまだ－リットル残っています｡はじめに"),
              Print(0, 8, "ジュースは何リットルあったのでしょう｡(A,B,Cにあてはまる数字を答えなさい｡)"),
              Text(164, 104, "1" + Blanks(25) + "5"),

@@ -15,8 +15,6 @@ void Fraction(Steps& out, const std::string& numerator, const std::string& denom
 
 namespace {
 
-void Append(Steps& out, std::initializer_list<Step> steps) { out.insert(out.end(), steps); }
-
 std::string Voice(int n) { return "SOUND" + std::to_string(n) + ".WAV"; }
 
 // Openings of both pages: the heading strip (180,0)-(260,24), then the

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "frame/figures.h"
 #include "frame/lesson.h"
 
 namespace ham::lessons::fraction_reduction {

@@ -12,8 +12,6 @@ using namespace ham::frame;
 
 namespace {
 
-std::string Label(int n) { return "(" + std::to_string(n) + ")"; }
-
 std::string Small(const std::string& letter) {
   std::string s = letter;
   for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -60,7 +58,7 @@ PracticePage Practice1() {
   for (const Choice& c : choices) {
     Problem p;
     p.expected = {c.letter};
-    p.setup = {Print(0, 4, Label(++n)),
+    p.setup = {Print(0, 4, ProblemLabel(++n)),
                Print(4, 4, "次の分数と同じ大きさの分数を下のA,B,Cの中からえらんで記号で答えなさい｡"),
                Text(89, 127, c.numerator),
                Text(89, 147, c.denominator),
@@ -100,7 +98,7 @@ PracticePage Practice2() {
     Problem p;
     p.expected = {r.a, r.b};
     p.answer_label = false;  // the labels stand on FORM9
-    p.setup = {Print(0, 8, Label(++n)),
+    p.setup = {Print(0, 8, ProblemLabel(++n)),
                Print(4, 8, "次の分数を約分しなさい｡(分子をAらんに、分母をBらんに答えなさい｡)"),
                PrintNumber(10, 10, r.numerator),
                PrintNumber(10, 11, r.denominator),

@@ -1,6 +1,7 @@
 // The pages of the multiples lesson, one function each.
 #pragma once
 
+#include "frame/figures.h"
 #include "frame/lesson.h"
 
 namespace ham::lessons::multiples {

@@ -14,8 +14,6 @@ std::string Heading(const char* title, int blanks, const char* page) {
   return std::string(title) + std::string(static_cast<std::size_t>(blanks), ' ') + page;
 }
 
-Step Face(std::string face) { return FontNameStep{std::move(face)}; }
-
 // A wait of its own inside a voiced step: no event test, nothing when the
 // paragraph is skipped.
 Step VoicedWait(int units) {

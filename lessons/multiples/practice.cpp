@@ -36,7 +36,7 @@ PracticePage Practice1() {
     Problem p;
     p.expected = {r.a, r.b, r.c};
     p.setup = {
-        Call([v = r.operand](Frame& f) { f.state().ProblemOperand = v; }),
+        SetOperand(r.operand),
         Print(0, 8, "(" + std::to_string(++k) + ")"),
         PrintNumber(4, 8, r.operand, 7),
         Print(7, 8, "の倍数を小さい方から順に3つ書きなさい｡"),

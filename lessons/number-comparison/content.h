@@ -1,6 +1,7 @@
 // The pages of the number-comparison lesson and the answer strings they share.
 #pragma once
 
+#include "frame/figures.h"
 #include "frame/frame.h"
 #include "frame/lesson.h"
 

@@ -9,17 +9,6 @@ using namespace ham::frame;
 
 namespace {
 
-void Add(Steps& s, std::initializer_list<Step> more) { s.insert(s.end(), more); }
-
-Step Dotted() { return DrawStyleStep{2}; }
-Step Solid() { return DrawStyleStep{0}; }
-
-// A dotted-figure arc in colour 7: start 0.5 to 1 is the upper half, 0 to
-// 0.5 the lower one.
-Step Arc(double x, double y, double r, double aspect, double start, double end) {
-  return CircleStep{x, y, r, 7, aspect, start, end};
-}
-
 // The text drawn for k = 0 to last in colour (k MOD 2) * 7, pause 50 after
 // each pass: it ends in colour 7.
 Step BlinkTo(double x, double y, std::string text, int last) {
@@ -52,7 +41,7 @@ ExplanationPage FractionToDecimalPage() {
   Steps& s = ex.steps;
 
   // paragraph 1: a fraction is a division
-  Add(s, {Pic("CF.BMP", 220, 75), Pic("PF.BMP", 240, 75), Pause(100),
+  Append(s, {Pic("CF.BMP", 220, 75), Pic("PF.BMP", 240, 75), Pause(100),
           Narrate("SOUND1.WAV", 500),
           Narrate("SOUND2.WAV", 200),
           Text(10, 40, "3 ÷ 5 = ─ だから", 2), Text(13, 30, "         3", 2), Text(13, 50, "         5", 2),
@@ -62,7 +51,7 @@ ExplanationPage FractionToDecimalPage() {
           Paragraph(2)});
 
   // paragraph 2: three long divisions
-  Add(s, {Narrate("SOUND4.WAV", 200),
+  Append(s, {Narrate("SOUND4.WAV", 200),
           DivisionLine(49), Text(300, 50, "5 ) 3"), Text(300, 70, "    3 0"), DivisionLine(88),
           Text(300, 90, "      0"),
           BlinkTo(300, 30, "    0.6", 11), BlinkTo(110, 100, "= 0.6", 11),
@@ -84,7 +73,7 @@ ExplanationPage FractionToDecimalPage() {
           Paragraph(3)});
 
   // paragraph 3: 1 2/5 against 1.3 on bars
-  Add(s, {Narrate("SOUND11.WAV", 450),
+  Append(s, {Narrate("SOUND11.WAV", 450),
           Narrate("SOUND12.WAV", 200),
           Erase(0, 25, 630, 390), Pic("CF.BMP", 220, 75), Pic("PF.BMP", 240, 75),
           Text(15, 40, " 1─         1.3"), Text(18, 30, "  2"), Text(18, 50, "  5"), Pause(500),
@@ -93,7 +82,7 @@ ExplanationPage FractionToDecimalPage() {
           Text(110, 85, "1"),
           FilledBox(10, 180, 210, 190, 7), FilledBox(10, 180, 90, 190, 2)});
   for (int x = 50; x <= 170; x += 40) s.push_back(Line(x, 180, x, 190, 0));
-  Add(s, {Dotted(), Arc(50, 180, 40, 0.25, 0.5, 1), Solid(),
+  Append(s, {Dotted(), Arc(50, 180, 40, 0.25, 0.5, 1), Solid(),
           Text(50, 145, "─"), Text(53, 135, "2"), Text(53, 155, "5"), Pause(300),
           Text(75, 145, "= 2÷5 = 0.4"), Pause(300),
           BlinkTo(55, 40, "= 1.4", 7),
@@ -108,7 +97,7 @@ ExplanationPage DecimalToFractionPage() {
   Steps& s = ex.steps;
 
   // paragraph 1: tenths as sums of unit fractions
-  Add(s, {Pic("CF.BMP", 550, 110), Pic("PF.BMP", 580, 110), Pause(250),
+  Append(s, {Pic("CF.BMP", 550, 110), Pic("PF.BMP", 580, 110), Pause(250),
           Narrate("SOUND16.WAV", 500),
           Narrate("SOUND17.WAV"),
           Text(10, 40, "0.3"), Pause(500),
@@ -126,7 +115,7 @@ ExplanationPage DecimalToFractionPage() {
           Paragraph(2)});
 
   // paragraph 2: hundredths
-  Add(s, {Narrate("SOUND21.WAV"),
+  Append(s, {Narrate("SOUND21.WAV"),
           Text(10, 120, "0.03"), Pause(700),
           Narrate("SOUND22.WAV"),
           Text(55, 120, "= ─ + ─ + ─ = ─"), Text(56, 110, "  1    1    1    3"),
@@ -141,13 +130,13 @@ ExplanationPage DecimalToFractionPage() {
           Paragraph(3)});
 
   // paragraph 3: 3.24 = 3 24/100 = 3 6/25 on bars
-  Add(s, {Narrate("SOUND25.WAV"),
+  Append(s, {Narrate("SOUND25.WAV"),
           Text(10, 40, "3.24"), Pause(300),
           Narrate("SOUND26.WAV")});
   for (double y : {100.0, 140.0, 180.0})
-    Add(s, {FilledBox(10, y, 310, y + 10, 2), Font(13), Text(160, y - 17, "1"), Dotted(),
+    Append(s, {FilledBox(10, y, 310, y + 10, 2), Font(13), Text(160, y - 17, "1"), Dotted(),
             Arc(160, y, 150, 0.07, 0.5, 1), Solid()});
-  Add(s, {FilledBox(10, 220, 310, 230, 7), FilledBox(10, 220, 82, 230, 2), Text(36, 203, "0.24"),
+  Append(s, {FilledBox(10, 220, 310, 230, 7), FilledBox(10, 220, 82, 230, 2), Text(36, 203, "0.24"),
           Dotted(), Arc(46, 220, 36, 0.25, 0.5, 1), Pause(500),
           Narrate("SOUND27.WAV", 500),
           Narrate("SOUND28.WAV", 300),

@@ -19,14 +19,6 @@ bool JudgeOneBox(const Frame& f) {
 
 namespace {
 
-void Add(Steps& s, std::initializer_list<Step> more) { s.insert(s.end(), more); }
-
-Step SetString(int slot, std::string text) {
-  return Call([slot, text](Frame& f) { f.state().ExpectedAnswer[static_cast<std::size_t>(slot)] = text; });
-}
-
-std::string Number(int n) { return "(" + std::to_string(n) + ")"; }
-
 const char* const kHint = "(ﾋﾝﾄ---分数は小数に直して考えるとよくわかるよ!)";
 
 // ----- page 2 ------------------------------------------------------------------------
@@ -41,35 +33,35 @@ struct Row2 {
 Problem Problem2(int n, const Row2& r) {
   Problem p;
   Steps& s = p.setup;
-  s.push_back(SetString(kOneBoxAnswer, r.answer));
-  if (r.alt) s.push_back(SetString(kExpectedAnswerAlt, r.alt));
-  s.push_back(n <= 6 ? Print(0, 7, Number(n)) : Print(4, 10, Number(n)));
+  s.push_back(SetExpected(kOneBoxAnswer, r.answer));
+  if (r.alt) s.push_back(SetExpected(kExpectedAnswerAlt, r.alt));
+  s.push_back(n <= 6 ? Print(0, 7, ProblemLabel(n)) : Print(4, 10, ProblemLabel(n)));
   if (n <= 3) {
-    Add(s, {Print(0, 8, "次の分数を小数に変えなさい｡きちんとした小数で表せないものは"),
+    Append(s, {Print(0, 8, "次の分数を小数に変えなさい｡きちんとした小数で表せないものは"),
             Print(0, 9, "四捨五入して100分の1の位まで求めなさい｡"),
             PrintNumber(20, 10, static_cast<float>(r.numerator)), PrintNumber(20, 11, static_cast<float>(r.denominator)),
             n == 3 ? Text(150, 199, "2 ─") : Text(168, 199, "─")});
   } else if (n <= 6) {
-    Add(s, {Print(3, 7, "次の□に等号か不等号を書き入れます｡"),
+    Append(s, {Print(3, 7, "次の□に等号か不等号を書き入れます｡"),
             Print(3, 8, "[>] なら1,  [<] なら2,  [=] なら3と答えなさい｡"), Print(3, 9, kHint)});
     if (n == 5) {
-      Add(s, {Text(164, 199, "1.5 □ ─"), PrintNumber(27, 10, 3), PrintNumber(27, 11, 2)});
+      Append(s, {Text(164, 199, "1.5 □ ─"), PrintNumber(27, 10, 3), PrintNumber(27, 11, 2)});
     } else {
-      Add(s, {Text(164, 199, "─ □"), PrintNumber(20, 10, static_cast<float>(r.numerator)),
+      Append(s, {Text(164, 199, "─ □"), PrintNumber(20, 10, static_cast<float>(r.numerator)),
               PrintNumber(20, 11, static_cast<float>(r.denominator)), Text(220, 199, r.right)});
     }
   } else {
     s.push_back(Line(15, 140, 425, 140, 7));
     for (int x = 20; x <= 420; x += 20) s.push_back(Line(x, 133, x, 140, 7));
     for (int x = 20; x <= 420; x += 100) s.push_back(Line(x, 123, x, 140, 7));
-    Add(s, {Text(15, 105, "2"), Text(215, 105, "3"), Text(415, 105, "4"),
+    Append(s, {Text(15, 105, "2"), Text(215, 105, "3"), Text(415, 105, "4"),
             Text(113, 140, "↑"), Text(189, 140, "↑"), Text(253, 140, "↑"), Text(333, 140, "↑"),
             Text(115, 157, "A"), Text(191, 157, "B"), Text(255, 157, "C"), Text(335, 157, "D"),
             Print(8, 10, "次の数は上の数直線に書き入れるとA,B,C,Dのどれになりますか｡"), Print(30, 12, kHint)});
     if (n == 9) {
       s.push_back(PrintNumber(20, 11, 3.2f));
     } else {
-      Add(s, {PrintNumber(20, 11, static_cast<float>(r.numerator)),
+      Append(s, {PrintNumber(20, 11, static_cast<float>(r.numerator)),
               PrintNumber(20, 12, static_cast<float>(r.denominator)),
               n == 7 ? Text(150, 219, "2 ─") : Text(169, 219, "─")});
     }
@@ -92,15 +84,15 @@ Problem FractionProblem(int n, const Row4& r) {
   if (r.c) p.expected.push_back(r.c);
   p.answer_label = false;
   Steps& s = p.setup;
-  Add(s, {SetString(kOneBoxAnswer, r.left), Print(0, 4, Number(n)),
+  Append(s, {SetExpected(kOneBoxAnswer, r.left), Print(0, 4, ProblemLabel(n)),
           Print(0, 5, "次の小数や整数をできるだけかんたんな分数で表すとどうなりますか｡"),
           Print(0, 6, "□にあてはまる数字を答えなさい｡"), Print(0, 8, r.left)});
   if (!r.c) {
-    Add(s, {Print(10, 8, "─"), Text(80, 141, "□"), Text(80, 162, "□"),
+    Append(s, {Print(10, 8, "─"), Text(80, 141, "□"), Text(80, 162, "□"),
             Font(13), Text(84, 143, "A"), Text(84, 164, "B"), Font(16),
             ShowBar("FORM11"), TextOn("FORM11", 80, 3, "答え A"), TextOn("FORM11", 280, 3, "B")});
   } else {
-    Add(s, {Print(8, 8, "□─"), Text(80, 141, "□"), Text(80, 162, "□"),
+    Append(s, {Print(8, 8, "□─"), Text(80, 141, "□"), Text(80, 162, "□"),
             Font(13), Text(69, 154, "A"), Text(84, 143, "B"), Text(84, 164, "C"), Font(16),
             ShowBar("FORM12"), TextOn("FORM12", 58, 3, "答え A"), TextOn("FORM12", 248, 3, "B"),
             TextOn("FORM12", 401, 3, "C")});
@@ -119,13 +111,13 @@ struct Row4Order {
 Problem OrderProblem(int n, const Row4Order& r) {
   Problem p;
   Steps& s = p.setup;
-  Add(s, {SetString(kOneBoxAnswer, r.answer), SetString(1, r.middle), SetString(2, r.numerators),
-          SetString(kExpectedAnswerAlt, r.alt), Print(0, 5, Number(n)),
+  Append(s, {SetExpected(kOneBoxAnswer, r.answer), SetExpected(1, r.middle), SetExpected(2, r.numerators),
+          SetExpected(kExpectedAnswerAlt, r.alt), Print(0, 5, ProblemLabel(n)),
           Print(0, 9, "上の(あ)(い)(う)の数を小さい順にならべると次のA,B,Cのどれになりますか｡"),
           Print(0, 10, "A---(あ),(い),(う)    B---(う),(い),(あ)    C---(あ),(う),(い)"),
           Print(5, 6, "(あ)  ─                    (う)  ─")});
   if (n == 7) s.push_back(Print(9, 6, "4"));
-  Add(s, {Print(18, 6, r.middle), Text(40, 104, r.numerators), Text(40, 125, r.denominators)});
+  Append(s, {Print(18, 6, r.middle), Text(40, 104, r.numerators), Text(40, 125, r.denominators)});
   return p;
 }
 

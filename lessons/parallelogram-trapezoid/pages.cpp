@@ -30,12 +30,6 @@ Step Bracket(double x, double y, const Offsets& steps, int color) {
   return p;
 }
 
-Step Arc(double x, double y, double r, double aspect, double start, double end, int color) {
-  return CircleStep{x, y, r, color, aspect, start, end};
-}
-
-Step FontName(std::string face) { return FontNameStep{std::move(face)}; }
-Step DrawStyle(int style) { return DrawStyleStep{style}; }
 Step DrawMode(int mode) { return DrawModeStep{mode}; }
 Step Window(double x2, double y2) { return WindowStep{0, 0, x2, y2}; }
 
@@ -51,8 +45,6 @@ namespace {
 
 const char* const kMincho = "標準明朝";
 const char* const kMsMincho = "ＭＳ 明朝";
-
-void Append(Steps& out, std::initializer_list<Step> steps) { out.insert(out.end(), steps); }
 
 // The parallelogram of page 1 composed from its pieces, the upper one laid
 // over in merge pen.
@@ -114,15 +106,15 @@ ExplanationPage ParallelogramPage1() {
              Text(500, 60, "底辺 8cm"), Erase(210, 88, 260, 110), Pic("B68.BMP", 234, 88), Pause(400),
              Narrate("SOUND10.WAV", 100), Pic("左指.BMP", 190, 70), Pause(100), Pic("右指.BMP", 190, 70),
              Text(500, 80, "高さ 6cm"), Pause(600), Narrate("SOUND11.WAV"), Text(250, 120, "長方形の面積=底辺×高さ"),
-             Pause(200), FontName(kMsMincho), Text(250, 140, "8cm ×6cm =48c㎡"), FontName(kMincho), Pause(700),
+             Pause(200), Face(kMsMincho), Text(250, 140, "8cm ×6cm =48c㎡"), Face(kMincho), Pause(700),
              Narrate("SOUND12.WAV")});
   // The hand points back and forth.
   const std::pair<const char*, float> hands[] = {
       {"右指.BMP", 100}, {"左指.BMP", 200}, {"右指.BMP", 100}, {"左指.BMP", 100}, {"右指.BMP", 300}};
   for (const auto& [hand, pause] : hands) Append(s, {Pic(hand, 190, 70), Pause(pause)});
   Append(s, {Narrate("SOUND13.WAV", 100), Pic("左指.BMP", 190, 70), Pause(100),
-             Text(10, 120, "平行四辺形の面積=底辺×高さ"), Pause(730), Narrate("SOUND14.WAV", 200), FontName(kMsMincho),
-             Text(70, 140, "8cm ×6cm =48c㎡"), FontName(kMincho), Pause(300)});
+             Text(10, 120, "平行四辺形の面積=底辺×高さ"), Pause(730), Narrate("SOUND14.WAV", 200), Face(kMsMincho),
+             Text(70, 140, "8cm ×6cm =48c㎡"), Face(kMincho), Pause(300)});
   return ex;
 }
 
@@ -134,8 +126,9 @@ void Dimension(Steps& out, double x, double y, double r, double aspect, double s
   Append(out, {Arc(x, y, r, aspect, start, end), Text(tx, ty, label, label_color)});
 }
 
-void Dotted(Steps& out) { Append(out, {DrawStyle(2), Font(13)}); }
-void Solid(Steps& out) { Append(out, {DrawStyle(0), Font(16)}); }
+// Dotted lines and small texts for the dimensions, then back.
+void SmallDotted(Steps& out) { Append(out, {Dotted(), Font(13)}); }
+void NormalSolid(Steps& out) { Append(out, {Solid(), Font(16)}); }
 
 }  // namespace
 
@@ -153,19 +146,19 @@ ExplanationPage ParallelogramPage2() {
   Append(s, {Pic("CF.BMP", 420, 200), Pic("PF.BMP", 440, 200), Pause(200), Narrate("SOUND16.WAV"),
              Text2x(10, 40, "平行四辺形の面積 = 底辺 × 高さ", 6), Pause(600), Narrate("SOUND17.WAV"),
              Polygon(20, 100, {{50, 0}, {-10, 40}, {-50, 0}, {10, -40}}, 2, true), Line(20, 100, 20, 140, 6)});
-  Dotted(s);
+  SmallDotted(s);
   Dimension(s, 20, 120, 10, 2, 0.75, 0.25, 31, 120, "4cm");
   Dimension(s, 35, 140, 25, 0.3, 0, 0.5, 30, 150, "5cm");
-  Solid(s);
-  Append(s, {Box(15, 135, 20, 140, 6), Pause(300), Narrate("SOUND18.WAV"), FontName(kMsMincho),
-             Text(150, 124, "5 × 4 = 20     答え 20c㎡"), FontName(kMincho), Pause(400), Narrate("SOUND19.WAV"),
+  NormalSolid(s);
+  Append(s, {Box(15, 135, 20, 140, 6), Pause(300), Narrate("SOUND18.WAV"), Face(kMsMincho),
+             Text(150, 124, "5 × 4 = 20     答え 20c㎡"), Face(kMincho), Pause(400), Narrate("SOUND19.WAV"),
              Polygon(30, 190, {{100, 0}, {-20, 70}, {-100, 0}, {20, -70}}, 2, true), Line(40, 190, 40, 260, 6)});
-  Dotted(s);
+  SmallDotted(s);
   Dimension(s, 40, 225, 10, 3.5, 0.75, 0.25, 51, 220, "7cm");
   Dimension(s, 60, 260, 50, 0.2, 0, 0.5, 50, 270, "10cm");
-  Solid(s);
-  Append(s, {Box(35, 255, 40, 260, 6), Pause(400), Narrate("SOUND20.WAV"), FontName(kMsMincho),
-             Text(150, 250, "10 × 7 = 70    答え 70c㎡"), FontName(kMincho), Pause(400)});
+  NormalSolid(s);
+  Append(s, {Box(35, 255, 40, 260, 6), Pause(400), Narrate("SOUND20.WAV"), Face(kMsMincho),
+             Text(150, 250, "10 × 7 = 70    答え 70c㎡"), Face(kMincho), Pause(400)});
   return ex;
 }
 
@@ -184,11 +177,11 @@ Step QuarterTurned(double x, double y, int color) {
 // Right-angle mark, height and the "7cm" and "6cm" dimensions of page 4.
 void TrapezoidMarks(Steps& out, bool with_lower_base) {
   Append(out, {Box(192, 184, 197, 189, 7), Line(192, 140, 192, 189, 6)});
-  Dotted(out);
+  SmallDotted(out);
   Dimension(out, 193, 165, 12, 2, 0.75, 0.25, 205, 154, "7cm", -1);
   Dimension(out, 203, 140, 21, 0.5, 0.5, 1, 195, 120, "6cm", -1);
   if (with_lower_base) Dimension(out, 205, 189, 35, 0.25, 0, 0.5, 190, 200, "10cm", -1);
-  Solid(out);
+  NormalSolid(out);
 }
 
 }  // namespace
@@ -224,27 +217,27 @@ ExplanationPage TrapezoidPage4() {
     Append(s, {Pause(5), Trapezoid(182, 140 - 5 * i, 0)});
   }
   for (int i = 1; i <= 11; ++i) Append(s, {Trapezoid(182 + 5 * i, 85, 2), Pause(5), Trapezoid(182 + 5 * i, 85, 0)});
-  Dotted(s);
+  SmallDotted(s);
   Dimension(s, 203, 140, 21, 0.5, 0.5, 1, 195, 120, "6cm", -1);
-  Solid(s);
+  NormalSolid(s);
   Append(s, {QuarterTurned(240, 85, 2), Pause(50), QuarterTurned(240, 85, 0), UpsideDown(224, 85, 2), Pause(50)});
   for (int i = 0; i <= 10; ++i) Append(s, {UpsideDown(224, 85 + 5 * i, 2), Pause(5), UpsideDown(224, 85 + 5 * i, 0)});
   Append(s, {UpsideDown(224, 140, 2), Pause(500), NarrateWait("SOUND23.WAV", 350), Narrate("SOUND24.WAV"),
-             Erase(145, 150, 165, 170), Pic("右指.BMP", 145, 185), Pause(200), DrawStyle(2), Line(224, 140, 240, 189, 0),
-             DrawStyle(0)});
+             Erase(145, 150, 165, 170), Pic("右指.BMP", 145, 185), Pause(200), Dotted(), Line(224, 140, 240, 189, 0),
+             Solid()});
   for (int i = 1; i <= 5; ++i)
     Append(s, {Line(182, 140, 223, 140, 6), Pause(10), Line(182, 140, 223, 140, 2), Pause(10)});
   for (int i = 1; i <= 5; ++i)
     Append(s, {Line(241, 189, 282, 189, 6), Pause(10), Line(241, 189, 282, 189, 2), Pause(10)});
-  Dotted(s);
+  SmallDotted(s);
   Dimension(s, 261, 190, 21, 0.5, 0, 0.5, 250, 200, "6cm", -1);
-  Solid(s);
+  NormalSolid(s);
   Append(s, {Pause(250), Narrate("SOUND25.WAV"), Text(100, 300, "(6+10)", 6), Bracket(115, 315, {{0, 5}, {20, 0}, {0, -5}}),
              Text(115, 323, "16"), Pause(650), Narrate("SOUND26.WAV"), Erase(145, 185, 165, 205),
              Pic("右指.BMP", 145, 150), Pause(300), Narrate("SOUND27.WAV", 100), Text(155, 300, "×7", 6),
              Bracket(125, 340, {{0, 5}, {40, 0}, {0, -20}}), Text(135, 348, "112"), Pause(750), Narrate("SOUND28.WAV"),
              Erase(145, 150, 165, 170), Pic("上指.BMP", 190, 220), Pause(300), Text(187, 300, "÷2", 6),
-             FontName(kMsMincho), Text(219, 300, "= 56c㎡", 6), FontName(kMincho), Pause(600),
+             Face(kMsMincho), Text(219, 300, "= 56c㎡", 6), Face(kMincho), Pause(600),
              Narrate("SOUND29.WAV", 330), Narrate("SOUND30.WAV"), Font(13)});
   // The pieces of the formula blink, ending visible.
   BlinkByCounter(s, 195, 120, "6cm", 0, 9, 7, 15);
@@ -278,27 +271,27 @@ ExplanationPage TrapezoidPage5() {
   Append(s, {Pic("CF.BMP", 420, 200), Pic("PF.BMP", 440, 200), Pause(200), Narrate("SOUND35.WAV"),
              Text2x(10, 40, "台形の面積=(上底+下底)×高さ÷2", 6), Pause(650), Narrate("SOUND36.WAV"),
              Polygon(20, 100, {{50, 0}, {20, 60}, {-80, 0}, {10, -60}}, 2, true), Line(30, 100, 30, 160, 6)});
-  Dotted(s);
+  SmallDotted(s);
   Dimension(s, 30, 130, 10, 3, 0.75, 0.25, 38, 120, "6cm");
   Dimension(s, 50, 160, 40, 0.25, 0, 0.5, 30, 167, "8cm");
   Dimension(s, 45, 100, 25, 0.3, 0.5, 1, 30, 82, "5cm");
-  Solid(s);
+  NormalSolid(s);
   Append(s, {Box(25, 155, 30, 160, 6), Pause(350), Narrate("SOUND37.WAV"), Text(150, 124, "(5 ＋ 8) × 6 ÷ 2", 6),
              Pause(600), Narrate("SOUND38.WAV"), Bracket(160, 140, {{0, 5}, {42, 0}, {0, -5}}), Font(13),
              Text(175, 152, "13", 7), Pause(450), Narrate("SOUND39.WAV"), Bracket(180, 165, {{0, 5}, {68, 0}, {0, -25}}),
              Text(205, 177, "78", 7), Pause(450), Narrate("SOUND40.WAV"), Bracket(210, 190, {{0, 5}, {80, 0}, {0, -45}}),
              Text(230, 202, "39", 7), Font(16), Pause(100), Text(300, 124, "= 39", 6), Pause(350),
-             Narrate("SOUND41.WAV"), FontName(kMsMincho), Text(400, 124, "答え 39c㎡", 6), FontName(kMincho),
+             Narrate("SOUND41.WAV"), Face(kMsMincho), Text(400, 124, "答え 39c㎡", 6), Face(kMincho),
              Pause(800), Erase(0, 80, 640, 370), Narrate("SOUND42.WAV"),
              Polygon(20, 100, {{100, 0}, {30, 80}, {-150, 0}, {20, -80}}, 2, true), Line(30, 100, 30, 180, 6),
              Box(25, 175, 30, 180, 6)});
-  Dotted(s);
+  SmallDotted(s);
   Dimension(s, 30, 140, 10, 4, 0.75, 0.25, 38, 140, "8cm");
   Dimension(s, 75, 180, 75, 0.2, 0, 0.5, 50, 197, "15cm");
   Dimension(s, 70, 100, 50, 0.2, 0.5, 1, 40, 82, "10cm");
-  Solid(s);
+  NormalSolid(s);
   Append(s, {Pause(300), Narrate("SOUND43.WAV"), Text(150, 124, "(10 ＋ 15) × 8 ÷ 2 = 100", 6), Pause(200),
-             FontName(kMsMincho), Text(400, 124, "答え 100c㎡", 6), FontName(kMincho), Pause(400)});
+             Face(kMsMincho), Text(400, 124, "答え 100c㎡", 6), Face(kMincho), Pause(400)});
   return ex;
 }
 

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "frame/figures.h"
 #include "frame/lesson.h"
 
 namespace ham::lessons::pt {
@@ -15,9 +16,6 @@ using Offsets = std::vector<std::pair<double, double>>;
 frame::Step Polygon(double x, double y, const Offsets& steps, int color, bool filled);
 // Connected lines from (x, y) through relative steps, left open.
 frame::Step Bracket(double x, double y, const Offsets& steps, int color = 7);
-frame::Step Arc(double x, double y, double r, double aspect, double start, double end, int color = 7);
-frame::Step FontName(std::string face);
-frame::Step DrawStyle(int style);
 frame::Step DrawMode(int mode);
 frame::Step Window(double x2, double y2);
 // `text` drawn for i = first to last in colour (i MOD 2) * color, each

@@ -19,14 +19,12 @@ class Pen {
  private:
   void Style(int s) {
     if (s == style_) return;
-    out_.push_back(DrawStyle(s));
+    out_.push_back(DrawStyleStep{s});
     style_ = s;
   }
   Steps& out_;
   int style_ = 0;
 };
-
-std::string Label(int n) { return "(" + std::to_string(n) + ")"; }
 
 // Answer labels: on FORM9 over FORM7 for a two-box problem, else on FORM7
 // with the unit for an area question.
@@ -45,7 +43,7 @@ void AnswerLabels(Steps& s, bool two_boxes, bool area) {
 Steps ParallelogramProblemSteps(const ParallelogramFigure& f) {
   const double w = f.w, d = f.d, h = f.h;
   const bool formula = !f.formula.empty();
-  Steps s = {Window(639, 479), Print(0, 7, Label(f.n))};
+  Steps s = {Window(639, 479), Print(0, 7, ProblemLabel(f.n))};
   if (formula) {
     s.insert(s.end(), {Print(4, 7, "次の式は下の平行四辺形の面積を求める式です｡□にあてはまる数字を答えなさい｡"),
                        Text(250, 200, f.formula)});
@@ -92,7 +90,7 @@ Steps ParallelogramProblemSteps(const ParallelogramFigure& f) {
 Steps TrapezoidProblemSteps(const TrapezoidFigure& f) {
   const double u = f.u, sx = f.s, h = f.h, l = f.l, t = f.t;
   const bool formula = !f.formula.empty();
-  Steps s = {Window(639, 479), Print(0, 7, Label(f.n))};
+  Steps s = {Window(639, 479), Print(0, 7, ProblemLabel(f.n))};
   if (formula) {
     // The letters under the squares of the formula.
     double ax = 256, bx = 304;
@@ -106,11 +104,11 @@ Steps TrapezoidProblemSteps(const TrapezoidFigure& f) {
   }
   s.push_back(Polygon(30, 190, {{u, 0}, {sx, h}, {l, 0}, {t, -h}}, 2, true));
   const bool flat = f.n == 7;  // a low trapezoid: a wider height bracket
-  s.insert(s.end(), {DrawStyle(2), Arc(30 + u / 2, 190, u / 2, 0.2, 0.5, 1), Text(20 + u / 2, 168, f.upper_label, 7),
+  s.insert(s.end(), {Dotted(), Arc(30 + u / 2, 190, u / 2, 0.2, 0.5, 1), Text(20 + u / 2, 168, f.upper_label, 7),
                      Arc(30 - t - l / 2, 190 + h, -l / 2, 0.2, 0, 0.5),
                      Text(20 - t - l / 2, 200 + h, f.lower_label, 7),
                      Arc(50, 190 + h / 2, flat ? h / 4 : h / 8, flat ? 2 : 4, 0.75, 0.25),
-                     Text(58, 190 + h / 2, f.height_label, 7), DrawStyle(0), Line(50, 190, 50, 190 + h, 7),
+                     Text(58, 190 + h / 2, f.height_label, 7), Solid(), Line(50, 190, 50, 190 + h, 7),
                      Box(45, 185 + h, 50, 190 + h, 7), Window(639, 568)});
   AnswerLabels(s, f.expected.size() == 2, !formula);
   return s;

@@ -20,16 +20,6 @@ Step Polygon(Points points, int fill, int outline) {
   return PolylineStep{Chain(points), outline, true, fill};
 }
 
-Step Arc(double x, double y, double r, double aspect, double start, double end, int color) {
-  return CircleStep{x, y, r, color, aspect, start, end};
-}
-
-Step Dotted() { return DrawStyleStep{2}; }
-
-Step Solid() { return DrawStyleStep{0}; }
-
-Step Face(std::string face) { return FontNameStep{std::move(face)}; }
-
 Step Window479() { return WindowStep{0, 0, 639, 479}; }
 
 Blinking BlinkLine(double x1, double y1, double x2, double y2, int on_even, int on_odd) {

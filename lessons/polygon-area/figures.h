@@ -1,11 +1,12 @@
-// Drawing steps of the polygon-area figures: filled polygons, dimension arcs,
-// line styles and the blinks of lines, polygons and texts.
+// Drawing steps of the polygon-area figures: filled polygons and the blinks
+// of lines, polygons and texts.
 #pragma once
 
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "frame/figures.h"
 #include "frame/lesson.h"
 
 namespace ham::lessons::polygon_area {
@@ -14,12 +15,6 @@ using Points = std::vector<std::pair<double, double>>;
 
 // A closed polygon filled with `fill` and outlined with `outline`.
 frame::Step Polygon(Points points, int fill, int outline);
-// A dimension bracket: arc of the ellipse with radii r and r * aspect, from
-// `start` to `end` (fractions of a turn), in the current line style.
-frame::Step Arc(double x, double y, double r, double aspect, double start, double end, int color = 7);
-frame::Step Dotted();
-frame::Step Solid();
-frame::Step Face(std::string face);  // "ＭＳ 明朝", "標準明朝"
 frame::Step Window479();             // logical window (0,0)-(639,479)
 
 // One element of a blink, drawn once per pass in the colour the counter selects.

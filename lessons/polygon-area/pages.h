@@ -1,6 +1,7 @@
 // The pages of the polygon-area lesson.
 #pragma once
 
+#include "frame/figures.h"
 #include "frame/lesson.h"
 
 namespace ham::lessons::polygon_area {

@@ -21,7 +21,7 @@ Problem Question(std::string line, std::string expected, std::string hint, int n
   p.setup = {Window479()};
   if (!line.empty()) p.setup.push_back(Print(4, 4, std::move(line)));
   p.setup.push_back(Print(4, 5, "赤い部分の面積を求めなさい｡"));
-  p.setup.push_back(Print(0, 4, "(" + std::to_string(n) + ")"));
+  p.setup.push_back(Print(0, 4, ProblemLabel(n)));
   for (Step& s : figure) p.setup.push_back(std::move(s));
   if (!hint.empty()) p.hints.push_back(Hint{0, 0, {}, std::move(hint), 0, 22, 2, {}});
   return p;

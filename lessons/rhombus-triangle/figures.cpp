@@ -24,14 +24,6 @@ Step PolygonStep(const Polygon& p, int outline, int fill) {
   return PolylineStep{Points(p), outline, fill >= 0, fill};
 }
 
-Step Arc(double x, double y, double r, double aspect, double start, double end) {
-  return CircleStep{x, y, r, 7, aspect, start, end};
-}
-
-Step Dotted() { return DrawStyleStep{2}; }
-Step Solid() { return DrawStyleStep{0}; }
-Step Face(std::string face) { return FontNameStep{std::move(face)}; }
-
 Step NarrateNoClose(std::string file, std::optional<float> pause) {
   return Call([file, pause](Frame& f) {
     FrameState& s = f.state();

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "frame/figures.h"
 #include "frame/frame.h"
 #include "frame/lesson.h"
 
@@ -22,12 +23,6 @@ struct Polygon {
 // Outline colour; filled when fill >= 0.
 void DrawPolygon(Canvas* target, const Polygon& p, int outline, int fill = -1);
 frame::Step PolygonStep(const Polygon& p, int outline, int fill = -1);
-
-// Arc of a length mark, in colour 7.
-frame::Step Arc(double x, double y, double r, double aspect, double start, double end);
-frame::Step Dotted();
-frame::Step Solid();
-frame::Step Face(std::string face);
 
 // A narration inside the running paragraph's guard that does not close the
 // sound before it (one that follows its own guarded close).

@@ -11,8 +11,6 @@ namespace {
 // Blink colour of pass i: 6 on odd passes, 0 on even ones.
 int Blink6(int i) { return (i % 2) * 6; }
 
-void Append(Steps& to, const Steps& more) { to.insert(to.end(), more.begin(), more.end()); }
-
 Steps Mascots() { return {Pic("CF.BMP", 550, 200), Pic("PF.BMP", 580, 200)}; }
 
 ExplanationPage Head(const std::string& heading, const std::string& end_text) {

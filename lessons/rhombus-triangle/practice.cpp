@@ -26,10 +26,6 @@ struct Answer {
   const char* second;
 };
 
-Step SetAnswer(int slot, std::string text) {
-  return Call([slot, text](Frame& f) { f.state().ExpectedAnswer[static_cast<std::size_t>(slot)] = text; });
-}
-
 // The rhombus of diagonals h (vertical) and w (horizontal) in cm.
 Steps RhombusFigure(const Figure& g) {
   double h = g.height, w = g.width;
@@ -91,7 +87,7 @@ Problem MakeProblem(int n, const Row& r, const Steps& figure, int second_slot, i
   Steps& s = p.setup;
   s.push_back(WindowStep{0, 0, 639, 479});
   bool two = r.answer.second != nullptr;
-  if (two) s.push_back(SetAnswer(second_slot, r.answer.second));
+  if (two) s.push_back(SetExpected(second_slot, r.answer.second));
   s.push_back(Print(0, 4, "(" + std::to_string(n) + ")"));
   s.push_back(Print(question_col, 4, question));
   s.insert(s.end(), figure.begin(), figure.end());

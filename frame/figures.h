@@ -1,0 +1,36 @@
+// Helpers the lessons' scripts share, beside the step constructors of
+// frame/lesson.h: arcs, line styles, font faces, longer step lists, and
+// the label and values a problem sets up.
+#pragma once
+
+#include <string>
+
+#include "frame/lesson.h"
+
+namespace ham::frame {
+
+// An arc of the ellipse with radius r (vertical radius r * aspect) from
+// `start` to `end`, fractions of a turn; a dimension bracket is dotted.
+Step Arc(double x, double y, double r, double aspect, double start, double end, int color = 7);
+
+// Draw style of the lines and arcs that follow: dotted or solid.
+Step Dotted();
+Step Solid();
+
+// Font face of the texts that follow: "ＭＳ 明朝", "標準明朝".
+Step Face(std::string face);
+
+// Steps added at the end of a script.
+void Append(Steps& to, const Steps& more);
+
+// A problem's number as printed before its question: "(3)".
+std::string ProblemLabel(int n);
+
+// Values kept when a problem is set up: ExpectedAnswer[slot], the number
+// a question prints (ProblemOperand) and the text it prints, kept in the
+// sound-file string (WavFile).
+Step SetExpected(int slot, std::string text);
+Step SetOperand(float value);
+Step SetWavFile(std::string text);
+
+}  // namespace ham::frame
