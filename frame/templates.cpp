@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <map>
 
+#include "platform/utf8.h"
+
 namespace ham::frame {
 
 std::vector<PictureSpec> SharedPictures() {
@@ -119,6 +121,74 @@ PracticePage PracticeOf(int page, int number, int problem_slot) {
   pp.header = "練習" + std::to_string(number) + std::string(32, ' ') + std::to_string(page) + "ﾍﾟｰｼﾞ";
   pp.end_text = std::to_string(page) + "ページ終わり";
   return pp;
+}
+
+namespace {
+
+// Columns a text takes: two for a character outside ASCII and the
+// half-width katakana.
+int Columns(const std::string& text) {
+  int n = 0;
+  for (char32_t c : utf8::Decode(text)) n += (c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F)) ? 1 : 2;
+  return n;
+}
+
+std::string Blanks(int n) { return std::string(static_cast<std::size_t>(std::max(n, 0)), ' '); }
+
+constexpr int kHeadingNumberColumn = 37;
+
+}  // namespace
+
+TablePage Explanation(std::string title, ExplanationPage ex) {
+  TablePage t;
+  t.kind = PageKind::kExplanation;
+  t.title = std::move(title);
+  t.explanation = std::move(ex);
+  return t;
+}
+
+TablePage Practice(PracticePage pp) {
+  TablePage t;
+  t.kind = PageKind::kPractice;
+  t.practice = std::move(pp);
+  return t;
+}
+
+std::vector<Page> PageTable(int first_row, int number_column, std::vector<TablePage> pages) {
+  std::vector<Page> table = {ContentsPage()};
+  int practices = 0;
+  for (TablePage& t : pages) {
+    const int n = static_cast<int>(table.size());
+    const std::string number = std::to_string(n);
+    Page p;
+    p.kind = t.kind;
+    p.contents_row = first_row + n - 1;
+    std::string prefix = "(よく見よう!)  ☆ ";
+    std::string module_title = t.module_title.empty() ? t.title : t.module_title;
+    if (t.kind == PageKind::kPractice) {
+      const int k = ++practices;
+      prefix = "(やってみよう!)★ ";
+      t.title = "練習 " + std::to_string(k);
+      module_title = "練習" + std::to_string(k);
+      PracticePage head = PracticeOf(n, k, t.practice.problem_slot);
+      t.practice.flags = head.flags;
+      t.practice.header = std::move(head.header);
+      t.practice.end_text = std::move(head.end_text);
+      p.practice = std::move(t.practice);
+    } else {
+      ExplanationPage& ex = t.explanation;
+      if (ex.heading.empty())
+        ex.heading = t.title + Blanks(kHeadingNumberColumn - Columns(t.title)) + number + "ﾍﾟｰｼﾞ";
+      if (ex.end_text.empty()) ex.end_text = number + "ページ終わり";
+      p.explanation = std::move(ex);
+    }
+    const std::string dashes(static_cast<std::size_t>(std::max(number_column - 2 - Columns(t.title), 0)), '-');
+    p.contents_line = prefix + t.title + " " + dashes + " " + number + "ページ";
+    p.module_heading = number + "ﾍﾟｰｼﾞ" + Blanks(t.module_blanks) + module_title;
+    table.push_back(std::move(p));
+  }
+  table.push_back(EndPage());
+  return table;
 }
 
 namespace {

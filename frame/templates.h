@@ -44,6 +44,35 @@ Page PracticePageOf(int row, std::string contents_line, std::string module_headi
 // stays where PracticePage puts it.
 PracticePage PracticeOf(int page, int number, int problem_slot);
 
+// ----- the page table -----
+
+// A content page as a lesson's table lists it, before the table numbers it.
+struct TablePage {
+  PageKind kind = PageKind::kExplanation;
+  std::string title;           // on the contents page: "約数 1"; a practice's is "練習 K"
+  // Heading of the page module after "Nﾍﾟｰｼﾞ" and its blanks (empty: the title).
+  std::string module_title;
+  int module_blanks = 10;
+  ExplanationPage explanation;
+  PracticePage practice;
+};
+TablePage Explanation(std::string title, ExplanationPage ex);
+TablePage Practice(PracticePage pp);
+
+// The pages of a lesson: the contents page, the pages listed as pages 1, 2,
+// ..., the end page. Page N, the K-th practice among them, gets what every
+// lesson writes the same way:
+// - contents row first_row + N - 1 and the contents line: "(よく見よう!)  ☆ "
+//   or "(やってみよう!)★ ", the title, a blank, dashes up to `number_column`
+//   columns, a blank and "Nページ" (a character outside ASCII and the
+//   half-width katakana takes two columns);
+// - the page module's heading "Nﾍﾟｰｼﾞ", blanks and the module title, for a
+//   practice "Nﾍﾟｰｼﾞ          練習K";
+// - an explanation page's heading, unless the page gives it whole, its title
+//   padded to 37 columns and "Nﾍﾟｰｼﾞ", and its end text "Nページ終わり";
+// - a practice page's header, end text and pass flags as PracticeOf(N, K, ...).
+std::vector<Page> PageTable(int first_row, int number_column, std::vector<TablePage> pages);
+
 // The narration files a lesson plays (its scripts, then the jingle), with
 // the time each may last without overrunning the pauses after it.
 struct SoundUse {

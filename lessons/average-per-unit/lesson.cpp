@@ -2,31 +2,22 @@
 #include "lessons/average-per-unit/lesson.h"
 
 #include "frame/templates.h"
-#include "lessons/average-per-unit/content.h"
 #include "lessons/common/number_box.h"
 
-namespace ham::lessons {
+namespace ham::lessons::average_per_unit {
 
 using namespace ham::frame;
-
-namespace {
-
-using namespace average_per_unit;
 
 Lesson Build() {
   Lesson l;
   l.problem_rounded = common::kNumberBoxRounding;
   l.title = "5年生の算数   平均と単位量あたりの大きさ";
-  l.pages = {
-      ContentsPage(),
-      ExplanationPageOf(7, "(よく見よう!)  ☆ 平均 ------------------- 1ページ", "1ﾍﾟｰｼﾞ          平均",
-                        AveragePage()),
-      PracticePageOf(8, "(やってみよう!)★ 練習 1 ----------------- 2ページ", "2ﾍﾟｰｼﾞ          練習1", Practice1()),
-      ExplanationPageOf(9, "(よく見よう!)  ☆ 単位量あたりの大きさ --- 3ページ",
-                        "3ﾍﾟｰｼﾞ        単位量あたりの大きさ", PerUnitPage()),
-      PracticePageOf(10, "(やってみよう!)★ 練習 2 ----------------- 4ページ", "4ﾍﾟｰｼﾞ          練習2", Practice2()),
-      EndPage(),
-  };
+  l.pages = PageTable(7, 25, {
+      Explanation("平均", AveragePage()),
+      Practice(Practice1()),
+      {.title = "単位量あたりの大きさ", .module_blanks = 8, .explanation = PerUnitPage()},
+      Practice(Practice2()),
+  });
   l.dispatch = FrameDispatch(l.pages);
   l.play_wave_pause_step = true;
 
@@ -59,11 +50,4 @@ Lesson Build() {
   return l;
 }
 
-}  // namespace
-
-const Lesson& AveragePerUnitLesson() {
-  static const Lesson lesson = Build();
-  return lesson;
-}
-
-}  // namespace ham::lessons
+}  // namespace ham::lessons::average_per_unit

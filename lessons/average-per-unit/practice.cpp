@@ -4,7 +4,7 @@
 
 #include "frame/frame.h"
 #include "frame/templates.h"
-#include "lessons/average-per-unit/content.h"
+#include "lessons/average-per-unit/lesson.h"
 
 namespace ham::lessons::average_per_unit {
 
@@ -70,7 +70,7 @@ Hint MarksHint(int count, bool third_box_hint) {
 }  // namespace
 
 PracticePage Practice1() {
-  PracticePage pp = PracticeOf(2, 1, 0);
+  PracticePage pp{.problem_slot = 0};
   pp.label_x = 78;
   pp.reward = "やったね!パスワードは 宇宙(うちゅう) だよ!";
   pp.strip_y1 = 340;
@@ -140,7 +140,7 @@ PracticePage Practice1() {
 }
 
 PracticePage Practice2() {
-  PracticePage pp = PracticeOf(4, 2, 1);
+  PracticePage pp{.problem_slot = 1};
   pp.label_x = 78;
   pp.reward = "やったね!パスワードは 感謝(かんしゃ) だよ!";
   pp.strip_y1 = 320;

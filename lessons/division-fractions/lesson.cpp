@@ -4,28 +4,20 @@
 #include "frame/templates.h"
 #include "lessons/common/number_box.h"
 #include "lessons/common/sheet.h"
-#include "lessons/division-fractions/content.h"
 
-namespace ham::lessons {
+namespace ham::lessons::division_fractions {
 
 using namespace ham::frame;
 
-namespace {
-
 Lesson Build() {
-  using namespace division_fractions;
   Lesson l = common::SheetAndBars();
   l.title = "5年生の算数     わり算と分数";
-  l.pages = {
-      ContentsPage(),
-      ExplanationPageOf(7, "(よく見よう!)  ☆ わり算と分数 1 -------- 1ページ", "1ﾍﾟｰｼﾞ          わり算と分数 1",
-                        DivisionPage()),
-      PracticePageOf(8, "(やってみよう!)★ 練習 1 ---------------- 2ページ", "2ﾍﾟｰｼﾞ          練習1", Practice1()),
-      ExplanationPageOf(9, "(よく見よう!)  ☆ わり算と分数 2 -------- 3ページ", "3ﾍﾟｰｼﾞ          わり算と分数 2",
-                        TimePage()),
-      PracticePageOf(10, "(やってみよう!)★ 練習 2 ---------------- 4ページ", "4ﾍﾟｰｼﾞ          練習2", Practice2()),
-      EndPage(),
-  };
+  l.pages = PageTable(7, 24, {
+      Explanation("わり算と分数 1", DivisionPage()),
+      Practice(Practice1()),
+      Explanation("わり算と分数 2", TimePage()),
+      Practice(Practice2()),
+  });
   l.dispatch = FrameDispatch(l.pages);
   l.pictures = SharedPictures();
   l.pictures.push_back({"cl.BMP", true, 35, 60});
@@ -51,11 +43,4 @@ Lesson Build() {
   return l;
 }
 
-}  // namespace
-
-const Lesson& DivisionFractionsLesson() {
-  static const Lesson lesson = Build();
-  return lesson;
-}
-
-}  // namespace ham::lessons
+}  // namespace ham::lessons::division_fractions

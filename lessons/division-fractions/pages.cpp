@@ -2,7 +2,7 @@
 // and seconds as fractions), and the bar pictures page 1 repaints bars with.
 #include <string>
 
-#include "lessons/division-fractions/content.h"
+#include "lessons/division-fractions/lesson.h"
 #include "lessons/common/sheet.h"
 
 namespace ham::lessons::division_fractions {
@@ -15,20 +15,6 @@ void Fill(Canvas* target, double x1, double y1, double x2, double y2, int color)
   RtDrawLine(target, x1, y1, x2, y2, color, LineShape::kFilledBox);
 }
 void Fill(double x1, double y1, double x2, double y2, int color) { Fill(kMainWindow, x1, y1, x2, y2, color); }
-
-ExplanationPage Head(std::string heading, int paragraphs, std::string end_text, double end_y) {
-  ExplanationPage ex;
-  ex.paragraphs = paragraphs;
-  ex.heading = std::move(heading);
-  ex.heading_x = 200;
-  ex.bar_left = 190;
-  ex.bar_right = 320;
-  ex.paragraph_window_height = 479;
-  ex.end_text = std::move(end_text);
-  ex.end_x = 400;
-  ex.end_y = end_y;
-  return ex;
-}
 
 // ----- page 1 ---------------------------------------------------------------------------
 
@@ -209,7 +195,8 @@ void MakeBarPictures(Frame& f) {
 }
 
 ExplanationPage DivisionPage() {
-  ExplanationPage ex = Head("わり算と分数 1                       1ﾍﾟｰｼﾞ", 3, "1ページ終わり", 340);
+  ExplanationPage ex{.paragraphs = 3, .heading_x = 200, .bar_left = 190, .bar_right = 320,
+                     .paragraph_window_height = 479, .end_x = 400, .end_y = 340};
   Steps& s = ex.steps;
   // paragraph 1: three bars shared by four, then by five
   Append(s, {Pic("CF.BMP", 220, 60), Pic("PF.BMP", 240, 60), Pause(200),
@@ -252,7 +239,8 @@ ExplanationPage DivisionPage() {
 }
 
 ExplanationPage TimePage() {
-  ExplanationPage ex = Head("わり算と分数 2                       3ﾍﾟｰｼﾞ", 4, "3ページ終わり", 380);
+  ExplanationPage ex{.paragraphs = 4, .heading_x = 200, .bar_left = 190, .bar_right = 320,
+                     .paragraph_window_height = 479, .end_x = 400, .end_y = 380};
   Steps& s = ex.steps;
   // paragraph 1: units
   Append(s, {Pic("CF.BMP", 550, 110), Pic("PF.BMP", 580, 110), Pause(250),

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "frame/templates.h"
-#include "lessons/division-fractions/content.h"
+#include "lessons/division-fractions/lesson.h"
 #include "lessons/common/sheet.h"
 
 namespace ham::lessons::division_fractions {
@@ -62,8 +62,8 @@ Step AnswerBar(bool three) {
   });
 }
 
-PracticePage Common(int page, int number, const char* reward) {
-  PracticePage pp = PracticeOf(page, number, number - 1);
+PracticePage Common(int problem_slot, const char* reward) {
+  PracticePage pp{.problem_slot = problem_slot};
   pp.reward = reward;
   pp.blank_warning = false;
   pp.praise_row = 18;
@@ -98,7 +98,7 @@ bool JudgeTwoBoxes(const Frame& f) {
 }
 
 PracticePage Practice1() {
-  PracticePage pp = Common(2, 1, "やったね!パスワードは 天気(てんき) だよ!");
+  PracticePage pp = Common(0, "やったね!パスワードは 天気(てんき) だよ!");
   pp.strip_y1 = 330;
   pp.strip_y2 = 422;
   pp.praise_col = 10;
@@ -155,7 +155,7 @@ PracticePage Practice1() {
 }
 
 PracticePage Practice2() {
-  PracticePage pp = Common(4, 2, "やったね!パスワードは 勇気(ゆうき) だよ!");
+  PracticePage pp = Common(1, "やったね!パスワードは 勇気(ゆうき) だよ!");
   pp.strip_y1 = 324;
   pp.strip_y2 = 420;
   pp.praise_col = 28;

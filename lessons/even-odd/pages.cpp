@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "lessons/even-odd/pages.h"
+#include "lessons/even-odd/lesson.h"
 
 namespace ham::lessons::even_odd {
 
@@ -22,27 +22,13 @@ void Lines(Steps& out, int col, int first_row, const std::vector<std::string>& l
   for (const std::string& l : lines) out.push_back(Print(col, row++, l));
 }
 
-ExplanationPage Opening(std::string heading, double bar_right, std::string end_text, double end_x, double end_y,
-                        int paragraphs) {
-  ExplanationPage ex;
-  ex.paragraphs = paragraphs;
-  ex.heading = std::move(heading);
-  ex.heading_x = 200;
-  ex.bar_left = 190;
-  ex.bar_right = bar_right;
-  ex.bar_bottom = 22;
-  ex.end_text = std::move(end_text);
-  ex.end_x = end_x;
-  ex.end_y = end_y;
-  return ex;  // the last narrated paragraph's sound is closed at the end
-}
-
 }  // namespace
 
 // Page 1: even and odd numbers by examples and by the last digit; one
 // paragraph, the second only shows the finished page.
 ExplanationPage Page1() {
-  ExplanationPage ex = Opening("ぐう数と奇数 1                       1ﾍﾟｰｼﾞ", 320, "1ページ終わり", 200, 320, 2);
+  ExplanationPage ex{.paragraphs = 2, .heading_x = 200, .bar_left = 190, .bar_right = 320, .bar_bottom = 22,
+                     .end_x = 200, .end_y = 320};
   ex.steps = {
       Pic("PF.BMP", 260, 55),
       Pic("CF.BMP", 230, 55),
@@ -79,7 +65,8 @@ ExplanationPage Page1() {
 // Page 3: parity of sums and of odd x 3; paragraph 6 only shows the
 // finished page.
 ExplanationPage Page3() {
-  ExplanationPage ex = Opening("ぐう数と奇数 2                       3ﾍﾟｰｼﾞ", 320, "3ページ終わり", 200, 320, 6);
+  ExplanationPage ex{.paragraphs = 6, .heading_x = 200, .bar_left = 190, .bar_right = 320, .bar_bottom = 22,
+                     .end_x = 200, .end_y = 320};
   Steps& s = ex.steps;
   // paragraph 1
   s = {
@@ -144,7 +131,8 @@ ExplanationPage Page3() {
 // Page 5: integers classed by their remainder, and a class split into four
 // groups; paragraph 4 only shows the finished page.
 ExplanationPage Page5() {
-  ExplanationPage ex = Opening("整数の分類                           5ﾍﾟｰｼﾞ", 290, "5ページ終わり", 380, 370, 4);
+  ExplanationPage ex{.paragraphs = 4, .heading_x = 200, .bar_left = 190, .bar_right = 290, .bar_bottom = 22,
+                     .end_x = 380, .end_y = 370};
   Steps& s = ex.steps;
   // paragraph 1: divisions with remainders, and what counts
   s = {

@@ -5,7 +5,7 @@
 
 #include "frame/frame.h"
 #include "frame/templates.h"
-#include "lessons/even-odd/pages.h"
+#include "lessons/even-odd/lesson.h"
 
 namespace ham::lessons::even_odd {
 
@@ -13,8 +13,8 @@ using namespace ham::frame;
 
 namespace {
 
-PracticePage Common(int page, int number, int slot) {
-  PracticePage pp = PracticeOf(page, number, slot);
+PracticePage Common(int problem_slot) {
+  PracticePage pp{.problem_slot = problem_slot};
   pp.label_x = 78;
   pp.praise_col = 28;
   pp.praise_row = 17;
@@ -27,7 +27,7 @@ PracticePage Common(int page, int number, int slot) {
 // Page 2 "練習1": odd or even, and the smallest odd and largest even
 // four-digit numbers.
 PracticePage Practice1() {
-  PracticePage pp = Common(2, 1, 0);
+  PracticePage pp = Common(0);
   pp.reward = "やったね!パスワードは 森林(しんりん) だよ!";
   pp.strip_y2 = 365;
   pp.right_lead = std::string(65, ' ');
@@ -67,7 +67,7 @@ PracticePage Practice1() {
 
 // Page 4 "練習2": is a calculation of even and odd numbers odd or even.
 PracticePage Practice2() {
-  PracticePage pp = Common(4, 2, 1);
+  PracticePage pp = Common(1);
   pp.reward = "やったね!パスワードは 音楽(おんがく) だよ!";
   pp.strip_y2 = 390;
   pp.blank_warning = false;
@@ -106,7 +106,7 @@ PracticePage Practice2() {
 // Page 6 "練習3": remainders, the numbers with a given remainder, and the
 // relay team of a pupil.
 PracticePage Practice3() {
-  PracticePage pp = Common(6, 3, 1);
+  PracticePage pp = Common(1);
   pp.reward = "やったね!パスワードは 希望(きぼう) だよ!";
   pp.label_x = 74;
   pp.strip_y2 = 366;

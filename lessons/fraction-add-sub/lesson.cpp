@@ -4,39 +4,12 @@
 #include "frame/frame.h"
 #include "frame/templates.h"
 #include "lessons/common/bars.h"
-#include "lessons/fraction-add-sub/parts.h"
 
-namespace ham::lessons {
+namespace ham::lessons::fraction_add_sub {
 
 using namespace ham::frame;
 
-namespace fraction_add_sub {
-
-std::string Blanks(int k) { return std::string(static_cast<std::size_t>(k), ' '); }
-
-void Strip(Steps& out, double x1, double x2, double y1, double y2, int n, int m) {
-  const double w = (x2 - x1) / n;
-  out.push_back(FilledBox(x1, y1, x2, y2, 7));
-  out.push_back(FilledBox(x1, y1, x1 + m * w, y2, 2));
-  for (int k = 1; k < n; ++k) out.push_back(Line(x1 + k * w, y1, x1 + k * w, y2, 0));
-}
-
-void BlinkRounds(Steps& out, int first, int last, const std::vector<TextStep>& texts,
-                 const std::function<int(int)>& colour, float pause) {
-  for (int i = first; i <= last; ++i) {
-    for (TextStep t : texts) {
-      t.color = colour(i);
-      out.push_back(std::move(t));
-    }
-    out.push_back(Pause(pause));
-  }
-}
-
-}  // namespace fraction_add_sub
-
 namespace {
-
-using namespace fraction_add_sub;
 
 // OK of the one-box bar: on page 3 the box against ExpectedAnswer1, on any
 // other page against the question's NumeratorLine.
@@ -46,21 +19,17 @@ bool OneBoxRight(const Frame& f) {
   return s.TypedAnswer[0] == want;
 }
 
+}  // namespace
+
 Lesson Build() {
   Lesson l;
   l.title = "5年生の算数   通分と分数のたし算ひき算";
-  l.pages = {
-      ContentsPage(),
-      ExplanationPageOf(7, "(よく見よう!)  ☆ 分数のたし算ひき算 --------- 1ページ",
-                        "1ﾍﾟｰｼﾞ          分数のたし算ひき算", AddSubPage1()),
-      ExplanationPageOf(8, "(よく見よう!)  ☆ 通分 ----------------------- 2ページ", "2ﾍﾟｰｼﾞ          通分",
-                        CommonDenominatorPage2()),
-      PracticePageOf(9, "(やってみよう!)★ 練習 1 --------------------- 3ページ", "3ﾍﾟｰｼﾞ          練習1",
-                     Practice1()),
-      PracticePageOf(10, "(やってみよう!)★ 練習 2 --------------------- 4ページ", "4ﾍﾟｰｼﾞ          練習2",
-                     Practice2()),
-      EndPage(),
-  };
+  l.pages = PageTable(7, 29, {
+      Explanation("分数のたし算ひき算", AddSubPage1()),
+      Explanation("通分", CommonDenominatorPage2()),
+      Practice(Practice1()),
+      Practice(Practice2()),
+  });
   l.dispatch = FrameDispatch(l.pages);
   l.pictures = SharedPictures();
   l.pictures.push_back({"pl.BMP", true, 40, 40});
@@ -81,11 +50,4 @@ Lesson Build() {
   return l;
 }
 
-}  // namespace
-
-const Lesson& FractionAddSubLesson() {
-  static const Lesson lesson = Build();
-  return lesson;
-}
-
-}  // namespace ham::lessons
+}  // namespace ham::lessons::fraction_add_sub

@@ -1,7 +1,7 @@
 // Explanation pages of the fraction add-sub lesson: page 1 (subtracting
 // fractions, the common denominator) and page 2 (bringing two fractions to
 // it). Each page is one paragraph: paragraph 2 draws it whole, silently.
-#include "lessons/fraction-add-sub/parts.h"
+#include "lessons/fraction-add-sub/lesson.h"
 
 namespace ham::lessons::fraction_add_sub {
 
@@ -28,16 +28,8 @@ int Mod8(int i) { return i % 8; }
 }  // namespace
 
 ExplanationPage AddSubPage1() {
-  ExplanationPage ex;
-  ex.paragraphs = 2;
-  ex.heading = "通分と分数のたし算ひき算             1ﾍﾟｰｼﾞ";
-  ex.bar_left = 190;
-  ex.bar_right = 400;
-  ex.bar_bottom = 22;
-  ex.paragraph_window_height = 479;
-  ex.end_text = "1ページ終わり";
-  ex.end_x = 400;
-  ex.end_y = 380;
+  ExplanationPage ex{.paragraphs = 2, .heading = "通分と分数のたし算ひき算             1ﾍﾟｰｼﾞ", .bar_left = 190, .bar_right = 400,
+                     .bar_bottom = 22, .paragraph_window_height = 479, .end_x = 400, .end_y = 380};
   Steps& s = ex.steps;
   // 2/3 - 1/2 on the problem line.
   s.insert(s.end(), {Pic("CF.BMP", 550, 50), Pic("PF.BMP", 580, 50), Text(40, 44, "(1) 2   1"),
@@ -110,16 +102,8 @@ ExplanationPage AddSubPage1() {
 }
 
 ExplanationPage CommonDenominatorPage2() {
-  ExplanationPage ex;
-  ex.paragraphs = 2;
-  ex.heading = "通分                                2ﾍﾟｰｼﾞ";
-  ex.bar_left = 180;
-  ex.bar_right = 252;
-  ex.bar_bottom = 24;
-  ex.paragraph_window_height = 479;
-  ex.end_text = "2ページ終わり";
-  ex.end_x = 400;
-  ex.end_y = 380;
+  ExplanationPage ex{.paragraphs = 2, .heading = "通分                                2ﾍﾟｰｼﾞ", .bar_left = 180,
+                     .bar_right = 252, .bar_bottom = 24, .paragraph_window_height = 479, .end_x = 400, .end_y = 380};
   auto seven = [](int i) { return (i % 2) * 7; };
   auto two = [](int i) { return (i % 2) * 2; };
   Steps& s = ex.steps;

@@ -1,7 +1,7 @@
 // Practices of the fraction add-sub lesson: page 3 (equal fractions, common
 // denominators) and page 4 (adding and subtracting), answered in the two-,
 // three- and four-box bars over the one-box bar.
-#include "lessons/fraction-add-sub/parts.h"
+#include "lessons/fraction-add-sub/lesson.h"
 
 #include "frame/frame.h"
 #include "frame/templates.h"
@@ -143,7 +143,7 @@ Problem JuiceProblem() {
 }  // namespace
 
 PracticePage Practice1() {
-  PracticePage pp = PracticeOf(3, 1, 0);
+  PracticePage pp{.problem_slot = 0};
   pp.label_x = 78;
   pp.reward = "やったね!パスワードは 挑戦(ちょうせん) だよ!";
   pp.strip_y1 = 322;
@@ -180,7 +180,7 @@ PracticePage Practice1() {
 }
 
 PracticePage Practice2() {
-  PracticePage pp = PracticeOf(4, 2, 0);
+  PracticePage pp{.problem_slot = 0};
   pp.reward = "やったね!パスワードは 季節(きせつ) だよ!";
   pp.strip_y1 = 340;
   pp.strip_y2 = 466;

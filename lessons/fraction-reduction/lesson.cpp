@@ -4,29 +4,20 @@
 #include "frame/frame.h"
 #include "frame/templates.h"
 #include "lessons/common/bars.h"
-#include "lessons/fraction-reduction/parts.h"
 
-namespace ham::lessons {
+namespace ham::lessons::fraction_reduction {
 
 using namespace ham::frame;
-
-namespace {
-
-using namespace fraction_reduction;
 
 Lesson Build() {
   Lesson l;
   l.title = "5年生の算数   約分のしかた";
-  l.pages = {
-      ContentsPage(),
-      ExplanationPageOf(7, "(よく見よう!)  ☆ 約分 1 --------------------- 1ページ", "1ﾍﾟｰｼﾞ          約分1", Page1()),
-      ExplanationPageOf(8, "(よく見よう!)  ☆ 約分 2 --------------------- 2ページ", "2ﾍﾟｰｼﾞ          約分2", Page2()),
-      PracticePageOf(9, "(やってみよう!)★ 練習 1 --------------------- 3ページ", "3ﾍﾟｰｼﾞ          練習1",
-                     Practice1()),
-      PracticePageOf(10, "(やってみよう!)★ 練習 2 --------------------- 4ページ", "4ﾍﾟｰｼﾞ          練習2",
-                     Practice2()),
-      EndPage(),
-  };
+  l.pages = PageTable(7, 29, {
+      {.title = "約分 1", .module_title = "約分1", .explanation = Page1()},
+      {.title = "約分 2", .module_title = "約分2", .explanation = Page2()},
+      Practice(Practice1()),
+      Practice(Practice2()),
+  });
   l.dispatch = FrameDispatch(l.pages);
   l.pictures = SharedPictures();
   l.pictures.push_back({"pl.BMP", true, 40, 60});  // loaded, never drawn
@@ -48,11 +39,4 @@ Lesson Build() {
   return l;
 }
 
-}  // namespace
-
-const Lesson& FractionReductionLesson() {
-  static const Lesson lesson = Build();
-  return lesson;
-}
-
-}  // namespace ham::lessons
+}  // namespace ham::lessons::fraction_reduction

@@ -1,35 +1,14 @@
 // Explanation pages of the fraction reduction lesson: page 1 (equal fractions
 // by multiplying, then as strips) and page 2 (reducing).
-#include "lessons/fraction-reduction/parts.h"
+#include "lessons/fraction-reduction/lesson.h"
 
 namespace ham::lessons::fraction_reduction {
 
 using namespace ham::frame;
 
-void Fraction(Steps& out, const std::string& numerator, const std::string& denominator, double x, double y,
-              int color) {
-  out.push_back(Text(x, y, numerator, color));
-  out.push_back(Text(x, y + 20, denominator, color));
-  out.push_back(Line(x, y + 18, x + 10, y + 18, color < 0 ? 7 : color));
-}
-
 namespace {
 
 std::string Voice(int n) { return "SOUND" + std::to_string(n) + ".WAV"; }
-
-// Openings of both pages: the heading strip (180,0)-(260,24), then the
-// paragraphs on the 0..479 window.
-ExplanationPage Opening(const std::string& heading, int paragraphs) {
-  ExplanationPage ex;
-  ex.paragraphs = paragraphs;
-  ex.heading = heading;
-  ex.heading_x = 200;
-  ex.bar_left = 180;
-  ex.bar_right = 260;
-  ex.bar_bottom = 24;
-  ex.paragraph_window_height = 479;
-  return ex;
-}
 
 // "×n" beside the left fraction at height y, its bar and the "=" after it.
 void Times(Steps& out, const std::string& factor, double y) {
@@ -45,10 +24,10 @@ void Cuts(Steps& out, std::initializer_list<double> xs, double y) {
 }  // namespace
 
 ExplanationPage Page1() {
-  ExplanationPage ex = Opening("約分1                                1ﾍﾟｰｼﾞ", 4);
-  ex.end_text = "1ページ終わり";
-  ex.end_x = 400;
-  ex.end_y = 340;
+  // The heading strip (180,0)-(260,24), then the paragraphs on the 0..479 window.
+  ExplanationPage ex{.paragraphs = 4, .heading = "約分1                                1ﾍﾟｰｼﾞ", .heading_x = 200,
+                     .bar_left = 180, .bar_right = 260, .bar_bottom = 24, .paragraph_window_height = 479, .end_x = 400,
+                     .end_y = 340};
   Steps& s = ex.steps;
   // Paragraph 1.
   Append(s, {Pic("CF.BMP", 420, 100), Pic("PF.BMP", 440, 100), Pause(200), Narrate(Voice(1), 700)});
@@ -99,10 +78,10 @@ Step Stroke(double x1, double y1, double x2, double y2) { return Line(x1, y1, x2
 }  // namespace
 
 ExplanationPage Page2() {
-  ExplanationPage ex = Opening("約分2                                2ﾍﾟｰｼﾞ", 2);
-  ex.end_text = "2ページ終わり";
-  ex.end_x = 300;
-  ex.end_y = 300;
+  // The heading strip (180,0)-(260,24), then the paragraphs on the 0..479 window.
+  ExplanationPage ex{.paragraphs = 2, .heading = "約分2                                2ﾍﾟｰｼﾞ", .heading_x = 200,
+                     .bar_left = 180, .bar_right = 260, .bar_bottom = 24, .paragraph_window_height = 479, .end_x = 300,
+                     .end_y = 300};
   Steps& s = ex.steps;
   // Paragraph 1 holds the whole page.
   Append(s, {Pic("CF.BMP", 420, 140), Pic("PF.BMP", 440, 140), Pause(200), Narrate(Voice(13)),

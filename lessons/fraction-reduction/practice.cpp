@@ -4,7 +4,7 @@
 
 #include "frame/frame.h"
 #include "frame/templates.h"
-#include "lessons/fraction-reduction/parts.h"
+#include "lessons/fraction-reduction/lesson.h"
 
 namespace ham::lessons::fraction_reduction {
 
@@ -31,7 +31,7 @@ bool OneBoxRight(const Frame& f) {
 }
 
 PracticePage Practice1() {
-  PracticePage pp = PracticeOf(3, 1, 0);
+  PracticePage pp{.problem_slot = 0};
   pp.label_x = 78;
   pp.reward = "やったね!パスワードは 努力(どりょく) だよ!";
   pp.reward_col = 5;
@@ -74,7 +74,7 @@ PracticePage Practice1() {
 }
 
 PracticePage Practice2() {
-  PracticePage pp = PracticeOf(4, 2, 1);
+  PracticePage pp{.problem_slot = 1};
   pp.reward = "やったね!パスワードは 天文台(てんもんだい) だよ!";
   pp.reward_col = 2;
   pp.blank_warning = false;

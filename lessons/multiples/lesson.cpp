@@ -2,31 +2,21 @@
 #include "lessons/multiples/lesson.h"
 
 #include "frame/templates.h"
-#include "lessons/multiples/content.h"
 
-namespace ham::lessons {
+namespace ham::lessons::multiples {
 
 using namespace ham::frame;
-
-namespace {
 
 Lesson Build() {
   Lesson l;
   l.title = "5年生の算数     倍数と公倍数";
-  l.pages = {
-      ContentsPage(),
-      ExplanationPageOf(7, "(よく見よう!)  ☆ 倍数 ------------------ 1ページ", "1ﾍﾟｰｼﾞ          倍数",
-                        multiples::Page1()),
-      PracticePageOf(8, "(やってみよう!)★ 練習 1 ---------------- 2ページ", "2ﾍﾟｰｼﾞ          練習1",
-                     multiples::Practice1()),
-      ExplanationPageOf(9, "(よく見よう!)  ☆ 公倍数 1 -------------- 3ページ", "3ﾍﾟｰｼﾞ          公倍数 1",
-                        multiples::Page3()),
-      ExplanationPageOf(10, "(よく見よう!)  ☆ 公倍数 2 -------------- 4ページ", "4ﾍﾟｰｼﾞ        公倍数 2",
-                        multiples::Page4()),
-      PracticePageOf(11, "(やってみよう!)★ 練習 2 ---------------- 5ページ", "5ﾍﾟｰｼﾞ          練習2",
-                     multiples::Practice2()),
-      EndPage(),
-  };
+  l.pages = PageTable(7, 24, {
+      Explanation("倍数", Page1()),
+      Practice(Practice1()),
+      Explanation("公倍数 1", Page3()),
+      {.title = "公倍数 2", .module_blanks = 8, .explanation = Page4()},
+      Practice(Practice2()),
+  });
   // 11, 21, 31, 41, 51, 22, 23, 52, 53, 9999
   l.dispatch = FrameDispatch(l.pages);
   l.pictures = SharedPictures();
@@ -41,11 +31,4 @@ Lesson Build() {
   return l;
 }
 
-}  // namespace
-
-const Lesson& MultiplesLesson() {
-  static const Lesson lesson = Build();
-  return lesson;
-}
-
-}  // namespace ham::lessons
+}  // namespace ham::lessons::multiples

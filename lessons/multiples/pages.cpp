@@ -2,17 +2,13 @@
 #include <string>
 
 #include "frame/frame.h"
-#include "lessons/multiples/content.h"
+#include "lessons/multiples/lesson.h"
 
 namespace ham::lessons::multiples {
 
 using namespace ham::frame;
 
 namespace {
-
-std::string Heading(const char* title, int blanks, const char* page) {
-  return std::string(title) + std::string(static_cast<std::size_t>(blanks), ' ') + page;
-}
 
 // A wait of its own inside a voiced step: no event test, nothing when the
 // paragraph is skipped.
@@ -27,13 +23,7 @@ Step VoicedWait(int units) {
 // Page 1 "倍数": the multiples of 3 counted out, then the 3 and 6 rows of
 // the multiplication table.
 ExplanationPage Page1() {
-  ExplanationPage ex;
-  ex.paragraphs = 4;
-  ex.heading = Heading("倍数", 33, "1ﾍﾟｰｼﾞ");
-  ex.bar_right = 240;
-  ex.end_text = "1ページ終わり";
-  ex.end_x = 80;
-  ex.end_y = 320;
+  ExplanationPage ex{.paragraphs = 4, .bar_right = 240, .end_x = 80, .end_y = 320};
   ex.steps = {
       Pic("CF.BMP", 190, 80),
       Pic("PF.BMP", 160, 80),
@@ -82,13 +72,7 @@ ExplanationPage Page1() {
 
 // Page 3 "公倍数 1": common multiples of 8 and 6, the least one, and 7 and 3.
 ExplanationPage Page3() {
-  ExplanationPage ex;
-  ex.paragraphs = 5;
-  ex.heading = Heading("公倍数 1", 29, "3ﾍﾟｰｼﾞ");
-  ex.bar_right = 280;
-  ex.end_text = "3ページ終わり";
-  ex.end_x = 80;
-  ex.end_y = 324;
+  ExplanationPage ex{.paragraphs = 5, .bar_right = 280, .end_x = 80, .end_y = 324};
   ex.steps = {
       // paragraph 1
       Pic("CF.BMP", 10, 200),
@@ -140,13 +124,7 @@ ExplanationPage Page3() {
 // Page 4 "公倍数 2": the least common multiple of 3, 8 and 12, the rule of
 // the largest number, and the common multiples of 2, 3 and 5.
 ExplanationPage Page4() {
-  ExplanationPage ex;
-  ex.paragraphs = 4;
-  ex.heading = Heading("公倍数 2", 29, "4ﾍﾟｰｼﾞ");
-  ex.bar_right = 280;
-  ex.end_text = "4ページ終わり";
-  ex.end_x = 400;
-  ex.end_y = 410;
+  ExplanationPage ex{.paragraphs = 4, .bar_right = 280, .end_x = 400, .end_y = 410};
   // The boy walks along the multiples of 5: box over the last place, the
   // new place, the multiple, then two sounds.
   struct Stop { double box_x; double boy_x; double text_x; const char* text; const char* second; };

@@ -3,7 +3,7 @@
 
 #include "frame/frame.h"
 #include "frame/templates.h"
-#include "lessons/multiples/content.h"
+#include "lessons/multiples/lesson.h"
 
 namespace ham::lessons::multiples {
 
@@ -24,7 +24,7 @@ void AnswerInThreeBoxes(Problem& p) {
 // Page 2 "練習1": the first three multiples of a number, then the multiple
 // of 8 nearest to 100.
 PracticePage Practice1() {
-  PracticePage pp = PracticeOf(2, 1, 0);
+  PracticePage pp{.problem_slot = 0};
   pp.reward = "やったね!パスワードは 冒険(ぼうけん) だよ!";
   struct Row { float operand; const char* a; const char* b; const char* c; };
   const Row rows[] = {
@@ -60,7 +60,7 @@ PracticePage Practice1() {
 
 // Page 5 "練習2": common multiples, least common multiples and the trains.
 PracticePage Practice2() {
-  PracticePage pp = PracticeOf(5, 2, 1);
+  PracticePage pp{.problem_slot = 1};
   pp.label_x = 74;
   pp.reward = "やったね!パスワードは 想像(そうぞう) だよ!";
   struct Row { const char* numbers; const char* a; const char* b; const char* c; };

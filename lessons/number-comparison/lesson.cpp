@@ -4,30 +4,21 @@
 #include "frame/templates.h"
 #include "lessons/common/number_box.h"
 #include "lessons/common/sheet.h"
-#include "lessons/number-comparison/content.h"
 
-namespace ham::lessons {
+namespace ham::lessons::number_comparison {
 
 using namespace ham::frame;
-
-namespace {
-
-using namespace number_comparison;
 
 Lesson Build() {
   // The sheet lessons' forms, bars and navigation.
   Lesson l = common::SheetAndBars();
   l.title = "5年生の算数   整数と小数と分数をくらべる";
-  l.pages = {
-      ContentsPage(),
-      ExplanationPageOf(7, "(よく見よう!)  ☆ 分数を小数に変える ---- 1ページ", "1ﾍﾟｰｼﾞ          分数を小数に変える",
-                        FractionToDecimalPage()),
-      PracticePageOf(8, "(やってみよう!)★ 練習 1 ---------------- 2ページ", "2ﾍﾟｰｼﾞ          練習1", Practice1()),
-      ExplanationPageOf(9, "(よく見よう!)  ☆ 小数を分数に変える ---- 3ページ", "3ﾍﾟｰｼﾞ          小数を分数に変える",
-                        DecimalToFractionPage()),
-      PracticePageOf(10, "(やってみよう!)★ 練習 2 ---------------- 4ページ", "4ﾍﾟｰｼﾞ          練習2", Practice2()),
-      EndPage(),
-  };
+  l.pages = PageTable(7, 24, {
+      Explanation("分数を小数に変える", FractionToDecimalPage()),
+      Practice(Practice1()),
+      Explanation("小数を分数に変える", DecimalToFractionPage()),
+      Practice(Practice2()),
+  });
   l.dispatch = FrameDispatch(l.pages);
   l.pictures = SharedPictures();
   l.pictures.push_back({"右指.BMP", false, 20, 20});
@@ -54,11 +45,4 @@ Lesson Build() {
   return l;
 }
 
-}  // namespace
-
-const Lesson& NumberComparisonLesson() {
-  static const Lesson lesson = Build();
-  return lesson;
-}
-
-}  // namespace ham::lessons
+}  // namespace ham::lessons::number_comparison

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "frame/templates.h"
-#include "lessons/number-comparison/content.h"
+#include "lessons/number-comparison/lesson.h"
 
 namespace ham::lessons::number_comparison {
 
@@ -38,32 +38,32 @@ Problem Problem2(int n, const Row2& r) {
   s.push_back(n <= 6 ? Print(0, 7, ProblemLabel(n)) : Print(4, 10, ProblemLabel(n)));
   if (n <= 3) {
     Append(s, {Print(0, 8, "次の分数を小数に変えなさい｡きちんとした小数で表せないものは"),
-            Print(0, 9, "四捨五入して100分の1の位まで求めなさい｡"),
-            PrintNumber(20, 10, static_cast<float>(r.numerator)), PrintNumber(20, 11, static_cast<float>(r.denominator)),
-            n == 3 ? Text(150, 199, "2 ─") : Text(168, 199, "─")});
+               Print(0, 9, "四捨五入して100分の1の位まで求めなさい｡"),
+               PrintNumber(20, 10, static_cast<float>(r.numerator)), PrintNumber(20, 11, static_cast<float>(r.denominator)),
+               n == 3 ? Text(150, 199, "2 ─") : Text(168, 199, "─")});
   } else if (n <= 6) {
     Append(s, {Print(3, 7, "次の□に等号か不等号を書き入れます｡"),
-            Print(3, 8, "[>] なら1,  [<] なら2,  [=] なら3と答えなさい｡"), Print(3, 9, kHint)});
+               Print(3, 8, "[>] なら1,  [<] なら2,  [=] なら3と答えなさい｡"), Print(3, 9, kHint)});
     if (n == 5) {
       Append(s, {Text(164, 199, "1.5 □ ─"), PrintNumber(27, 10, 3), PrintNumber(27, 11, 2)});
     } else {
       Append(s, {Text(164, 199, "─ □"), PrintNumber(20, 10, static_cast<float>(r.numerator)),
-              PrintNumber(20, 11, static_cast<float>(r.denominator)), Text(220, 199, r.right)});
+                 PrintNumber(20, 11, static_cast<float>(r.denominator)), Text(220, 199, r.right)});
     }
   } else {
     s.push_back(Line(15, 140, 425, 140, 7));
     for (int x = 20; x <= 420; x += 20) s.push_back(Line(x, 133, x, 140, 7));
     for (int x = 20; x <= 420; x += 100) s.push_back(Line(x, 123, x, 140, 7));
     Append(s, {Text(15, 105, "2"), Text(215, 105, "3"), Text(415, 105, "4"),
-            Text(113, 140, "↑"), Text(189, 140, "↑"), Text(253, 140, "↑"), Text(333, 140, "↑"),
-            Text(115, 157, "A"), Text(191, 157, "B"), Text(255, 157, "C"), Text(335, 157, "D"),
-            Print(8, 10, "次の数は上の数直線に書き入れるとA,B,C,Dのどれになりますか｡"), Print(30, 12, kHint)});
+               Text(113, 140, "↑"), Text(189, 140, "↑"), Text(253, 140, "↑"), Text(333, 140, "↑"),
+               Text(115, 157, "A"), Text(191, 157, "B"), Text(255, 157, "C"), Text(335, 157, "D"),
+               Print(8, 10, "次の数は上の数直線に書き入れるとA,B,C,Dのどれになりますか｡"), Print(30, 12, kHint)});
     if (n == 9) {
       s.push_back(PrintNumber(20, 11, 3.2f));
     } else {
       Append(s, {PrintNumber(20, 11, static_cast<float>(r.numerator)),
-              PrintNumber(20, 12, static_cast<float>(r.denominator)),
-              n == 7 ? Text(150, 219, "2 ─") : Text(169, 219, "─")});
+                 PrintNumber(20, 12, static_cast<float>(r.denominator)),
+                 n == 7 ? Text(150, 219, "2 ─") : Text(169, 219, "─")});
     }
   }
   return p;
@@ -85,17 +85,17 @@ Problem FractionProblem(int n, const Row4& r) {
   p.answer_label = false;
   Steps& s = p.setup;
   Append(s, {SetExpected(kOneBoxAnswer, r.left), Print(0, 4, ProblemLabel(n)),
-          Print(0, 5, "次の小数や整数をできるだけかんたんな分数で表すとどうなりますか｡"),
-          Print(0, 6, "□にあてはまる数字を答えなさい｡"), Print(0, 8, r.left)});
+             Print(0, 5, "次の小数や整数をできるだけかんたんな分数で表すとどうなりますか｡"),
+             Print(0, 6, "□にあてはまる数字を答えなさい｡"), Print(0, 8, r.left)});
   if (!r.c) {
     Append(s, {Print(10, 8, "─"), Text(80, 141, "□"), Text(80, 162, "□"),
-            Font(13), Text(84, 143, "A"), Text(84, 164, "B"), Font(16),
-            ShowBar("FORM11"), TextOn("FORM11", 80, 3, "答え A"), TextOn("FORM11", 280, 3, "B")});
+               Font(13), Text(84, 143, "A"), Text(84, 164, "B"), Font(16),
+               ShowBar("FORM11"), TextOn("FORM11", 80, 3, "答え A"), TextOn("FORM11", 280, 3, "B")});
   } else {
     Append(s, {Print(8, 8, "□─"), Text(80, 141, "□"), Text(80, 162, "□"),
-            Font(13), Text(69, 154, "A"), Text(84, 143, "B"), Text(84, 164, "C"), Font(16),
-            ShowBar("FORM12"), TextOn("FORM12", 58, 3, "答え A"), TextOn("FORM12", 248, 3, "B"),
-            TextOn("FORM12", 401, 3, "C")});
+               Font(13), Text(69, 154, "A"), Text(84, 143, "B"), Text(84, 164, "C"), Font(16),
+               ShowBar("FORM12"), TextOn("FORM12", 58, 3, "答え A"), TextOn("FORM12", 248, 3, "B"),
+               TextOn("FORM12", 401, 3, "C")});
   }
   return p;
 }
@@ -112,10 +112,10 @@ Problem OrderProblem(int n, const Row4Order& r) {
   Problem p;
   Steps& s = p.setup;
   Append(s, {SetExpected(kOneBoxAnswer, r.answer), SetExpected(1, r.middle), SetExpected(2, r.numerators),
-          SetExpected(kExpectedAnswerAlt, r.alt), Print(0, 5, ProblemLabel(n)),
-          Print(0, 9, "上の(あ)(い)(う)の数を小さい順にならべると次のA,B,Cのどれになりますか｡"),
-          Print(0, 10, "A---(あ),(い),(う)    B---(う),(い),(あ)    C---(あ),(う),(い)"),
-          Print(5, 6, "(あ)  ─                    (う)  ─")});
+             SetExpected(kExpectedAnswerAlt, r.alt), Print(0, 5, ProblemLabel(n)),
+             Print(0, 9, "上の(あ)(い)(う)の数を小さい順にならべると次のA,B,Cのどれになりますか｡"),
+             Print(0, 10, "A---(あ),(い),(う)    B---(う),(い),(あ)    C---(あ),(う),(い)"),
+             Print(5, 6, "(あ)  ─                    (う)  ─")});
   if (n == 7) s.push_back(Print(9, 6, "4"));
   Append(s, {Print(18, 6, r.middle), Text(40, 104, r.numerators), Text(40, 125, r.denominators)});
   return p;
@@ -124,7 +124,7 @@ Problem OrderProblem(int n, const Row4Order& r) {
 }  // namespace
 
 PracticePage Practice1() {
-  PracticePage pp = PracticeOf(2, 1, 0);
+  PracticePage pp{.problem_slot = 0};
   pp.label_x = 78;
   pp.blank_warning = false;
   pp.reward = "やったね!パスワードは 植物(しょくぶつ) だよ!";
@@ -155,7 +155,7 @@ PracticePage Practice1() {
 }
 
 PracticePage Practice2() {
-  PracticePage pp = PracticeOf(4, 2, 1);
+  PracticePage pp{.problem_slot = 1};
   pp.label_x = 78;
   pp.blank_warning = false;
   pp.reward = "やったね!パスワードは 満月(まんげつ) だよ!";

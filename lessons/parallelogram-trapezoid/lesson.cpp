@@ -4,33 +4,22 @@
 #include "frame/frame.h"
 #include "frame/templates.h"
 #include "lessons/common/bars.h"
-#include "lessons/parallelogram-trapezoid/parts.h"
 
-namespace ham::lessons {
+namespace ham::lessons::parallelogram_trapezoid {
 
 using namespace ham::frame;
-
-namespace {
 
 Lesson Build() {
   Lesson l;
   l.title = "5年生の算数   平行四辺形と台形の面積";
-  l.pages = {
-      ContentsPage(),
-      ExplanationPageOf(7, "(よく見よう!)  ☆ 平行四辺形の面積1 ----- 1ページ", "1ﾍﾟｰｼﾞ          平行四辺形の面積",
-                        pt::ParallelogramPage1()),
-      ExplanationPageOf(8, "(よく見よう!)  ☆ 平行四辺形の面積2 ----- 2ページ", "2ﾍﾟｰｼﾞ          平行四辺形の面積2",
-                        pt::ParallelogramPage2()),
-      PracticePageOf(9, "(やってみよう!)★ 練習 1 ---------------- 3ページ", "3ﾍﾟｰｼﾞ          練習1",
-                     pt::ParallelogramPractice()),
-      ExplanationPageOf(10, "(よく見よう!)  ☆ 台形の面積1 ----------- 4ページ", "4ﾍﾟｰｼﾞ          台形の面積1",
-                        pt::TrapezoidPage4()),
-      ExplanationPageOf(11, "(よく見よう!)  ☆ 台形の面積2 ----------- 5ページ", "5ﾍﾟｰｼﾞ          台形の面積2",
-                        pt::TrapezoidPage5()),
-      PracticePageOf(12, "(やってみよう!)★ 練習 2 ---------------- 6ページ", "6ﾍﾟｰｼﾞ          練習2",
-                     pt::TrapezoidPractice()),
-      EndPage(),
-  };
+  l.pages = PageTable(7, 24, {
+      {.title = "平行四辺形の面積1", .module_title = "平行四辺形の面積", .explanation = ParallelogramPage1()},
+      Explanation("平行四辺形の面積2", ParallelogramPage2()),
+      Practice(ParallelogramPractice()),
+      Explanation("台形の面積1", TrapezoidPage4()),
+      Explanation("台形の面積2", TrapezoidPage5()),
+      Practice(TrapezoidPractice()),
+  });
   l.dispatch = FrameDispatch(l.pages);
   l.pictures = SharedPictures();
   // The lesson's own, from its folder: pieces of page 1's parallelogram
@@ -50,11 +39,4 @@ Lesson Build() {
   return l;
 }
 
-}  // namespace
-
-const Lesson& ParallelogramTrapezoidLesson() {
-  static const Lesson lesson = Build();
-  return lesson;
-}
-
-}  // namespace ham::lessons
+}  // namespace ham::lessons::parallelogram_trapezoid

@@ -1,45 +1,10 @@
 // Explanation pages of the parallelogram and trapezoid lesson: pages 1 and 2
 // (parallelograms), 4 and 5 (trapezoids).
-#include "lessons/parallelogram-trapezoid/parts.h"
+#include "lessons/parallelogram-trapezoid/lesson.h"
 
-namespace ham::lessons::pt {
+namespace ham::lessons::parallelogram_trapezoid {
 
 using namespace ham::frame;
-
-Step Polygon(double x, double y, const Offsets& steps, int color, bool filled) {
-  PolylineStep p;
-  p.points.push_back({x, y, false});
-  double dx = 0, dy = 0;
-  for (const auto& [sx, sy] : steps) {
-    p.points.push_back({sx, sy, true});
-    dx += sx;
-    dy += sy;
-  }
-  if (dx != 0 || dy != 0) p.points.push_back({-dx, -dy, true});
-  p.color = color;
-  p.filled = filled;
-  p.fill = filled ? color : -1;
-  return p;
-}
-
-Step Bracket(double x, double y, const Offsets& steps, int color) {
-  PolylineStep p;
-  p.points.push_back({x, y, false});
-  for (const auto& [sx, sy] : steps) p.points.push_back({sx, sy, true});
-  p.color = color;
-  return p;
-}
-
-Step DrawMode(int mode) { return DrawModeStep{mode}; }
-Step Window(double x2, double y2) { return WindowStep{0, 0, x2, y2}; }
-
-void BlinkByCounter(Steps& out, double x, double y, const std::string& text, int first, int last, int color,
-                    float pause) {
-  for (int i = first; i <= last; ++i) {
-    out.push_back(Text(x, y, text, (i % 2) * color));
-    out.push_back(Pause(pause));
-  }
-}
 
 namespace {
 
@@ -59,15 +24,8 @@ Step CutTriangle(double x, double y, int color) { return Polygon(x, y, {{-24, 48
 }  // namespace
 
 ExplanationPage ParallelogramPage1() {
-  ExplanationPage ex;
-  ex.paragraphs = 2;
-  ex.heading = "平行四辺形の面積1                    1ﾍﾟｰｼﾞ";
-  ex.bar_left = 185;
-  ex.bar_right = 340;
-  ex.paragraph_window_height = 479;
-  ex.end_text = "1ページ終わり";
-  ex.end_x = 400;
-  ex.end_y = 340;
+  ExplanationPage ex{.paragraphs = 2, .bar_left = 185, .bar_right = 340, .paragraph_window_height = 479, .end_x = 400,
+                     .end_y = 340};
   Steps& s = ex.steps;
   Append(s, {Pic("CF.BMP", 420, 230), Pic("PF.BMP", 440, 230)});
   ParallelogramPieces(s, 210);
@@ -133,15 +91,8 @@ void NormalSolid(Steps& out) { Append(out, {Solid(), Font(16)}); }
 }  // namespace
 
 ExplanationPage ParallelogramPage2() {
-  ExplanationPage ex;
-  ex.paragraphs = 2;
-  ex.heading = "平行四辺形の面積2                    2ﾍﾟｰｼﾞ";
-  ex.bar_left = 185;
-  ex.bar_right = 340;
-  ex.paragraph_window_height = 479;
-  ex.end_text = "2ページ終わり";
-  ex.end_x = 300;
-  ex.end_y = 300;
+  ExplanationPage ex{.paragraphs = 2, .bar_left = 185, .bar_right = 340, .paragraph_window_height = 479, .end_x = 300,
+                     .end_y = 300};
   Steps& s = ex.steps;
   Append(s, {Pic("CF.BMP", 420, 200), Pic("PF.BMP", 440, 200), Pause(200), Narrate("SOUND16.WAV"),
              Text2x(10, 40, "平行四辺形の面積 = 底辺 × 高さ", 6), Pause(600), Narrate("SOUND17.WAV"),
@@ -187,16 +138,8 @@ void TrapezoidMarks(Steps& out, bool with_lower_base) {
 }  // namespace
 
 ExplanationPage TrapezoidPage4() {
-  ExplanationPage ex;
-  ex.paragraphs = 2;
-  ex.heading = "台形の面積1                          4ﾍﾟｰｼﾞ";
-  ex.bar_left = 190;
-  ex.bar_right = 305;
-  ex.bar_bottom = 20;
-  ex.paragraph_window_height = 479;
-  ex.end_text = "4ページ終わり";
-  ex.end_x = 400;
-  ex.end_y = 380;
+  ExplanationPage ex{.paragraphs = 2, .bar_left = 190, .bar_right = 305, .bar_bottom = 20,
+                     .paragraph_window_height = 479, .end_x = 400, .end_y = 380};
   Steps& s = ex.steps;
   Append(s, {Pic("CF.BMP", 300, 250), Pic("PF.BMP", 330, 250), Trapezoid(182, 140, 2)});
   TrapezoidMarks(s, true);
@@ -257,16 +200,8 @@ ExplanationPage TrapezoidPage4() {
 }
 
 ExplanationPage TrapezoidPage5() {
-  ExplanationPage ex;
-  ex.paragraphs = 2;
-  ex.heading = "台形の面積2                          5ﾍﾟｰｼﾞ";
-  ex.bar_left = 180;
-  ex.bar_right = 300;
-  ex.bar_bottom = 20;
-  ex.paragraph_window_height = 479;
-  ex.end_text = "5ページ終わり";
-  ex.end_x = 300;
-  ex.end_y = 300;
+  ExplanationPage ex{.paragraphs = 2, .bar_left = 180, .bar_right = 300, .bar_bottom = 20,
+                     .paragraph_window_height = 479, .end_x = 300, .end_y = 300};
   Steps& s = ex.steps;
   Append(s, {Pic("CF.BMP", 420, 200), Pic("PF.BMP", 440, 200), Pause(200), Narrate("SOUND35.WAV"),
              Text2x(10, 40, "台形の面積=(上底+下底)×高さ÷2", 6), Pause(650), Narrate("SOUND36.WAV"),
@@ -295,4 +230,4 @@ ExplanationPage TrapezoidPage5() {
   return ex;
 }
 
-}  // namespace ham::lessons::pt
+}  // namespace ham::lessons::parallelogram_trapezoid

@@ -1,9 +1,9 @@
 // Practices of the parallelogram and trapezoid lesson: page 3 (parallelograms)
 // and page 6 (trapezoids), each figure drawn from its problem's numbers.
 #include "frame/templates.h"
-#include "lessons/parallelogram-trapezoid/parts.h"
+#include "lessons/parallelogram-trapezoid/lesson.h"
 
-namespace ham::lessons::pt {
+namespace ham::lessons::parallelogram_trapezoid {
 
 using namespace ham::frame;
 
@@ -127,7 +127,7 @@ Problem ProblemOf(std::vector<std::string> expected, Steps setup) {
 }  // namespace
 
 PracticePage ParallelogramPractice() {
-  PracticePage pp = PracticeOf(3, 1, 0);
+  PracticePage pp{.problem_slot = 0};
   pp.label_x = 78;
   pp.reward = "やったね!パスワードは 検査(けんさ) だよ!";
   pp.blank_warning = false;
@@ -158,7 +158,7 @@ PracticePage ParallelogramPractice() {
 }
 
 PracticePage TrapezoidPractice() {
-  PracticePage pp = PracticeOf(6, 2, 0);  // problem number shared with page 3
+  PracticePage pp{.problem_slot = 0};  // the problem number of page 3
   pp.label_x = 78;
   pp.reward = "やったね!パスワードは 貿易(ぼうえき) だよ!";
   pp.blank_warning = false;
@@ -186,4 +186,4 @@ PracticePage TrapezoidPractice() {
   return pp;
 }
 
-}  // namespace ham::lessons::pt
+}  // namespace ham::lessons::parallelogram_trapezoid

@@ -1,4 +1,4 @@
-#include "lessons/polygon-area/figures.h"
+#include "lessons/polygon-area/lesson.h"
 
 #include "frame/frame.h"
 

@@ -3,29 +3,23 @@
 
 #include "frame/templates.h"
 #include "lessons/common/navigation.h"
-#include "lessons/polygon-area/pages.h"
 
-namespace ham::lessons {
+namespace ham::lessons::polygon_area {
 
 using namespace ham::frame;
 
-namespace {
-
 Lesson Build() {
-  using namespace polygon_area;
   Lesson l = common::TwoBarNavigation();
   l.title = "5年生の算数   多角形の面積";
-  l.pages = {
-      ContentsPage(),
-      ExplanationPageOf(7, "(よく見よう!)  ☆ 多角形の面積1 --------- 1ページ", "1ﾍﾟｰｼﾞ          多角形の面積1", Page1()),
-      ExplanationPageOf(8, "(よく見よう!)  ☆ 多角形の面積2 --------- 2ページ", "2ﾍﾟｰｼﾞ          多角形の面積2", Page2()),
-      ExplanationPageOf(9, "(よく見よう!)  ☆ 多角形の面積3 --------- 3ページ", "3ﾍﾟｰｼﾞ          多角形の面積3", Page3()),
-      PracticePageOf(10, "(やってみよう!)★ 練習 1 ---------------- 4ページ", "4ﾍﾟｰｼﾞ          練習1", Practice1()),
-      ExplanationPageOf(11, "(よく見よう!)  ☆ 多角形の面積4 --------- 5ページ", "5ﾍﾟｰｼﾞ        多角形の面積4", Page5()),
-      ExplanationPageOf(12, "(よく見よう!)  ☆ 多角形の面積5 --------- 6ページ", "6ﾍﾟｰｼﾞ        多角形の面積5", Page6()),
-      PracticePageOf(13, "(やってみよう!)★ 練習 2 ---------------- 7ページ", "7ﾍﾟｰｼﾞ          練習2", Practice2()),
-      EndPage(),
-  };
+  l.pages = PageTable(7, 24, {
+      Explanation("多角形の面積1", Page1()),
+      Explanation("多角形の面積2", Page2()),
+      Explanation("多角形の面積3", Page3()),
+      Practice(Practice1()),
+      {.title = "多角形の面積4", .module_blanks = 8, .explanation = Page5()},
+      {.title = "多角形の面積5", .module_blanks = 8, .explanation = Page6()},
+      Practice(Practice2()),
+  });
   l.dispatch = FrameDispatch(l.pages);  // 11, 21, 31, 41, 51, 61, 71, 42, 43, 72, 73, 9999
   l.pictures = SharedPictures();
   // One 16-bit problem number serves both practice pages.
@@ -35,11 +29,4 @@ Lesson Build() {
   return l;
 }
 
-}  // namespace
-
-const Lesson& PolygonAreaLesson() {
-  static const Lesson lesson = Build();
-  return lesson;
-}
-
-}  // namespace ham::lessons
+}  // namespace ham::lessons::polygon_area

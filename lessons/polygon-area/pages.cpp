@@ -1,7 +1,6 @@
 // The explanation pages of the polygon-area lesson.
-#include "lessons/polygon-area/pages.h"
+#include "lessons/polygon-area/lesson.h"
 
-#include "lessons/polygon-area/figures.h"
 
 namespace ham::lessons::polygon_area {
 
@@ -9,15 +8,8 @@ using namespace ham::frame;
 
 // Page 1 "多角形の面積1": the formulas, then a pentagon as a trapezoid plus a triangle.
 ExplanationPage Page1() {
-  ExplanationPage ex;
-  ex.paragraphs = 3;
-  ex.heading = "多角形の面積1                        1ﾍﾟｰｼﾞ";
-  ex.bar_left = 190;
-  ex.bar_right = 315;
-  ex.paragraph_window_height = 479;
-  ex.end_text = "1ページ終わり";
-  ex.end_x = 400;
-  ex.end_y = 370;
+  ExplanationPage ex{.paragraphs = 3, .bar_left = 190, .bar_right = 315, .paragraph_window_height = 479, .end_x = 400,
+                     .end_y = 370};
   ex.steps = {
       // paragraph 1
       Pic("CF.BMP", 420, 100),
@@ -99,17 +91,9 @@ ExplanationPage Page1() {
 
 // Page 2 "多角形の面積2": a pentagon as a trapezoid minus a triangle.
 ExplanationPage Page2() {
-  ExplanationPage ex;
-  ex.paragraphs = 2;
-  ex.heading = "多角形の面積2                        2ﾍﾟｰｼﾞ";
-  ex.bar_left = 190;
-  ex.bar_right = 315;
-  ex.paragraph_window_height = 479;
-  ex.end_text = "2ページ終わり";
-  ex.end_x = 300;
-  ex.end_y = 300;
   // The last narration played to its end and closed the sound itself.
-  ex.close_at_end = false;
+  ExplanationPage ex{.paragraphs = 2, .bar_left = 190, .bar_right = 315, .paragraph_window_height = 479, .end_x = 300,
+                     .end_y = 300, .close_at_end = false};
   ex.steps = {
       // paragraph 1
       Pic("CF.BMP", 100, 280),
@@ -225,15 +209,8 @@ ExplanationPage Page2() {
 
 // Page 3 "多角形の面積3": a pentagon split into three triangles by two diagonals.
 ExplanationPage Page3() {
-  ExplanationPage ex;
-  ex.paragraphs = 3;
-  ex.heading = "多角形の面積3                        3ﾍﾟｰｼﾞ";
-  ex.bar_left = 190;
-  ex.bar_right = 315;
-  ex.paragraph_window_height = 479;
-  ex.end_text = "3ページ終わり";
-  ex.end_x = 400;
-  ex.end_y = 350;
+  ExplanationPage ex{.paragraphs = 3, .bar_left = 190, .bar_right = 315, .paragraph_window_height = 479, .end_x = 400,
+                     .end_y = 350};
   ex.steps = {
       // paragraph 1
       Pic("CF.BMP", 550, 200),
@@ -328,15 +305,8 @@ ExplanationPage Page3() {
 
 // Page 5 "多角形の面積4": a trapezoid plus a triangle whose base is 12 - 8.
 ExplanationPage Page5() {
-  ExplanationPage ex;
-  ex.paragraphs = 2;
-  ex.heading = "多角形の面積4                        5ﾍﾟｰｼﾞ";
-  ex.bar_left = 190;
-  ex.bar_right = 315;
-  ex.paragraph_window_height = 479;
-  ex.end_text = "5ページ終わり";
-  ex.end_x = 400;
-  ex.end_y = 350;
+  ExplanationPage ex{.paragraphs = 2, .bar_left = 190, .bar_right = 315, .paragraph_window_height = 479, .end_x = 400,
+                     .end_y = 350};
   ex.steps = {
       // paragraph 1
       Pic("CF.BMP", 200, 235),
@@ -429,15 +399,8 @@ ExplanationPage Page5() {
 
 // Page 6 "多角形の面積5": a parallelogram and the triangle on its top side.
 ExplanationPage Page6() {
-  ExplanationPage ex;
-  ex.paragraphs = 2;
-  ex.heading = "多角形の面積5                        6ﾍﾟｰｼﾞ";
-  ex.bar_left = 190;
-  ex.bar_right = 315;
-  ex.paragraph_window_height = 479;
-  ex.end_text = "6ページ終わり";
-  ex.end_x = 400;
-  ex.end_y = 350;
+  ExplanationPage ex{.paragraphs = 2, .bar_left = 190, .bar_right = 315, .paragraph_window_height = 479, .end_x = 400,
+                     .end_y = 350};
   ex.steps = {
       // paragraph 1
       Pic("CF.BMP", 200, 250),

@@ -4,8 +4,7 @@
 #include <vector>
 
 #include "frame/templates.h"
-#include "lessons/polygon-area/figures.h"
-#include "lessons/polygon-area/pages.h"
+#include "lessons/polygon-area/lesson.h"
 
 namespace ham::lessons::polygon_area {
 
@@ -28,8 +27,8 @@ Problem Question(std::string line, std::string expected, std::string hint, int n
 }
 
 // What both practice pages share.
-PracticePage Common(int page, int number) {
-  PracticePage pp = PracticeOf(page, number, 0);  // one problem number serves both pages
+PracticePage Common() {
+  PracticePage pp{.problem_slot = 0};  // one problem number serves both pages
   pp.unit_label = "c㎡";
   pp.unit_x = 200;
   pp.unit_y = 3;
@@ -300,7 +299,7 @@ std::vector<Problem> Problems2() {
 
 // Page 4 "練習1".
 PracticePage Practice1() {
-  PracticePage pp = Common(4, 1);
+  PracticePage pp = Common();
   pp.end_hide = {"FORM3", "FORM7", "FORM9"};
   pp.reward = "やったね!パスワードは 発見(はっけん) だよ!";
   pp.strip_y2 = 492;
@@ -311,7 +310,7 @@ PracticePage Practice1() {
 
 // Page 7 "練習2".
 PracticePage Practice2() {
-  PracticePage pp = Common(7, 2);
+  PracticePage pp = Common();
   pp.end_hide = {"FORM3", "FORM7"};
   pp.reward = "やったね!パスワードは 観察(かんさつ) だよ!";
   pp.strip_y2 = 490;

@@ -1,4 +1,4 @@
-#include "lessons/rhombus-triangle/figures.h"
+#include "lessons/rhombus-triangle/lesson.h"
 
 namespace ham::lessons::rhombus_triangle {
 

@@ -2,31 +2,21 @@
 #include "lessons/rhombus-triangle/lesson.h"
 
 #include "frame/templates.h"
-#include "lessons/rhombus-triangle/figures.h"
 #include "lessons/common/sheet.h"
 
-namespace ham::lessons {
+namespace ham::lessons::rhombus_triangle {
 
 using namespace ham::frame;
 
-namespace {
-
 Lesson Build() {
-  using namespace rhombus_triangle;
   Lesson l = common::SheetAndBars();
   l.title = "5年生の算数   ひし形と三角形の面積";
-  l.pages = {
-      ContentsPage(),
-      ExplanationPageOf(7, "(よく見よう!)  ☆ ひし形の面積 ---------- 1ページ", "1ﾍﾟｰｼﾞ          ひし形の面積",
-                        RhombusPage()),
-      PracticePageOf(8, "(やってみよう!)★ 練習 1 ---------------- 2ページ", "2ﾍﾟｰｼﾞ          練習1",
-                     RhombusPractice()),
-      ExplanationPageOf(9, "(よく見よう!)  ☆ 三角形の面積 ---------- 3ページ", "3ﾍﾟｰｼﾞ          三角形の面積",
-                        TrianglePage()),
-      PracticePageOf(10, "(やってみよう!)★ 練習 2 ---------------- 4ページ", "4ﾍﾟｰｼﾞ          練習2",
-                     TrianglePractice()),
-      EndPage(),
-  };
+  l.pages = PageTable(7, 24, {
+      Explanation("ひし形の面積", RhombusPage()),
+      Practice(RhombusPractice()),
+      Explanation("三角形の面積", TrianglePage()),
+      Practice(TrianglePractice()),
+  });
   l.dispatch = FrameDispatch(l.pages);
   l.pictures = SharedPictures();
   // The parts of the triangle of page 3, sized to where the script places them.
@@ -46,11 +36,4 @@ Lesson Build() {
   return l;
 }
 
-}  // namespace
-
-const Lesson& RhombusTriangleLesson() {
-  static const Lesson lesson = Build();
-  return lesson;
-}
-
-}  // namespace ham::lessons
+}  // namespace ham::lessons::rhombus_triangle

@@ -1,5 +1,5 @@
 // The explanation pages: page 1 "ひし形の面積" and page 3 "三角形の面積".
-#include "lessons/rhombus-triangle/figures.h"
+#include "lessons/rhombus-triangle/lesson.h"
 #include "lessons/common/sheet.h"
 
 namespace ham::lessons::rhombus_triangle {
@@ -12,20 +12,6 @@ namespace {
 int Blink6(int i) { return (i % 2) * 6; }
 
 Steps Mascots() { return {Pic("CF.BMP", 550, 200), Pic("PF.BMP", 580, 200)}; }
-
-ExplanationPage Head(const std::string& heading, const std::string& end_text) {
-  ExplanationPage ex;
-  ex.paragraphs = 3;
-  ex.heading = heading;
-  ex.heading_x = 190;
-  ex.bar_left = 180;
-  ex.bar_right = 298;
-  ex.paragraph_window_height = 479;
-  ex.end_text = end_text;
-  ex.end_x = 400;
-  ex.end_y = 350;
-  return ex;
-}
 
 // ----- page 1 ------------------------------------------------------------------------
 
@@ -161,7 +147,8 @@ Steps SmallTriangle(double left, double h, double base, double h_mark_y, double 
 }  // namespace
 
 ExplanationPage RhombusPage() {
-  ExplanationPage ex = Head("ひし形の面積                         1ﾍﾟｰｼﾞ", "1ページ終わり");
+  ExplanationPage ex{.paragraphs = 3, .heading_x = 190, .bar_left = 180, .bar_right = 298,
+                     .paragraph_window_height = 479, .end_x = 400, .end_y = 350};
   Steps& s = ex.steps;
   // paragraph 1
   Append(s, Mascots());
@@ -221,7 +208,8 @@ ExplanationPage RhombusPage() {
 }
 
 ExplanationPage TrianglePage() {
-  ExplanationPage ex = Head("三角形の面積                         3ﾍﾟｰｼﾞ", "3ページ終わり");
+  ExplanationPage ex{.paragraphs = 3, .heading_x = 190, .bar_left = 180, .bar_right = 298,
+                     .paragraph_window_height = 479, .end_x = 400, .end_y = 350};
   Steps& s = ex.steps;
   // paragraph 1
   Append(s, {Pic("CF.BMP", 200, 250), Pic("PF.BMP", 230, 250),

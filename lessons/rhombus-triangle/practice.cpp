@@ -2,7 +2,7 @@
 #include <cstdint>
 
 #include "frame/templates.h"
-#include "lessons/rhombus-triangle/figures.h"
+#include "lessons/rhombus-triangle/lesson.h"
 #include "lessons/common/sheet.h"
 
 namespace ham::lessons::rhombus_triangle {
@@ -107,8 +107,8 @@ Problem MakeProblem(int n, const Row& r, const Steps& figure, int second_slot, i
   return p;
 }
 
-PracticePage Common(int page, int number, const char* reward) {
-  PracticePage pp = PracticeOf(page, number, 0);  // one ProblemNumber for both pages
+PracticePage Common(const char* reward) {
+  PracticePage pp{.problem_slot = 0};  // one ProblemNumber for both pages
   pp.reward = reward;
   pp.blank_warning = false;
   pp.strip_y1 = 320;
@@ -121,7 +121,7 @@ PracticePage Common(int page, int number, const char* reward) {
 }  // namespace
 
 PracticePage RhombusPractice() {
-  PracticePage pp = Common(2, 1, "やったね!パスワードは 散歩(さんぽ) だよ!");
+  PracticePage pp = Common("やったね!パスワードは 散歩(さんぽ) だよ!");
   const Row rows[] = {
       {{15, 11, 0, "15cm", "11cm"}, "15×11÷□", {"2", nullptr}},
       {{12, 7, 0, "12cm", "7cm"}, "12×□÷2", {"7", nullptr}},
@@ -149,7 +149,7 @@ PracticePage RhombusPractice() {
 }
 
 PracticePage TrianglePractice() {
-  PracticePage pp = Common(4, 2, "やったね!パスワードは 健康(けんこう) だよ!");
+  PracticePage pp = Common("やったね!パスワードは 健康(けんこう) だよ!");
   pp.strip_y2 = 470;  // the right answer's strip; a wrong one clears down to 492
   pp.wrong_strip_y1 = 320;
   pp.wrong_strip_y2 = 492;

@@ -6,7 +6,6 @@
 #include <optional>
 #include <tuple>
 
-#include "lessons/number-comparison/content.h"
 #include "lessons/number-comparison/lesson.h"
 #include "tests/lessons/harness.h"
 
