@@ -175,5 +175,49 @@ TEST(NumberBoxKit, ProceduresOtherLessonsTake) {
   EXPECT_FALSE(other.judge);  // every box equals its expected string
 }
 
+TEST(PageTable, NumbersThePagesAndWritesWhatEveryLessonWritesTheSameWay) {
+  frame::ExplanationPage given;
+  given.heading = "通分                                2ﾍﾟｰｼﾞ";
+  given.end_text = "おわり";
+  frame::PracticePage second;
+  second.problem_slot = 1;
+  std::vector<frame::Page> pages = frame::PageTable(
+      7, 24,
+      {frame::Explanation("約数 1", {}), frame::Practice({}),
+       {.title = "公約数", .module_title = "公約数!", .module_blanks = 8, .explanation = given},
+       frame::Practice(second)});
+  ASSERT_EQ(pages.size(), 6u);
+  EXPECT_EQ(pages.front().kind, frame::PageKind::kContents);
+  EXPECT_EQ(pages.back().kind, frame::PageKind::kEnd);
+  struct Case {
+    int row;
+    const char* contents_line;
+    const char* module_heading;
+  };
+  const Case cases[] = {
+      {7, "(よく見よう!)  ☆ 約数 1 ---------------- 1ページ", "1ﾍﾟｰｼﾞ          約数 1"},
+      {8, "(やってみよう!)★ 練習 1 ---------------- 2ページ", "2ﾍﾟｰｼﾞ          練習1"},
+      {9, "(よく見よう!)  ☆ 公約数 ---------------- 3ページ", "3ﾍﾟｰｼﾞ        公約数!"},
+      {10, "(やってみよう!)★ 練習 2 ---------------- 4ページ", "4ﾍﾟｰｼﾞ          練習2"},
+  };
+  for (int n = 1; n <= 4; ++n) {
+    const Case& c = cases[n - 1];
+    EXPECT_EQ(pages[n].contents_row, c.row) << n;
+    EXPECT_EQ(pages[n].contents_line, c.contents_line) << n;
+    EXPECT_EQ(pages[n].module_heading, c.module_heading) << n;
+  }
+  EXPECT_EQ(pages[1].explanation.heading, "約数 1                               1ﾍﾟｰｼﾞ");
+  EXPECT_EQ(pages[1].explanation.end_text, "1ページ終わり");
+  // A text the page gives stays as given.
+  EXPECT_EQ(pages[3].explanation.heading, given.heading);
+  EXPECT_EQ(pages[3].explanation.end_text, "おわり");
+  const frame::PracticePage& p2 = pages[4].practice;
+  EXPECT_EQ(p2.header, frame::PracticeOf(4, 2, 1).header);
+  EXPECT_EQ(p2.end_text, "4ページ終わり");
+  EXPECT_EQ(p2.flags, 1);
+  EXPECT_EQ(p2.problem_slot, 1);
+  EXPECT_EQ(pages[2].practice.flags, 0);
+}
+
 }  // namespace
 }  // namespace ham::testing
