@@ -94,26 +94,6 @@ Page EndPage() {
   return p;
 }
 
-Page ExplanationPageOf(int row, std::string contents_line, std::string module_heading, ExplanationPage ex) {
-  Page p;
-  p.kind = PageKind::kExplanation;
-  p.contents_row = row;
-  p.contents_line = std::move(contents_line);
-  p.module_heading = std::move(module_heading);
-  p.explanation = std::move(ex);
-  return p;
-}
-
-Page PracticePageOf(int row, std::string contents_line, std::string module_heading, PracticePage pp) {
-  Page p;
-  p.kind = PageKind::kPractice;
-  p.contents_row = row;
-  p.contents_line = std::move(contents_line);
-  p.module_heading = std::move(module_heading);
-  p.practice = std::move(pp);
-  return p;
-}
-
 PracticePage PracticeOf(int page, int number, int problem_slot) {
   PracticePage pp;
   pp.problem_slot = problem_slot;

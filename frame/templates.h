@@ -36,8 +36,6 @@ std::vector<float> FrameDispatch(const std::vector<Page>& pages);
 // Page-table helpers.
 Page ContentsPage();
 Page EndPage();
-Page ExplanationPageOf(int row, std::string contents_line, std::string module_heading, ExplanationPage ex);
-Page PracticePageOf(int row, std::string contents_line, std::string module_heading, PracticePage pp);
 
 // The head of practice `number` ("練習N") on page `page`: its problem number
 // variable, flags array number - 1, header and end text. The answer label
