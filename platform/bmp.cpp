@@ -1,8 +1,9 @@
-// Device-independent bitmaps: decoding .BMP files and bare DIBs (1, 4, 8, 24
-// and 32 bits, both row orders, uncompressed or run-length coded), and
-// writing 24-bit ones. Every read is checked against the buffer's end.
-#include <algorithm>
-#include <cstring>
+// Device-independent bitmaps: .BMP files and bare DIBs decoded by SDL, and
+// 24-bit ones written. The headers are checked first, so that a picture
+// larger than a screen, or with fewer pixel bytes than it declares, is
+// refused before SDL allocates its surface.
+#include <SDL.h>
+
 #include <string>
 
 #include "platform/internal.h"
@@ -11,17 +12,17 @@ namespace ham::detail {
 
 namespace {
 
-constexpr std::int64_t kMaxSide = 16384;
-constexpr std::int64_t kMaxPixels = 64LL * 1024 * 1024;
+constexpr std::int64_t kMaxSide = 2048;
+constexpr std::int64_t kMaxPixels = 4LL * 1024 * 1024;
+constexpr std::size_t kFileHeader = 14;
 
-enum : std::uint32_t { kBiRgb = 0, kBiRle8 = 1, kBiRle4 = 2 };
+enum : std::uint32_t { kBiRgb = 0, kBiRle8 = 1, kBiRle4 = 2, kBiBitFields = 3 };
 
 std::uint16_t U16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
 std::uint32_t U32(const std::uint8_t* p) {
   return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
          (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
-std::int32_t I32(const std::uint8_t* p) { return static_cast<std::int32_t>(U32(p)); }
 
 void Put16(std::vector<std::uint8_t>& v, std::uint32_t x) {
   v.push_back(static_cast<std::uint8_t>(x & 255));
@@ -37,185 +38,139 @@ bool Fail(std::string* error, const std::string& why) {
   return false;
 }
 
-struct DibInfo {
-  std::int64_t width = 0, height = 0;  // height > 0
-  bool top_down = false;
+struct DibHeader {
+  std::uint32_t size = 0;  // of the information header
+  std::int64_t width = 0, height = 0;
   int bits = 0;
   std::uint32_t compression = kBiRgb;
-  std::vector<Pixel> palette;
-  std::size_t header_end = 0;  // first byte after header and palette
+  std::uint32_t image_size = 0;  // declared bytes of run-length data
+  std::size_t palette_end = 0;   // after the header, the masks and the palette
 };
 
-// Reads the information header and the palette at data[0..size).
-bool ReadInfo(const std::uint8_t* data, std::size_t size, DibInfo& info, std::string* error) {
+// Reads the information header at data[0..size) and checks its sizes.
+bool ReadHeader(const std::uint8_t* data, std::size_t size, DibHeader& h, std::string* error) {
   if (size < 12) return Fail(error, "bitmap header truncated");
-  const std::uint32_t hsize = U32(data);
+  h.size = U32(data);
   bool core = false;
-  std::uint32_t colours_used = 0;
-  if (hsize == 12) {
+  std::uint32_t colours = 0;
+  if (h.size == 12) {
     core = true;
-    info.width = U16(data + 4);
-    info.height = static_cast<std::int16_t>(U16(data + 6));
-    info.bits = U16(data + 10);
-  } else if (hsize >= 40 && hsize <= 1024) {
-    if (size < hsize) return Fail(error, "bitmap header truncated");
-    info.width = I32(data + 4);
-    info.height = I32(data + 8);
-    info.bits = U16(data + 14);
-    info.compression = U32(data + 16);
-    colours_used = U32(data + 32);
+    h.width = U16(data + 4);
+    h.height = static_cast<std::int16_t>(U16(data + 6));
+    h.bits = U16(data + 10);
+  } else if (h.size >= 40 && h.size <= 1024) {
+    if (size < h.size) return Fail(error, "bitmap header truncated");
+    h.width = static_cast<std::int32_t>(U32(data + 4));
+    h.height = static_cast<std::int32_t>(U32(data + 8));
+    h.bits = U16(data + 14);
+    h.compression = U32(data + 16);
+    h.image_size = U32(data + 20);
+    colours = U32(data + 32);
   } else {
-    return Fail(error, "unknown bitmap header size " + std::to_string(hsize));
+    return Fail(error, "unknown bitmap header size " + std::to_string(h.size));
   }
-  if (info.height < 0) {
-    info.top_down = true;
-    info.height = -info.height;
+  if (h.height < 0) h.height = -h.height;
+  if (h.width <= 0 || h.height <= 0) return Fail(error, "bitmap has no pixels");
+  if (h.width > kMaxSide || h.height > kMaxSide || h.width * h.height > kMaxPixels)
+    return Fail(error, "bitmap larger than a screen (" + std::to_string(h.width) + " x " +
+                           std::to_string(h.height) + ")");
+  if (h.bits < 1 || h.bits > 32) return Fail(error, "unsupported bit count " + std::to_string(h.bits));
+  std::size_t end = h.size;
+  // Masks of a bit-field bitmap follow a 40-byte header.
+  if (h.compression == kBiBitFields && h.size == 40) end += 12;
+  if (h.bits <= 8) {
+    const std::uint32_t full = 1u << h.bits;
+    const std::uint32_t n = (colours == 0 || colours > 256) ? full : colours;
+    end += static_cast<std::size_t>(n) * (core ? 3 : 4);
   }
-  if (info.width <= 0 || info.height <= 0) return Fail(error, "bitmap has no pixels");
-  if (info.width > kMaxSide || info.height > kMaxSide || info.width * info.height > kMaxPixels)
-    return Fail(error, "bitmap too large");
-  switch (info.bits) {
-    case 1: case 4: case 8: case 24: case 32: break;
-    default: return Fail(error, "unsupported bit count " + std::to_string(info.bits));
-  }
-  const bool rle = info.compression == kBiRle8 || info.compression == kBiRle4;
-  if (info.compression != kBiRgb && !rle)
-    return Fail(error, "unsupported compression " + std::to_string(info.compression));
-  if ((info.compression == kBiRle8 && info.bits != 8) || (info.compression == kBiRle4 && info.bits != 4))
-    return Fail(error, "compression does not match bit count");
-  if (rle && info.top_down) return Fail(error, "run-length bitmap cannot be top-down");
-
-  std::size_t pos = hsize;
-  if (info.bits <= 8) {
-    const std::uint32_t max_colours = 1u << info.bits;
-    std::uint32_t n = (colours_used == 0 || core) ? max_colours : colours_used;
-    if (n > 256) return Fail(error, "bad palette size");
-    const std::size_t entry = core ? 3 : 4;
-    if (pos + n * entry > size) return Fail(error, "palette truncated");
-    info.palette.resize(max_colours, 0);
-    for (std::uint32_t k = 0; k < n && k < max_colours; ++k) {
-      const std::uint8_t* e = data + pos + k * entry;
-      info.palette[k] = MakePixel(e[2], e[1], e[0]);
-    }
-    pos += n * entry;
-  }
-  info.header_end = pos;
+  h.palette_end = end;
   return true;
 }
 
-bool DecodeRgb(const DibInfo& info, const std::uint8_t* data, std::size_t size, std::size_t offset,
-               Surface& out, std::string* error) {
-  const std::int64_t stride = ((info.width * info.bits + 31) / 32) * 4;
-  const std::int64_t last_row = (info.width * info.bits + 7) / 8;  // the last row may lack padding
-  if (offset > size || static_cast<std::int64_t>(size - offset) < stride * (info.height - 1) + last_row)
-    return Fail(error, "bitmap pixels truncated");
-  const int w = static_cast<int>(info.width), h = static_cast<int>(info.height);
-  Surface s(w, h);
-  const std::size_t colours = info.palette.size();
-  for (int row = 0; row < h; ++row) {
-    const std::uint8_t* src =
-        data + offset + static_cast<std::size_t>(stride) * static_cast<std::size_t>(row);
-    const int y = info.top_down ? row : h - 1 - row;
-    Pixel* dst = s.Row(y);
-    for (int x = 0; x < w; ++x) {
-      switch (info.bits) {
-        case 1:
-        case 4:
-        case 8: {
-          const std::size_t bit = static_cast<std::size_t>(x) * static_cast<std::size_t>(info.bits);
-          const int shift = 8 - info.bits - static_cast<int>(bit % 8);
-          const std::size_t k = (src[bit / 8] >> shift) & ((1u << info.bits) - 1);
-          dst[x] = k < colours ? info.palette[k] : 0;
-          break;
-        }
-        case 24: {
-          const std::uint8_t* p = src + static_cast<std::size_t>(x) * 3;
-          dst[x] = MakePixel(p[2], p[1], p[0]);
-          break;
-        }
-        default: {
-          const std::uint8_t* p = src + static_cast<std::size_t>(x) * 4;
-          dst[x] = MakePixel(p[2], p[1], p[0]);
-          break;
-        }
+// The pixel bytes the header declares, from `offset` on.
+bool PixelsPresent(const DibHeader& h, std::size_t size, std::size_t offset, std::string* error) {
+  std::uint64_t need = 0;
+  if (h.compression == kBiRle8 || h.compression == kBiRle4) {
+    need = h.image_size;  // 0: not declared; the runs themselves end the data
+  } else {
+    const std::uint64_t stride = (static_cast<std::uint64_t>(h.width) * static_cast<std::uint64_t>(h.bits) + 31) / 32 * 4;
+    need = stride * static_cast<std::uint64_t>(h.height);
+  }
+  if (offset > size || size - offset < need) return Fail(error, "bitmap pixels truncated");
+  return true;
+}
+
+// A top-left first surface of what SDL decoded, through the bitmap's own
+// palette when it has one.
+bool ToSurface(SDL_Surface* s, Surface& out, std::string* error) {
+  Surface img(s->w, s->h);
+  const SDL_Palette* pal = s->format->palette;
+  if (pal && s->format->BitsPerPixel == 8) {
+    for (int y = 0; y < s->h; ++y) {
+      const auto* row = static_cast<const std::uint8_t*>(s->pixels) + static_cast<std::size_t>(y) * s->pitch;
+      Pixel* dst = img.Row(y);
+      for (int x = 0; x < s->w; ++x) {
+        const int k = row[x];
+        dst[x] = k < pal->ncolors ? MakePixel(pal->colors[k].r, pal->colors[k].g, pal->colors[k].b) : 0;
       }
     }
+  } else {
+    SDL_Surface* rgb = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_XRGB8888, 0);
+    if (!rgb) return Fail(error, SDL_GetError());
+    for (int y = 0; y < rgb->h; ++y) {
+      const auto* row = reinterpret_cast<const std::uint8_t*>(rgb->pixels) + static_cast<std::size_t>(y) * rgb->pitch;
+      Pixel* dst = img.Row(y);
+      for (int x = 0; x < rgb->w; ++x) dst[x] = U32(row + 4 * static_cast<std::size_t>(x)) & 0xFFFFFF;
+    }
+    SDL_FreeSurface(rgb);
   }
-  out = std::move(s);
+  out = std::move(img);
   return true;
 }
 
-// Run-length coded 8- and 4-bit bitmaps (always bottom-up). Pixels that the
-// runs skip stay at palette entry 0.
-bool DecodeRle(const DibInfo& info, const std::uint8_t* data, std::size_t size, std::size_t offset,
-               Surface& out, std::string* error) {
-  if (offset > size) return Fail(error, "bitmap pixels truncated");
-  const int w = static_cast<int>(info.width), h = static_cast<int>(info.height);
-  const bool four = info.compression == kBiRle4;
-  Surface s(w, h, info.palette.empty() ? 0 : info.palette[0]);
-  auto colour = [&](std::size_t k) { return k < info.palette.size() ? info.palette[k] : 0; };
-  std::size_t p = offset;
-  int x = 0, row = 0;
-  auto put = [&](std::size_t k) {
-    if (x < w && row < h) s.Set(x, h - 1 - row, colour(k));
-    if (x < w) ++x;
-  };
-  while (row < h) {
-    if (p + 2 > size) return Fail(error, "run-length data truncated");
-    const std::uint8_t n = data[p], v = data[p + 1];
-    p += 2;
-    if (n > 0) {
-      for (int k = 0; k < n; ++k) put(four ? ((k % 2 == 0) ? v >> 4 : v & 15) : v);
-      continue;
-    }
-    if (v == 0) {  // end of line
-      x = 0;
-      ++row;
-    } else if (v == 1) {  // end of bitmap
-      break;
-    } else if (v == 2) {  // delta
-      if (p + 2 > size) return Fail(error, "run-length data truncated");
-      x = std::min(w, x + data[p]);
-      row += data[p + 1];
-      p += 2;
-    } else {  // literal run of v pixels, padded to a 16-bit boundary
-      const std::size_t bytes = four ? (v + 1u) / 2u : v;
-      const std::size_t padded = (bytes + 1u) & ~static_cast<std::size_t>(1);
-      if (p + padded > size) return Fail(error, "run-length data truncated");
-      for (int k = 0; k < v; ++k) {
-        const std::uint8_t b = data[p + static_cast<std::size_t>(four ? k / 2 : k)];
-        put(four ? ((k % 2 == 0) ? b >> 4 : b & 15) : b);
-      }
-      p += padded;
-    }
-  }
-  out = std::move(s);
-  return true;
-}
-
-bool DecodeAt(const std::uint8_t* data, std::size_t size, std::size_t info_at, std::size_t pixels_at,
-              bool pixels_given, Surface& out, std::string* error) {
-  if (info_at > size) return Fail(error, "bitmap header truncated");
-  DibInfo info;
-  if (!ReadInfo(data + info_at, size - info_at, info, error)) return false;
-  const std::size_t offset = pixels_given ? pixels_at : info_at + info.header_end;
-  if (info.compression == kBiRgb) return DecodeRgb(info, data, size, offset, out, error);
-  return DecodeRle(info, data, size, offset, out, error);
+// `file` is a whole .BMP file image, file header first.
+bool Decode(const std::uint8_t* file, std::size_t size, Surface& out, std::string* error) {
+  if (size > static_cast<std::size_t>(INT32_MAX)) return Fail(error, "bitmap file too large");
+  SDL_RWops* src = SDL_RWFromConstMem(file, static_cast<int>(size));
+  SDL_Surface* s = src ? SDL_LoadBMP_RW(src, 1) : nullptr;
+  if (!s) return Fail(error, SDL_GetError());
+  const bool ok = ToSurface(s, out, error);
+  SDL_FreeSurface(s);
+  return ok;
 }
 
 }  // namespace
 
 bool DecodeBmpFile(const std::vector<std::uint8_t>& bytes, Surface& out, std::string* error) {
-  if (bytes.size() < 14 + 12) return Fail(error, "file too short for a bitmap");
+  if (bytes.size() < kFileHeader + 12) return Fail(error, "file too short for a bitmap");
   if (bytes[0] != 'B' || bytes[1] != 'M') return Fail(error, "not a bitmap file");
-  const std::uint32_t off_bits = U32(bytes.data() + 10);
+  DibHeader h;
+  if (!ReadHeader(bytes.data() + kFileHeader, bytes.size() - kFileHeader, h, error)) return false;
   // An offset of 0 is taken as "pixels right after the palette".
-  return DecodeAt(bytes.data(), bytes.size(), 14, off_bits, off_bits != 0, out, error);
+  const std::uint32_t off_bits = U32(bytes.data() + 10);
+  const std::size_t offset = off_bits != 0 ? off_bits : kFileHeader + h.palette_end;
+  if (!PixelsPresent(h, bytes.size(), offset, error)) return false;
+  if (off_bits != 0) return Decode(bytes.data(), bytes.size(), out, error);
+  std::vector<std::uint8_t> fixed = bytes;
+  fixed[10] = static_cast<std::uint8_t>(offset & 255);
+  fixed[11] = static_cast<std::uint8_t>((offset >> 8) & 255);
+  fixed[12] = static_cast<std::uint8_t>((offset >> 16) & 255);
+  fixed[13] = static_cast<std::uint8_t>((offset >> 24) & 255);
+  return Decode(fixed.data(), fixed.size(), out, error);
 }
 
 bool DecodeDib(const std::uint8_t* data, std::size_t size, Surface& out, std::string* error) {
   if (!data) return Fail(error, "no bitmap data");
-  return DecodeAt(data, size, 0, 0, false, out, error);
+  DibHeader h;
+  if (!ReadHeader(data, size, h, error)) return false;
+  if (!PixelsPresent(h, size, h.palette_end, error)) return false;
+  // SDL reads files: the DIB gets the file header it lacks.
+  std::vector<std::uint8_t> file = {'B', 'M'};
+  Put32(file, static_cast<std::uint32_t>(kFileHeader + size));
+  Put32(file, 0);
+  Put32(file, static_cast<std::uint32_t>(kFileHeader + h.palette_end));
+  file.insert(file.end(), data, data + size);
+  return Decode(file.data(), file.size(), out, error);
 }
 
 std::vector<std::uint8_t> EncodeDib24(const Surface& s, std::int32_t xppm, std::int32_t yppm) {
@@ -250,12 +205,12 @@ std::vector<std::uint8_t> EncodeDib24(const Surface& s, std::int32_t xppm, std::
 std::vector<std::uint8_t> EncodeBmpFile24(const Surface& s) {
   std::vector<std::uint8_t> dib = EncodeDib24(s);
   std::vector<std::uint8_t> v;
-  v.reserve(14 + dib.size());
+  v.reserve(kFileHeader + dib.size());
   v.push_back('B');
   v.push_back('M');
-  Put32(v, static_cast<std::uint32_t>(14 + dib.size()));
+  Put32(v, static_cast<std::uint32_t>(kFileHeader + dib.size()));
   Put32(v, 0);
-  Put32(v, 14 + 40);
+  Put32(v, kFileHeader + 40);
   v.insert(v.end(), dib.begin(), dib.end());
   return v;
 }

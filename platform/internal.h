@@ -40,7 +40,7 @@ int CellWidth(double size);
 int CellHeight(double size);
 
 // ----- images (bmp.cpp, png.cpp) -----
-// A .BMP file (with its file header): 1, 4, 8, 24 and 32 bits, both row orders.
+// A .BMP file (with its file header), of at most 2048 x 2048 pixels.
 bool DecodeBmpFile(const std::vector<std::uint8_t>& bytes, Surface& out, std::string* error);
 // A device-independent bitmap without file header (information header first).
 bool DecodeDib(const std::uint8_t* data, std::size_t size, Surface& out, std::string* error);
@@ -63,8 +63,9 @@ std::string DosPathOf(Runtime& rt, const std::filesystem::path& host);
 std::optional<std::filesystem::path> FindEntryNoCase(const std::filesystem::path& dir,
                                                      std::string_view name);
 
-// ----- sound (media.cpp) -----
-// PCM 8/16 bit, mono/stereo, IMA and Microsoft ADPCM.
+// ----- sound (wav.cpp) -----
+// PCM 8/16 bit, IMA and Microsoft ADPCM; mono or stereo, 4000 to 192000 Hz,
+// at most 10 minutes.
 std::shared_ptr<SoundClip> DecodeWav(const std::vector<std::uint8_t>& bytes, std::string* error);
 
 // ----- forms (form_loader.cpp) -----

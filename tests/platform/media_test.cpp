@@ -1,4 +1,4 @@
-// The WAV decoder and the media command interpreter on the headless clock.
+// Sound files and the media command interpreter on the headless clock.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -165,6 +165,47 @@ TEST(DecodeWav, RefusesWhatItCannotPlay) {
     std::string err;
     EXPECT_EQ(detail::DecodeWav(c.bytes, &err), nullptr);
     EXPECT_FALSE(err.empty());
+  }
+}
+
+TEST(DecodeWav, WhatNoRecordingHasIsRefusedBeforeDecoding) {
+  // Rates of recordings, and at most 10 minutes: 2 400 000 frames at 4000 Hz.
+  auto pcm8 = [](std::uint32_t rate, std::size_t frames) {
+    WavSpec s;
+    s.rate = rate;
+    s.bits = 8;
+    s.block_align = 1;
+    s.data.assign(frames, 0x80);
+    return Wav(s);
+  };
+  struct Case {
+    const char* name;
+    Bytes bytes;
+    bool decodes;
+  };
+  Bytes longer_than_file = pcm8(8000, 100);
+  longer_than_file.resize(longer_than_file.size() - 1);
+  Bytes fmt_past_end = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 0xFF, 0, 0, 0};
+  fmt_past_end.resize(60, 0);
+  const Case cases[] = {
+      {"1 Hz", pcm8(1, 8192), false},
+      {"3999 Hz", pcm8(3999, 100), false},
+      {"4000 Hz", pcm8(4000, 100), true},
+      {"192000 Hz", pcm8(192000, 100), true},
+      {"192001 Hz", pcm8(192001, 100), false},
+      {"10 minutes", pcm8(4000, 2400000), true},
+      {"10 minutes and a frame", pcm8(4000, 2400001), false},
+      {"data chunk longer than the file", longer_than_file, false},
+      {"format chunk longer than the file", fmt_past_end, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string err;
+    auto clip = detail::DecodeWav(c.bytes, &err);
+    EXPECT_EQ(clip != nullptr, c.decodes) << err;
+    if (!c.decodes) {
+      EXPECT_FALSE(err.empty());
+    }
   }
 }
 
@@ -340,11 +381,9 @@ TEST(DecodeWav, MsKnownBlock) {
   auto clip = detail::DecodeWav(Wav(s), nullptr);
   ASSERT_TRUE(clip);
   EXPECT_EQ(Samples(*clip), (std::vector<int>{50, 100, 116, 100}));
-  // Without a coefficient table the standard one applies.
+  // The coefficient table is part of the format.
   s.fmt_extra.clear();
-  clip = detail::DecodeWav(Wav(s), nullptr);
-  ASSERT_TRUE(clip);
-  EXPECT_EQ(Samples(*clip), (std::vector<int>{50, 100, 116, 100}));
+  EXPECT_EQ(detail::DecodeWav(Wav(s), nullptr), nullptr);
 }
 
 TEST(DecodeWav, MsStereoUsesEachChannelsPredictor) {
@@ -508,8 +547,13 @@ TEST_F(Media, PupilActsDuringNotifyWait) {
 
 TEST_F(Media, FailuresAreSilentAndLeaveTheAliasUsable) {
   Write("BROKEN.WAV", {'R', 'I', 'F', 'F', 1, 2, 3});
+  Write("ONEHZ.WAV", Pcm16(std::vector<int>(4096, 0), 1, 1));  // 8 KB said to last 68 minutes
+  Bytes cut = Pcm16(std::vector<int>(33075, 100), 1);
+  cut.resize(cut.size() / 2);
+  Write("CUT.WAV", cut);
   fs::create_directories(dir_ / "SUB");
   for (const char* command : {"open MISSING.WAV alias wave1", "open BROKEN.WAV alias wave1",
+                              "open ONEHZ.WAV alias wave1", "open CUT.WAV alias wave1",
                               "open SUB alias wave1", "open ..\\..\\x.wav alias wave1"}) {
     SCOPED_TRACE(command);
     EXPECT_NE(FmMciSend(mci_, command), 0);
@@ -524,7 +568,7 @@ TEST_F(Media, FailuresAreSilentAndLeaveTheAliasUsable) {
   EXPECT_EQ(FmMciSend(mci_, "open SOUND80.WAV alias wave1"), 0);
   EXPECT_EQ(FmMciSend(mci_, "play wave1 notify wait"), 0);
   EXPECT_EQ(rt_.Now(), 1);
-  EXPECT_EQ(Commands().size(), 4u * 4u + 2u);
+  EXPECT_EQ(Commands().size(), 6u * 4u + 2u);
 }
 
 TEST_F(Media, SecondOpenIsRefusedAndKeepsTheFirst) {
