@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/internal.h"
+#include "platform/codecs.h"
 
 namespace ham::detail {
 

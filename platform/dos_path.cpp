@@ -210,13 +210,45 @@ std::optional<fs::path> ResolveDosPath(Runtime& rt, std::string_view dos, std::s
   return host;
 }
 
-bool ReadFileBytes(const fs::path& p, std::vector<std::uint8_t>& out) {
-  std::error_code ec;
-  if (!fs::is_regular_file(p, ec)) return false;
-  std::ifstream in(p, std::ios::binary);
-  if (!in) return false;
-  out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
+namespace {
+FileStamp StampOf(const struct stat& st) {
+  return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+          static_cast<std::int64_t>(st.st_size),
+          static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+          static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec};
+}
+}  // namespace
+
+std::optional<FileStamp> FileStampOf(const fs::path& p) {
+  struct stat st {};
+  if (::stat(p.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  return StampOf(st);
+}
+
+bool ReadFileBytes(const fs::path& p, std::vector<std::uint8_t>& out, FileStamp* stamp) {
+  // Not blocking: a FIFO is refused below, not waited on.
+  const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return false;
+  struct stat st {};
+  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  if (ok) {
+    // In one piece: the whole size in one read, as far as the system allows.
+    out.resize(static_cast<std::size_t>(st.st_size));
+    std::size_t got = 0;
+    while (got < out.size()) {
+      const ssize_t n = ::read(fd, out.data() + got, out.size() - got);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {
+        ok = n == 0;
+        break;
+      }
+      got += static_cast<std::size_t>(n);
+    }
+    out.resize(got);
+    if (stamp) *stamp = StampOf(st);
+  }
+  ::close(fd);
+  return ok;
 }
 
 }  // namespace detail

@@ -39,15 +39,7 @@ void DrawTextPixels(Surface& s, int x, int y, std::string_view utf8, std::string
 int CellWidth(double size);
 int CellHeight(double size);
 
-// ----- images (bmp.cpp, png.cpp) -----
-// A .BMP file (with its file header), of at most 2048 x 2048 pixels.
-bool DecodeBmpFile(const std::vector<std::uint8_t>& bytes, Surface& out, std::string* error);
-// A device-independent bitmap without file header (information header first).
-bool DecodeDib(const std::uint8_t* data, std::size_t size, Surface& out, std::string* error);
-// 24-bit bottom-up DIB of a surface, rows padded to 4 bytes, with the
-// resolution fields given.
-std::vector<std::uint8_t> EncodeDib24(const Surface& s, std::int32_t xppm = 3790, std::int32_t yppm = 3800);
-std::vector<std::uint8_t> EncodeBmpFile24(const Surface& s);
+// ----- images (png.cpp; bitmaps in codecs.h) -----
 bool WritePng(const Surface& s, const std::filesystem::path& path);
 
 // ----- DOS paths (dos_path.cpp) -----
@@ -62,11 +54,6 @@ std::string DosPathOf(Runtime& rt, const std::filesystem::path& host);
 // case of Latin letters.
 std::optional<std::filesystem::path> FindEntryNoCase(const std::filesystem::path& dir,
                                                      std::string_view name);
-
-// ----- sound (wav.cpp) -----
-// PCM 8/16 bit, IMA and Microsoft ADPCM; mono or stereo, 4000 to 192000 Hz,
-// at most 10 minutes.
-std::shared_ptr<SoundClip> DecodeWav(const std::vector<std::uint8_t>& bytes, std::string* error);
 
 // ----- forms (form_loader.cpp) -----
 // Builds a form and its controls from a resource of the program.
@@ -88,7 +75,15 @@ std::shared_ptr<Runtime::Files> MakeFilesState();
 std::shared_ptr<Runtime::Media> MakeMediaState();
 std::shared_ptr<Runtime::TextCache> MakeTextCache();
 
-// Reads a whole file.
-bool ReadFileBytes(const std::filesystem::path& p, std::vector<std::uint8_t>& out);
+// One state of a file: which file, its size and its times.
+struct FileStamp {
+  std::uint64_t device = 0, inode = 0;
+  std::int64_t size = 0, modified_ns = 0, changed_ns = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+// The stamp of a regular file; nullopt for anything else.
+std::optional<FileStamp> FileStampOf(const std::filesystem::path& p);
+// Reads a whole regular file, and the stamp of what it read.
+bool ReadFileBytes(const std::filesystem::path& p, std::vector<std::uint8_t>& out, FileStamp* stamp = nullptr);
 
 }  // namespace ham::detail

@@ -1,5 +1,6 @@
 // The media control: a small interpreter of the command strings sent to
 // "MCI1".
+#include <map>
 
 #include "platform/api.h"
 #include "platform/internal.h"
@@ -7,11 +8,19 @@
 
 namespace ham {
 
-// The one alias the lessons use.
+struct KeptSound {
+  detail::FileStamp stamp;
+  std::shared_ptr<const SoundClip> clip;
+};
+
 struct Runtime::Media {
+  // The one alias the lessons use.
   bool open = false;
   std::string file;  // as the program named it
   std::shared_ptr<const SoundClip> clip;
+  // Sounds decoded before, by host path, used again while their file is unchanged.
+  std::map<std::filesystem::path, KeptSound> kept;
+  std::size_t kept_samples = 0;
 };
 
 namespace {
@@ -28,16 +37,47 @@ constexpr int kMciNotOpen = 6;    // "wave1" is not open
 constexpr std::string_view kOpenPrefix = "open ";
 constexpr std::string_view kOpenSuffix = " alias wave1";
 
+// Decoded samples kept at most (64 MB); past that the older sounds are let go.
+constexpr std::size_t kKeptSamples = 32u << 20;
+
+// The clip of a sound file: the kept one while the file is as it was, else
+// read and decoded anew.
+int Load(Runtime::Media& m, const std::filesystem::path& host, std::shared_ptr<const SoundClip>& clip) {
+  std::optional<detail::FileStamp> now = detail::FileStampOf(host);
+  if (!now) return kMciNotFound;
+  auto it = m.kept.find(host);
+  if (it != m.kept.end()) {
+    if (it->second.stamp == *now) {
+      clip = it->second.clip;
+      return kMciOk;
+    }
+    m.kept_samples -= it->second.clip->samples.size();
+    m.kept.erase(it);
+  }
+  std::vector<std::uint8_t> bytes;
+  detail::FileStamp stamp;
+  if (!detail::ReadFileBytes(host, bytes, &stamp)) return kMciNotFound;
+  std::string error;
+  std::shared_ptr<const SoundClip> decoded = detail::DecodeWav(bytes, &error);
+  if (!decoded) return kMciBadFile;
+  if (m.kept_samples + decoded->samples.size() > kKeptSamples) {
+    m.kept.clear();
+    m.kept_samples = 0;
+  }
+  m.kept[host] = {stamp, decoded};
+  m.kept_samples += decoded->samples.size();
+  clip = std::move(decoded);
+  return kMciOk;
+}
+
 int Open(Runtime& rt, std::string_view file) {
   Runtime::Media& m = rt.media();
   if (m.open) return kMciInUse;
   std::string error;
   std::optional<std::filesystem::path> host = detail::ResolveDosPath(rt, file, &error);
   if (!host) return kMciNotFound;
-  std::vector<std::uint8_t> bytes;
-  if (!detail::ReadFileBytes(*host, bytes)) return kMciNotFound;
-  std::shared_ptr<SoundClip> clip = detail::DecodeWav(bytes, &error);
-  if (!clip) return kMciBadFile;
+  std::shared_ptr<const SoundClip> clip;
+  if (int result = Load(m, *host, clip); result != kMciOk) return result;
   m.open = true;
   m.file = std::string(file);
   m.clip = std::move(clip);
@@ -69,7 +109,9 @@ int FmMciSend(Control* mci, std::string_view command) {
   if (command == "close wave1") {
     if (!m.open) return kMciNotOpen;
     if (backend) backend->StopSound();
-    m = Runtime::Media{};
+    m.open = false;
+    m.file.clear();
+    m.clip.reset();
     return kMciOk;
   }
   return kMciUnknown;

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/codecs.h"
 #include "platform/forms.h"
 #include "platform/trace.h"
 
@@ -36,14 +37,6 @@ struct ResourceEntry {
   std::size_t size;
 };
 using ResourceTable = std::vector<ResourceEntry>;
-
-// Decoded sound, ready for the backend.
-struct SoundClip {
-  int rate = 22050;
-  int channels = 1;
-  std::vector<std::int16_t> samples;  // interleaved
-  std::int64_t DurationUnits() const;  // length in pause units (10 ms), rounded up
-};
 
 // What a backend does for the runtime: time, waiting, input, sound, showing.
 class Backend {

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/internal.h"
+#include "platform/codecs.h"
 
 namespace ham {
 
@@ -23,7 +23,7 @@ constexpr std::uint32_t kMinRate = 4000;
 constexpr std::uint32_t kMaxRate = 192000;
 constexpr std::uint64_t kMaxSeconds = 600;
 
-constexpr int kPcm = 1, kMsAdpcm = 2, kImaAdpcm = 0x11;
+constexpr int kMsAdpcm = 2, kImaAdpcm = 0x11;
 
 std::uint16_t U16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
 std::uint32_t U32(const std::uint8_t* p) {
@@ -49,8 +49,10 @@ std::uint64_t MaxFrames(int tag, int channels, std::uint32_t block_align, std::u
 
 // The chunks SDL reads (format, fact, data) must lie within the file, the
 // sound must be mono or stereo at a recording's rate and no longer than a
-// recording. Other chunks are skipped; one running past the end ends the walk.
-bool CheckHeader(const std::vector<std::uint8_t>& bytes, std::string* error) {
+// recording. Other chunks are skipped; one running past the end ends the
+// walk. `whole` is where the last whole chunk ends, its pad byte included
+// (one past the end when the file lacks that byte).
+bool CheckHeader(const std::vector<std::uint8_t>& bytes, std::size_t& whole, std::string* error) {
   const std::uint8_t* p = bytes.data();
   const std::size_t end = bytes.size();
   if (end < 12 || std::memcmp(p, "RIFF", 4) != 0 || std::memcmp(p + 8, "WAVE", 4) != 0)
@@ -59,6 +61,7 @@ bool CheckHeader(const std::vector<std::uint8_t>& bytes, std::string* error) {
   int tag = 0, channels = 0;
   std::uint32_t rate = 0, block_align = 0, coefs = 0;
   std::size_t data_at = 0, data_len = 0;
+  whole = 12;
   for (std::size_t at = 12; at + 8 <= end;) {
     const std::size_t len = U32(p + at + 4);
     const std::size_t body = at + 8;
@@ -84,7 +87,7 @@ bool CheckHeader(const std::vector<std::uint8_t>& bytes, std::string* error) {
       data_len = len;
       have_data = true;
     }
-    at = body + len + (len & 1);
+    at = whole = body + len + (len & 1);
   }
   if (!have_fmt) return Fail(error, "no format chunk");
   if (!have_data) return Fail(error, "no data chunk");
@@ -117,9 +120,18 @@ std::shared_ptr<SoundClip> DecodeWav(const std::vector<std::uint8_t>& bytes, std
     Fail(error, "file too large");
     return nullptr;
   }
-  if (!CheckHeader(bytes, error)) return nullptr;
+  std::size_t whole = 0;
+  if (!CheckHeader(bytes, whole, error)) return nullptr;
   SetWaveHints();
-  SDL_RWops* src = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+  // SDL is given whole chunks only: it fails on a seek past the end.
+  std::vector<std::uint8_t> padded;
+  const std::uint8_t* start = bytes.data();
+  if (whole > bytes.size()) {
+    padded = bytes;
+    padded.push_back(0);
+    start = padded.data();
+  }
+  SDL_RWops* src = SDL_RWFromConstMem(start, static_cast<int>(whole));
   SDL_AudioSpec spec;
   Uint8* buf = nullptr;
   Uint32 len = 0;

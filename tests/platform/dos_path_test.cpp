@@ -247,6 +247,17 @@ TEST(DosPath, ReadFileBytes) {
   EXPECT_EQ(std::string(out.begin(), out.end()), bytes);
   EXPECT_FALSE(detail::ReadFileBytes(d.C("NONE"), out));
   EXPECT_FALSE(detail::ReadFileBytes(d.c, out));
+  // A FIFO with no writer is refused at once, not waited on.
+  ASSERT_EQ(::mkfifo(d.C("PIPE").c_str(), 0600), 0);
+  EXPECT_FALSE(detail::ReadFileBytes(d.C("PIPE"), out));
+  // A large file, and an empty one.
+  const std::string big(300000, 'x');
+  d.Put(d.C("BIG.BIN"), big);
+  ASSERT_TRUE(detail::ReadFileBytes(d.C("BIG.BIN"), out));
+  EXPECT_EQ(out.size(), big.size());
+  d.Put(d.C("EMPTY"), "");
+  ASSERT_TRUE(detail::ReadFileBytes(d.C("EMPTY"), out));
+  EXPECT_TRUE(out.empty());
 }
 
 }  // namespace

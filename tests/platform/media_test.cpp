@@ -124,6 +124,23 @@ TEST(DecodeWav, SkipsOtherChunksWithTheirPadByte) {
   EXPECT_EQ(Samples(*clip), (std::vector<int>{1234, -5}));
 }
 
+TEST(DecodeWav, EndsWithoutPadByteOrWithAChunkCutShort) {
+  WavSpec s;
+  s.bits = 8;
+  s.block_align = 1;
+  s.data = {0x80, 0xFF, 0x00};
+  Bytes no_pad = Wav(s);
+  no_pad.pop_back();
+  Bytes cut_list = Wav(s);
+  cut_list.insert(cut_list.end(), {'L', 'I', 'S', 'T', 100, 0, 0, 0, 'a', 'b'});
+  for (const Bytes& b : {no_pad, cut_list}) {
+    std::string err;
+    auto clip = detail::DecodeWav(b, &err);
+    ASSERT_TRUE(clip) << err;
+    EXPECT_EQ(Samples(*clip), (std::vector<int>{0, 32512, -32768}));
+  }
+}
+
 TEST(DecodeWav, DurationRoundsUpToPauseUnits) {
   EXPECT_EQ(detail::DecodeWav(Pcm16(std::vector<int>(33075, 0), 1), nullptr)->DurationUnits(), 150);
   EXPECT_EQ(detail::DecodeWav(Pcm16(std::vector<int>(2 * 221, 0), 2), nullptr)->DurationUnits(), 2);
@@ -449,6 +466,17 @@ TEST(DecodeWav, DamagedFilesNeverCrash) {
 
 // ----- the media control -------------------------------------------------------------
 
+// The headless backend, noting each clip it is given.
+class ClipsBackend : public HeadlessBackend {
+ public:
+  using HeadlessBackend::HeadlessBackend;
+  void PlaySound(std::shared_ptr<const SoundClip> clip) override {
+    clips.push_back(clip);
+    HeadlessBackend::PlaySound(std::move(clip));
+  }
+  std::vector<std::shared_ptr<const SoundClip>> clips;
+};
+
 class Media : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -459,7 +487,7 @@ class Media : public ::testing::Test {
     fs::create_directories(dir_);
     rt_.current_folder() = dir_;
     rt_.SetDriveC(dir_);
-    auto b = std::make_unique<HeadlessBackend>(rt_);
+    auto b = std::make_unique<ClipsBackend>(rt_);
     backend_ = b.get();
     rt_.SetBackend(std::move(b));
     rt_.trace().set_keep(true);
@@ -496,7 +524,7 @@ class Media : public ::testing::Test {
 
   fs::path dir_;
   Runtime rt_;
-  HeadlessBackend* backend_ = nullptr;
+  ClipsBackend* backend_ = nullptr;
   Control* mci_ = nullptr;
 };
 
@@ -591,6 +619,32 @@ TEST_F(Media, UnknownCommandsAreTracedAndIgnored) {
   // The alias is still open with its clip.
   EXPECT_EQ(FmMciSend(mci_, "play wave1 notify wait"), 0);
   EXPECT_EQ(rt_.Now(), 150);
+}
+
+TEST_F(Media, ASoundIsDecodedAgainOnlyWhenItsFileChanged) {
+  auto play = [&](const char* file) {
+    EXPECT_EQ(FmMciSend(mci_, std::string("open ") + file + " alias wave1"), 0);
+    const std::int64_t before = rt_.Now();
+    FmMciSend(mci_, "play wave1 notify wait");
+    FmMciSend(mci_, "close wave1");
+    return rt_.Now() - before;
+  };
+  EXPECT_EQ(play("SOUND1.WAV"), 150);
+  EXPECT_EQ(play("SOUND80.WAV"), 1);
+  EXPECT_EQ(play("sound1.wav"), 150);
+  ASSERT_EQ(backend_->clips.size(), 3u);
+  EXPECT_EQ(backend_->clips[2], backend_->clips[0]);  // the same decoded clip
+
+  Write("SOUND1.WAV", Pcm16(std::vector<int>(11025, 100), 1));  // now 0.5 s
+  EXPECT_EQ(play("SOUND1.WAV"), 50);
+  EXPECT_NE(backend_->clips[3], backend_->clips[0]);
+  // Replaced by a file that is no sound: silent, not the clip it had.
+  Write("SOUND1.WAV", {'R', 'I', 'F', 'F'});
+  EXPECT_NE(FmMciSend(mci_, "open SOUND1.WAV alias wave1"), 0);
+  EXPECT_NE(FmMciSend(mci_, "play wave1 notify wait"), 0);
+  fs::remove(dir_ / "SOUND1.WAV");
+  EXPECT_NE(FmMciSend(mci_, "open SOUND1.WAV alias wave1"), 0);
+  EXPECT_EQ(backend_->clips.size(), 4u);
 }
 
 }  // namespace
