@@ -106,11 +106,12 @@ bool CheckHeader(const std::vector<std::uint8_t>& bytes, std::size_t& whole, std
 
 // How SDL reads what is not quite standard: the RIFF length is often wrong,
 // so the bytes bound the chunks; a fact chunk gives the true length of the
-// last, padded block; a partly written last block still gives its samples.
+// last, padded block. A partly written last block is dropped: decoding it
+// SDL may report more samples than it wrote.
 void SetWaveHints() {
   SDL_SetHintWithPriority(SDL_HINT_WAVE_RIFF_CHUNK_SIZE, "maximum", SDL_HINT_OVERRIDE);
   SDL_SetHintWithPriority(SDL_HINT_WAVE_FACT_CHUNK, "truncate", SDL_HINT_OVERRIDE);
-  SDL_SetHintWithPriority(SDL_HINT_WAVE_TRUNCATION, "dropframe", SDL_HINT_OVERRIDE);
+  SDL_SetHintWithPriority(SDL_HINT_WAVE_TRUNCATION, "dropblock", SDL_HINT_OVERRIDE);
 }
 
 }  // namespace

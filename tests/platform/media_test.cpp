@@ -426,6 +426,19 @@ TEST(DecodeWav, MsStereoUsesEachChannelsPredictor) {
 }
 
 TEST(DecodeWav, DamagedFilesNeverCrash) {
+  {
+    // A last block cut short, in a format of two frames a block: decoding
+    // it, SDL reported more samples than it wrote.
+    WavSpec s;
+    s.tag = 0x11;
+    s.bits = 4;
+    s.block_align = 768;
+    s.fmt_extra = {0x00, 0x01, 0x02, 0x00};
+    s.data = {0x00, 0x21, 0x00, 0x40, 0xFF, 0xFF, 0xF0};
+    if (auto clip = detail::DecodeWav(Wav(s), nullptr)) {
+      EXPECT_TRUE(clip->samples.empty());
+    }
+  }
   std::vector<Bytes> good;
   good.push_back(Pcm16(Sine(300, 20, 9000), 2));
   {
