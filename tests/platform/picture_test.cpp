@@ -26,6 +26,32 @@ void Put32(std::vector<std::uint8_t>& v, std::uint32_t x) {
   Put16(v, x >> 16);
 }
 
+// A .BMP file: headers of `bits` with compression `comp` and `colours`
+// palette entries in use (0: all), then the bytes after them (masks,
+// palette) and the pixels.
+std::vector<std::uint8_t> BmpWith(std::int32_t w, std::int32_t h, int bits, std::uint32_t comp,
+                                  std::uint32_t image_size, const std::vector<std::uint8_t>& before_pixels,
+                                  const std::vector<std::uint8_t>& pixels, std::uint32_t colours = 0) {
+  std::vector<std::uint8_t> v = {'B', 'M'};
+  Put32(v, static_cast<std::uint32_t>(14 + 40 + before_pixels.size() + pixels.size()));
+  Put32(v, 0);
+  Put32(v, static_cast<std::uint32_t>(14 + 40 + before_pixels.size()));
+  Put32(v, 40);
+  Put32(v, static_cast<std::uint32_t>(w));
+  Put32(v, static_cast<std::uint32_t>(h));
+  Put16(v, 1);
+  Put16(v, static_cast<std::uint32_t>(bits));
+  Put32(v, comp);
+  Put32(v, image_size);
+  Put32(v, 2835);
+  Put32(v, 2835);
+  Put32(v, colours);
+  Put32(v, 0);
+  v.insert(v.end(), before_pixels.begin(), before_pixels.end());
+  v.insert(v.end(), pixels.begin(), pixels.end());
+  return v;
+}
+
 // A bitmap of w x h from rows given top first: palette indices for up to 8
 // bits, 0xRRGGBB values otherwise. With file_header false, a bare DIB.
 std::vector<std::uint8_t> MakeBmp(int bits, int w, int h, bool top_down, const std::vector<Pixel>& palette,
@@ -50,31 +76,11 @@ std::vector<std::uint8_t> MakeBmp(int bits, int w, int h, bool top_down, const s
     }
     pixels.insert(pixels.end(), row.begin(), row.end());
   }
-  std::vector<std::uint8_t> dib;
-  Put32(dib, 40);
-  Put32(dib, static_cast<std::uint32_t>(w));
-  Put32(dib, static_cast<std::uint32_t>(top_down ? -h : h));
-  Put16(dib, 1);
-  Put16(dib, static_cast<std::uint32_t>(bits));
-  Put32(dib, 0);
-  Put32(dib, static_cast<std::uint32_t>(pixels.size()));
-  Put32(dib, 2835);
-  Put32(dib, 2835);
-  Put32(dib, static_cast<std::uint32_t>(palette.size()));
-  Put32(dib, 0);
-  for (Pixel p : palette) {
-    dib.push_back(static_cast<std::uint8_t>(PixelB(p)));
-    dib.push_back(static_cast<std::uint8_t>(PixelG(p)));
-    dib.push_back(static_cast<std::uint8_t>(PixelR(p)));
-    dib.push_back(0);
-  }
-  dib.insert(dib.end(), pixels.begin(), pixels.end());
-  if (!file_header) return dib;
-  std::vector<std::uint8_t> file = {'B', 'M'};
-  Put32(file, static_cast<std::uint32_t>(14 + dib.size()));
-  Put32(file, 0);
-  Put32(file, static_cast<std::uint32_t>(14 + 40 + palette.size() * 4));
-  file.insert(file.end(), dib.begin(), dib.end());
+  std::vector<std::uint8_t> entries;
+  for (Pixel p : palette) Put32(entries, p);  // blue, green, red, 0
+  std::vector<std::uint8_t> file = BmpWith(w, top_down ? -h : h, bits, 0, static_cast<std::uint32_t>(pixels.size()),
+                                           entries, pixels);
+  if (!file_header) file.erase(file.begin(), file.begin() + 14);
   return file;
 }
 
@@ -141,26 +147,11 @@ TEST(Bmp, RunLengthBitmapsDecode) {
       {4, 2, {3, 0x12, 0, 0, 0, 3, 0x21, 0x20, 0, 1},
        {0xFF0000, 0x00FF00, 0xFF0000, 0x101010}, {0x00FF00, 0xFF0000, 0x00FF00, 0x101010}},
   };
+  std::vector<std::uint8_t> entries;
+  for (Pixel p : palette) Put32(entries, p);
   for (const Case& c : cases) {
-    std::vector<std::uint8_t> dib;
-    Put32(dib, 40);
-    Put32(dib, 4);
-    Put32(dib, 2);
-    Put16(dib, 1);
-    Put16(dib, static_cast<std::uint32_t>(c.bits));
-    Put32(dib, c.compression);
-    Put32(dib, 0);
-    Put32(dib, 0);
-    Put32(dib, 0);
-    Put32(dib, 3);
-    Put32(dib, 0);
-    for (Pixel p : palette) {
-      dib.push_back(static_cast<std::uint8_t>(PixelB(p)));
-      dib.push_back(static_cast<std::uint8_t>(PixelG(p)));
-      dib.push_back(static_cast<std::uint8_t>(PixelR(p)));
-      dib.push_back(0);
-    }
-    dib.insert(dib.end(), c.stream.begin(), c.stream.end());
+    std::vector<std::uint8_t> dib = BmpWith(4, 2, c.bits, c.compression, 0, entries, c.stream, 3);
+    dib.erase(dib.begin(), dib.begin() + 14);
     Surface out;
     std::string error;
     ASSERT_TRUE(detail::DecodeDib(dib.data(), dib.size(), out, &error)) << c.bits << ": " << error;
@@ -172,31 +163,6 @@ TEST(Bmp, RunLengthBitmapsDecode) {
     dib.resize(dib.size() - 4);
     EXPECT_FALSE(detail::DecodeDib(dib.data(), dib.size(), out, &error)) << c.bits;
   }
-}
-
-// A bitmap header of `bits` with compression `comp` and the bytes after it
-// (masks, palette, pixels); the file header points past `before_pixels`.
-std::vector<std::uint8_t> BmpWith(std::int32_t w, std::int32_t h, int bits, std::uint32_t comp,
-                                  std::uint32_t image_size, const std::vector<std::uint8_t>& before_pixels,
-                                  const std::vector<std::uint8_t>& pixels) {
-  std::vector<std::uint8_t> v = {'B', 'M'};
-  Put32(v, static_cast<std::uint32_t>(14 + 40 + before_pixels.size() + pixels.size()));
-  Put32(v, 0);
-  Put32(v, static_cast<std::uint32_t>(14 + 40 + before_pixels.size()));
-  Put32(v, 40);
-  Put32(v, static_cast<std::uint32_t>(w));
-  Put32(v, static_cast<std::uint32_t>(h));
-  Put16(v, 1);
-  Put16(v, static_cast<std::uint32_t>(bits));
-  Put32(v, comp);
-  Put32(v, image_size);
-  Put32(v, 2835);
-  Put32(v, 2835);
-  Put32(v, 0);
-  Put32(v, 0);
-  v.insert(v.end(), before_pixels.begin(), before_pixels.end());
-  v.insert(v.end(), pixels.begin(), pixels.end());
-  return v;
 }
 
 TEST(Bmp, SixteenBitBitmapsDecode) {
