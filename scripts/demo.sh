@@ -5,12 +5,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lesson=${1:-divisors}
-if [[ ! $lesson =~ ^[a-z0-9-]+$ || ! -f lessons/$lesson/main.cpp ]]; then
+# The lessons as lessons/CMakeLists.txt lists them.
+lessons=$(sed -n 's/^ham_add_lesson(\([a-z0-9-]*\).*/\1/p' lessons/CMakeLists.txt)
+if ! grep -qxF -- "$lesson" <<<"$lessons"; then
   echo "unknown lesson $lesson; the lessons are:" >&2
-  for main in lessons/*/main.cpp; do
-    name=${main#lessons/}
-    echo "  ${name%/main.cpp}" >&2
-  done
+  sed 's/^/  /' <<<"$lessons" >&2
   exit 2
 fi
 bash scripts/install-deps.sh
