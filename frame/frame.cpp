@@ -1,6 +1,7 @@
 #include "frame/frame.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "platform/utf8.h"
@@ -352,7 +353,8 @@ void Frame::LocateBaseFolder() {
 
 void Frame::CheckHostProgram() {
   OsFindFirstFile(1, s_.BaseFolder + "\\" + kHostProgram);
-  if (OsFindNothing(1) == -1) {
+  // A folder of the host's name is no host.
+  if (OsFindNothing(1) == -1 || OsFindFoundFile(1) == 0) {
     OsFindClose(1);
     FmMessageBox(nullptr, "",
                  "ｷﾗﾘﾉｰﾄ1.0がありません｡ｸﾘﾌﾀのｻｲﾄで体験版を無料入手して､そこへこのｿﾌﾄを入れて下さい｡", 0, 1);
@@ -398,6 +400,13 @@ void Frame::LoadLearnerRecord() {
   RtFileOpen(1, RecordPath(), "I");
   RtFileInputBegin(1);
   RtFileInputVars({s_.RecordCounts[0], s_.RecordCounts[1], s_.RecordCounts[2]});
+  if (ForeignRecord()) {
+    // Another lesson's record: its flags are not this lesson's passes, and
+    // writing ours over it would lose them.
+    RtFileClose({1});
+    FmMessageBox(nullptr, "", "学習の記録がこの単元のものではありません｡先生に知らせて下さい｡", 0, 1);
+    RtEnd(0);
+  }
   for (const Page& p : lesson_.pages) {
     if (p.kind != PageKind::kPractice) continue;
     auto& flags = s_.PassFlags[static_cast<std::size_t>(p.practice.flags)];
@@ -409,19 +418,33 @@ void Frame::LoadLearnerRecord() {
   RtFileClose({1});
 }
 
+std::array<int, 3> Frame::RecordCountsOfLesson() const {
+  std::array<int, 3> counts{};
+  std::size_t k = 0;
+  for (const Page& p : lesson_.pages)
+    if (p.kind == PageKind::kPractice && k < counts.size()) counts[k++] = static_cast<int>(p.practice.problems.size());
+  return counts;
+}
+
+// The head of the record names another lesson when a count it gives differs
+// from this lesson's. A count of 0 gives nothing away: an empty or short
+// record reads zeros there.
+bool Frame::ForeignRecord() const {
+  std::array<int, 3> own = RecordCountsOfLesson();
+  for (std::size_t i = 0; i < own.size(); ++i)
+    if (s_.RecordCounts[i] != 0 && s_.RecordCounts[i] != static_cast<float>(own[i])) return true;
+  return false;
+}
+
 void Frame::ExitLesson() {
   FmMciSend(s_.MciRef, "close wave1");
   RtClearScreen(nullptr, 0);
   // The record is replaced as a whole: written beside the old one and put in
   // its place only when complete, so a failure keeps the old record.
-  std::vector<int> counts;
+  std::array<int, 3> counts = RecordCountsOfLesson();
   std::vector<const std::vector<float>*> flags;
-  for (const Page& p : lesson_.pages) {
-    if (p.kind != PageKind::kPractice) continue;
-    counts.push_back(static_cast<int>(p.practice.problems.size()));
-    flags.push_back(&s_.PassFlags[static_cast<std::size_t>(p.practice.flags)]);
-  }
-  while (counts.size() < 3) counts.push_back(0);
+  for (const Page& p : lesson_.pages)
+    if (p.kind == PageKind::kPractice) flags.push_back(&s_.PassFlags[static_cast<std::size_t>(p.practice.flags)]);
   std::size_t total = 3;
   for (auto* f : flags) total += f->size() - 1;
   RtFileOpen(1, RecordPath(), "O");

@@ -2,6 +2,7 @@
 // player, practice flow, learner record and exit, run over a Lesson.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "frame/lesson.h"
@@ -104,6 +105,9 @@ class Frame {
   void PrintAt(int col, int row, const std::string& text, int color = -1);
   void ParagraphLabel(int k, int color);
   std::string RecordPath() const;
+  // The three counts at the head of this lesson's record.
+  std::array<int, 3> RecordCountsOfLesson() const;
+  bool ForeignRecord() const;
   int LastContentPage() const;
 
   const Lesson& lesson_;

@@ -146,6 +146,8 @@ void OsSetCurrentDirectory(std::string_view dos_path, HAM_LOC);
 // (-1 nothing, 0 found), then close.
 void OsFindFirstFile(int search, std::string_view dos_pattern);
 int OsFindNothing(int search);
+// -1 when what the search found is a file (not a folder), else 0.
+int OsFindFoundFile(int search);
 void OsFindClose(int search);
 void RtRunProgram(std::string_view file_name, HAM_LOC);
 [[noreturn]] void RtEnd(int status);

@@ -279,7 +279,6 @@ void OsSetCurrentDirectory(std::string_view dos_path, Loc loc) {
 
 void OsFindFirstFile(int search, std::string_view dos_pattern) {
   Runtime& rt = Runtime::Current();
-  bool found = false;
   std::size_t cut = dos_pattern.find_last_of("\\/");
   std::string_view dir, name;
   if (cut != std::string_view::npos) {
@@ -293,25 +292,33 @@ void OsFindFirstFile(int search, std::string_view dos_pattern) {
     name = dos_pattern;
   }
   std::error_code ec;
+  std::optional<fs::path> entry;
   auto folder = detail::ResolveDosPath(rt, dir, nullptr);
   if (folder && !name.empty() && !HasControl(name) && fs::is_directory(*folder, ec)) {
     if (name.find_first_of("*?") == std::string_view::npos) {
-      found = detail::FindEntryNoCase(*folder, name).has_value();
+      entry = detail::FindEntryNoCase(*folder, name);
     } else {
       for (fs::directory_iterator it(*folder, ec), end; !ec && it != end; it.increment(ec))
         if (WildMatch(name, it->path().filename().string())) {
-          found = true;
+          entry = it->path();
           break;
         }
     }
   }
-  rt.files().searches[search] = found;
+  rt.files().searches[search] = std::move(entry);
 }
 
 int OsFindNothing(int search) {
   auto& s = Runtime::Current().files().searches;
   auto it = s.find(search);
   return (it != s.end() && it->second) ? 0 : -1;
+}
+
+int OsFindFoundFile(int search) {
+  auto& s = Runtime::Current().files().searches;
+  auto it = s.find(search);
+  std::error_code ec;
+  return (it != s.end() && it->second && fs::is_regular_file(*it->second, ec)) ? -1 : 0;
 }
 
 void OsFindClose(int search) { Runtime::Current().files().searches.erase(search); }
@@ -327,11 +334,27 @@ namespace {
   _exit(127);
 }
 
+// A file the shell can read as commands: readable, without a NUL byte in its
+// first block.
+bool LooksLikeScript(const std::string& prog) {
+  int fd = open(prog.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  char head[512];
+  ssize_t n;
+  while ((n = read(fd, head, sizeof head)) < 0 && errno == EINTR) {
+  }
+  close(fd);
+  return n >= 0 && std::memchr(head, 0, static_cast<std::size_t>(n)) == nullptr;
+}
+
 // Starts `prog` in `cwd` without waiting, detached from this process: its own
-// process group, stdin from /dev/null, this process's environment. Returns 0
-// or the errno of the failed start.
+// process group, stdin from /dev/null, this process's environment. A file the
+// system cannot run is run by the shell when it is a script. Returns 0 or the
+// errno of the failed start.
 int Spawn(const std::string& prog, const std::string& cwd) {
   bool executable = access(prog.c_str(), X_OK) == 0;
+  bool script = LooksLikeScript(prog);
+  if (!executable && !script) return EACCES;
   std::string shell = "/bin/sh";
   std::string arg0 = prog;
   char* direct[] = {arg0.data(), nullptr};
@@ -364,7 +387,7 @@ int Spawn(const std::string& prog, const std::string& cwd) {
     if (chdir(cwd.c_str()) != 0) ChildFail(fds[1]);
     if (executable) {
       execve(prog.c_str(), direct, environ);
-      if (errno != ENOEXEC) ChildFail(fds[1]);
+      if (errno != ENOEXEC || !script) ChildFail(fds[1]);
     }
     execve(shell.c_str(), via_shell, environ);
     ChildFail(fds[1]);

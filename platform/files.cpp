@@ -6,9 +6,17 @@
 // ends the line with CR LF. Input reads items separated by commas, blanks and
 // line ends. Reading past the end of a file is no error: the missing items
 // read as 0 or "", so a short record gives zeros.
+//
+// Output is written to a temporary beside the file, named ".ham~" + the
+// process id and a sequence number in hexadecimal (a short name of fixed
+// length), and renamed over the file when closed; an output the program did
+// not close (a fatal error, an exception) is discarded, so the old file stays.
+// Temporaries of runs that are gone are removed when a folder is next written.
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cfloat>
 #include <cstdio>
@@ -27,7 +35,6 @@ namespace {
 using OpenFile = Runtime::Files::OpenFile;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 // Writes all of `data`; returns 0 or the errno.
 int WriteAll(int fd, const std::string& data) {
@@ -58,60 +65,74 @@ int FinishOutput(OpenFile& f) {
   return e;
 }
 
+// An output the program did not close: nothing reaches its place.
+void DiscardOutput(OpenFile& f) {
+  if (f.fd < 0) return;
+  close(f.fd);
+  f.fd = -1;
+  if (!f.temp.empty()) ::unlink(f.temp.c_str());
+}
+
+// ----- temporaries -----
+
+constexpr std::string_view kTempPrefix = ".ham~";
+constexpr std::size_t kTempDigits = 8 + 4;  // process id, sequence
+
+std::string Hex(unsigned long v, int digits) {
+  char buf[24];
+  std::snprintf(buf, sizeof buf, "%0*lx", digits, v);
+  return buf;
+}
+
+std::string TempName() {
+  static std::atomic<unsigned> sequence{0};
+  return std::string(kTempPrefix) + Hex(static_cast<unsigned long>(::getpid()) & 0xFFFFFFFFul, 8) +
+         Hex(sequence++ & 0xFFFFu, 4);
+}
+
+bool AllOf(std::string_view s, const char* set) {
+  return !s.empty() && s.find_first_not_of(set) == std::string_view::npos;
+}
+
+// Process id of a temporary's name: ".ham~" + 12 hex digits, or the
+// "<name>.~<decimal>" of earlier versions; -1 for other names.
+long TempOwner(std::string_view name) {
+  if (name.size() == kTempPrefix.size() + kTempDigits && name.starts_with(kTempPrefix)) {
+    std::string_view digits = name.substr(kTempPrefix.size());
+    if (!AllOf(digits, "0123456789abcdef")) return -1;
+    return std::strtol(std::string(digits.substr(0, 8)).c_str(), nullptr, 16);
+  }
+  std::size_t mark = name.rfind(".~");
+  if (mark == std::string_view::npos || mark == 0) return -1;
+  std::string_view digits = name.substr(mark + 2);
+  if (digits.size() > 9 || !AllOf(digits, "0123456789")) return -1;
+  return std::strtol(std::string(digits).c_str(), nullptr, 10);
+}
+
+bool ProcessGone(long pid) { return pid <= 0 || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH); }
+
+// Removes the temporaries in `folder` that no running program writes: those
+// of processes that are gone, and this process's that it no longer has open.
+void RemoveLeftoverTemps(const fs::path& folder, const Runtime::Files& files) {
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    std::string name = it->path().filename().string();
+    long pid = TempOwner(name);
+    if (pid < 0 || !it->is_regular_file(ec)) continue;
+    bool ours = pid == static_cast<long>(::getpid());
+    if (ours) {
+      bool open = false;
+      for (const auto& [number, f] : files.open) open = open || f.temp == it->path();
+      if (open) continue;
+    } else if (!ProcessGone(pid)) {
+      continue;
+    }
+    fs::remove(it->path(), ec);
+    ec.clear();
+  }
+}
+
 // ----- input items -----
-
-void SkipSpace(OpenFile& f) {
-  while (f.pos < f.data.size() && (IsBlank(f.data[f.pos]) || IsLineEnd(f.data[f.pos]))) ++f.pos;
-}
-
-// After an item: blanks, then one comma or one line end.
-void EndItem(OpenFile& f) {
-  const std::string& d = f.data;
-  while (f.pos < d.size() && IsBlank(d[f.pos])) ++f.pos;
-  if (f.pos >= d.size()) return;
-  if (d[f.pos] == ',') {
-    ++f.pos;
-  } else if (d[f.pos] == '\r') {
-    ++f.pos;
-    if (f.pos < d.size() && d[f.pos] == '\n') ++f.pos;
-  } else if (d[f.pos] == '\n') {
-    ++f.pos;
-  }
-}
-
-// A string item: quoted, or up to a comma or the line end without its
-// trailing blanks.
-std::string ReadStringItem(OpenFile& f) {
-  SkipSpace(f);
-  const std::string& d = f.data;
-  std::string s;
-  if (f.pos < d.size() && d[f.pos] == '"') {
-    std::size_t start = ++f.pos;
-    while (f.pos < d.size() && d[f.pos] != '"' && !IsLineEnd(d[f.pos])) ++f.pos;
-    s = d.substr(start, f.pos - start);
-    // Anything between the closing quote and the separator is dropped.
-    while (f.pos < d.size() && d[f.pos] != ',' && !IsLineEnd(d[f.pos])) ++f.pos;
-  } else {
-    std::size_t start = f.pos;
-    while (f.pos < d.size() && d[f.pos] != ',' && !IsLineEnd(d[f.pos])) ++f.pos;
-    s = d.substr(start, f.pos - start);
-    while (!s.empty() && IsBlank(s.back())) s.pop_back();
-  }
-  EndItem(f);
-  return s;
-}
-
-// A number item: the leading number of the text up to a blank, a comma or
-// the line end, 0 when it has none.
-double ReadNumberItem(OpenFile& f) {
-  SkipSpace(f);
-  const std::string& d = f.data;
-  std::size_t start = f.pos;
-  while (f.pos < d.size() && !IsBlank(d[f.pos]) && d[f.pos] != ',' && !IsLineEnd(d[f.pos])) ++f.pos;
-  double v = RtVal(std::string_view(d).substr(start, f.pos - start));
-  EndItem(f);
-  return v;
-}
 
 float ToSingle(double v) {
   if (v > FLT_MAX) return FLT_MAX;
@@ -135,7 +156,7 @@ std::string Quote(std::string_view s) { return "\"" + std::string(s) + "\""; }
 }  // namespace
 
 Runtime::Files::~Files() {
-  for (auto& [number, f] : open) FinishOutput(f);
+  for (auto& [number, f] : open) DiscardOutput(f);
 }
 
 void RtFileOpen(int number, std::string_view dos_path, std::string_view mode, Loc loc) {
@@ -166,11 +187,11 @@ void RtFileOpen(int number, std::string_view dos_path, std::string_view mode, Lo
     // over it on close; anything else (a device) is written in place.
     bool replace = !fs::exists(*host, ec) || fs::is_regular_file(*host, ec);
     if (replace) {
-      f.temp = *host;
-      f.temp += ".~" + std::to_string(::getpid());
+      RemoveLeftoverTemps(host->parent_path(), files);
+      f.temp = host->parent_path() / TempName();
     }
     const fs::path& target = replace ? f.temp : *host;
-    f.fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    f.fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | (replace ? O_NOFOLLOW : 0), 0666);
     if (f.fd < 0)
       rt.Fatal("cannot open file " + Quote(dos_path) + " for output: " + std::strerror(errno), loc);
   }
@@ -213,9 +234,9 @@ void RtFileInputVars(std::initializer_list<InputVar> vars, Loc loc) {
   OpenFile& f = it->second;
   for (const InputVar& v : vars) {
     if (v.str) {
-      *v.str = ReadStringItem(f);
+      *v.str = detail::ReadStringItem(f.data, f.pos);
     } else {
-      double x = ReadNumberItem(f);
+      double x = detail::ReadNumberItem(f.data, f.pos);
       if (v.single) *v.single = ToSingle(x);
       if (v.integer) *v.integer = RtCInt(x);
       if (v.dbl) *v.dbl = x;
@@ -281,4 +302,17 @@ void RtFileDelete(std::string_view dos_path, Loc loc) {
 
 namespace ham::detail {
 std::shared_ptr<Runtime::Files> MakeFilesState() { return std::make_shared<Runtime::Files>(); }
+
+std::string CloseOpenOutputs(Runtime& rt) {
+  auto& files = rt.files();
+  std::string failed;
+  for (auto it = files.open.begin(); it != files.open.end();) {
+    OpenFile f = std::move(it->second);
+    it = files.open.erase(it);
+    if (int e = FinishOutput(f); e != 0 && failed.empty())
+      failed = "cannot write file " + Quote(f.dos_path) + ": " + std::strerror(e);
+  }
+  files.printing = false;
+  return failed;
+}
 }  // namespace ham::detail

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "platform/runtime.h"
@@ -19,14 +20,14 @@ struct Runtime::Files {
     std::string data;          // input: the whole file
     std::size_t pos = 0;       // input: next byte to read
     int fd = -1;               // output: open descriptor, of `temp`
-    std::filesystem::path temp;  // output: written beside `host`, renamed on close
+    std::filesystem::path temp;  // output: written in `host`'s folder, renamed on close
     std::string out;           // output: written on close
   };
 
   Files() = default;
   Files(const Files&) = delete;
   Files& operator=(const Files&) = delete;
-  // Output files still open reach the disk when the runtime goes.
+  // Output files still open when the runtime goes are discarded.
   ~Files();
 
   std::map<int, OpenFile> open;
@@ -34,7 +35,7 @@ struct Runtime::Files {
   int print = 0;          // file of the output statement in progress
   bool printing = false;
   std::string line;       // the output statement's text so far
-  std::map<int, bool> searches;  // search number -> something found
+  std::map<int, std::optional<std::filesystem::path>> searches;  // search number -> what it found
 };
 
 }  // namespace ham

@@ -86,4 +86,13 @@ std::optional<FileStamp> FileStampOf(const std::filesystem::path& p);
 // Reads a whole regular file, and the stamp of what it read.
 bool ReadFileBytes(const std::filesystem::path& p, std::vector<std::uint8_t>& out, FileStamp* stamp = nullptr);
 
+// ----- sequential files (files.cpp, file_input.cpp) -----
+// One item of an input statement from a file's whole text, starting at
+// `pos`, which moves past the item and its separator.
+std::string ReadStringItem(std::string_view data, std::size_t& pos);
+double ReadNumberItem(std::string_view data, std::size_t& pos);
+// Closes every open file as the program's end does: outputs are put in
+// place. Returns the first failure's description, empty when none.
+std::string CloseOpenOutputs(Runtime& rt);
+
 }  // namespace ham::detail

@@ -393,6 +393,10 @@ void Runtime::CloseMessageBox() { msgbox_.open = false; }
 // ----- ending -----------------------------------------------------------------------
 
 void Runtime::End(int status) {
+  // The program's end closes its files; only an output it did not reach the
+  // end with is discarded.
+  if (std::string failed = detail::CloseOpenOutputs(*this); !failed.empty())
+    Fatal(failed, std::source_location::current());
   if (!ended_) TraceLine(&trace_, Now(), "end");
   ended_ = true;
   throw ProgramExit{status};

@@ -64,11 +64,13 @@ Surface StandInPicture(const std::string& name, int w, int h) {
 
 const char* const kHostScript = R"SH(#!/bin/sh
 # Stand-in for the learner score book: notes that it was started and shows
-# the learners' records. The log is written last, in one piece.
+# the learners' records (not the temporaries a lesson writes them through).
+# The log is written last, in one piece.
 here=$(cd "$(dirname "$0")" && pwd)
 out="started $(date '+%Y-%m-%d %H:%M:%S') in $(pwd)"
 for record in "$here"/../DI1*; do
   [ -f "$record" ] || continue
+  case "$(basename "$record")" in *.~*) continue ;; esac
   out="$out
 $(basename "$record"): $(cat "$record")"
 done

@@ -21,7 +21,9 @@ int main(int argc, char** argv) {
     if (!std::strcmp(argv[i], "--no-host")) o.with_host = false;
     else if (!std::strcmp(argv[i], "--keep-record")) o.fresh_record = false;
   }
-  // One lesson folder name per lesson (one to four characters).
+  // One lesson folder name per lesson (one to four characters), and a learner
+  // identifier of each lesson's own, so that lessons on one drive C keep
+  // records of their own.
   static const std::pair<const char*, const char*> kFolders[] = {
       {"divisors", "YAKU"}, {"polygon-area", "TAKA"}, {"parallelogram-trapezoid", "HEIK"},
       {"rhombus-triangle", "HISI"}, {"average-per-unit", "HEIN"}, {"even-odd", "GUKI"},
@@ -29,7 +31,10 @@ int main(int argc, char** argv) {
       {"number-comparison", "KURA"}, {"fraction-reduction", "YAKB"},
   };
   for (auto& [name, folder] : kFolders)
-    if (std::string(argv[1]) == name) o.lesson_folder = folder;
+    if (std::string(argv[1]) == name) {
+      o.lesson_folder = folder;
+      o.learner_id = std::string(folder) + "01";
+    }
   try {
     ham::Runtime rt;  // text drawing for the stand-in pictures
     ham::tools::DemoSite site = ham::tools::BuildDemoSite(*lesson, argv[2], o);

@@ -29,6 +29,18 @@ TEST(DivisorsStartUp, MissingHostShowsTheMessageAndEnds) {
   EXPECT_FALSE(r.HostStarted());
 }
 
+TEST(DivisorsStartUp, FolderOfTheHostsNameIsNoHost) {
+  LessonRunOptions o;
+  o.site.with_host = false;
+  o.prepare = [](const tools::DemoSite& site) { std::filesystem::create_directory(site.host / "ﾎﾟｺﾄﾁｬﾋﾟ1.exe"); };
+  LessonRun r = RunLesson("dismiss\nclick BMPBUTTON7\n", o);
+  EXPECT_EQ(r.status, 0);
+  ASSERT_EQ(r.Messages().size(), 1u);
+  EXPECT_EQ(r.Messages()[0].substr(0, 21), "ｷﾗﾘﾉｰﾄ1.0");
+  EXPECT_TRUE(r.Texts().empty());
+  EXPECT_TRUE(r.Ops("run").empty());
+}
+
 TEST(DivisorsStartUp, ContentsPageWithPassMarksFromTheRecord) {
   struct Case {
     std::vector<std::vector<int>> flags;
@@ -282,15 +294,64 @@ TEST(DivisorsExit, WritesTheRecordAndStartsTheHost) {
   EXPECT_EQ(r.Ops("chdir").at(0).at("path"), r.state().BaseFolder);
 }
 
-TEST(DivisorsExit, RecordOfAnotherLessonIsReadWithOwnCounts) {
-  LessonRunOptions o;
-  o.record_text = " 6  6  0  1  1  1  1  1  1  1  1  1  1  1  1 \r\n";
-  LessonRun r = RunLesson("", o);
-  for (int i = 1; i <= 9; ++i) EXPECT_EQ(r.state().PassFlags[0][static_cast<std::size_t>(i)], 1) << i;
-  EXPECT_EQ(r.state().PassFlags[1][1], 1);
-  EXPECT_EQ(r.state().PassFlags[1][4], 0);  // past the end of the short record
-  // The full layout is written back.
-  EXPECT_EQ(r.Record().substr(0, 9), " 9  11  0");
+TEST(DivisorsExit, RecordOfAnotherLessonIsNeitherReadNorWritten) {
+  // Counts of other lessons, whole or in part.
+  for (const char* record : {" 6  6  0  1  1  1  1  1  1  1  1  1  1  1  1 \r\n", " 9  11  4  1 \r\n", " 8 \r\n"}) {
+    LessonRunOptions o;
+    o.record_text = record;
+    LessonRun r = RunLesson("dismiss\nclick BMPBUTTON7\n", o);
+    EXPECT_EQ(r.status, 0) << record;
+    EXPECT_EQ(r.Messages(), std::vector<std::string>{"学習の記録がこの単元のものではありません｡先生に知らせて下さい｡"})
+        << record;
+    EXPECT_EQ(r.Ops("msgbox").at(0).at("caption"), "");
+    EXPECT_EQ(r.state().PassFlags[0][1], 0) << record;
+    EXPECT_EQ(r.Record(), record);
+    EXPECT_TRUE(r.Ops("run").empty()) << record;
+    for (const TraceRecord& f : r.Ops("file")) EXPECT_EQ(f.at("mode"), "I") << record;
+    EXPECT_TRUE(r.Texts().empty()) << record;
+  }
+}
+
+TEST(DivisorsExit, RecordsWithoutAnotherLessonsCountsAreRead) {
+  struct Case {
+    std::string record;
+    float first_flag;
+  };
+  const Case cases[] = {
+      {"", 0},
+      {" 9 \r\n", 0},
+      {" 9  11 \r\n", 0},
+      {" 0  0  0  1  1 \r\n", 1},
+      {" 9  11  0  1 \r\n", 1},
+  };
+  for (const Case& k : cases) {
+    LessonRunOptions o;
+    o.prepare = [&](const tools::DemoSite& site) { std::ofstream(site.record, std::ios::trunc) << k.record; };
+    LessonRun r = RunLesson("", o);
+    EXPECT_EQ(r.status, 0) << k.record;
+    EXPECT_TRUE(r.Messages().empty()) << k.record;
+    EXPECT_EQ(r.state().PassFlags[0][1], k.first_flag) << k.record;
+    EXPECT_EQ(r.Record().substr(0, 9), " 9  11  0") << k.record;
+  }
+}
+
+TEST(DivisorsExit, HostThatCannotBeRunGivesTheFatalReportAfterTheRecord) {
+  // Bytes that are neither a program nor a script, with and without the
+  // execute bit.
+  for (auto perms : {std::filesystem::perms::owner_all, std::filesystem::perms::owner_read}) {
+    LessonRunOptions o;
+    o.prepare = [&](const tools::DemoSite& site) {
+      std::filesystem::path host = site.host / "ﾎﾟｺﾄﾁｬﾋﾟ1.exe";
+      std::filesystem::remove(host);
+      std::ofstream(host, std::ios::binary) << std::string("MZ\x90\0\x03\0\0\0", 8);
+      std::filesystem::permissions(host, perms);
+    };
+    LessonRun r = RunLesson("click BMPBUTTON4\n" + Choose(3) + Choose(1) + AnswerOne("1 3 5 15") + "click BMPBUTTON7\n", o);
+    EXPECT_EQ(r.status, 1);
+    ASSERT_EQ(r.Ops("fatal").size(), 1u);
+    EXPECT_TRUE(r.Ops("run").empty());
+    EXPECT_EQ(r.Record(), tools::RecordText(lessons::DivisorsLesson(), {{1}}));
+  }
 }
 
 TEST(DivisorsExit, UnsafeLearnerIdentifierIsRefused) {

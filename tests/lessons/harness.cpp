@@ -80,6 +80,7 @@ LessonRun::LessonRun(const frame::Lesson& lesson, const ResourceTable& resources
     std::ofstream out(site_.lesson / "NO.BAS", std::ios::binary | std::ios::trunc);
     out << options.no_bas;
   }
+  if (options.prepare) options.prepare(site_);
   rt_ = std::make_unique<Runtime>();
   rt_->SetResources(&resources);
   rt_->SetDriveC(site_.drive_c);

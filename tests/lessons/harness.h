@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,6 +22,8 @@ struct LessonRunOptions {
   std::string record_text;              // record content to start with, instead
   std::string trace_file;               // also write the trace here
   std::string no_bas;                   // content of NO.BAS to start with
+  // Changes the site before the run (a damaged file, a leftover).
+  std::function<void(const tools::DemoSite&)> prepare;
 };
 
 class LessonRun {

@@ -2,6 +2,8 @@
 // input items, output statements, delete, and the fatal report of a file
 // that cannot be used.
 #include <functional>
+#include <iterator>
+#include <stdexcept>
 
 #include "platform/api.h"
 #include "tests/platform/drive_fixture.h"
@@ -217,6 +219,69 @@ TEST(Files, OpenOutputFilesReachTheDiskWhenTheRuntimeEnds) {
               0);
   }
   EXPECT_EQ(d.Get(p), " 5 \r\n");
+}
+
+TEST(Files, AnOutputNotClosedIsDiscardedAndTheOldFileStays) {
+  struct Case {
+    const char* what;
+    std::function<void()> after_writing;  // how the program stops short of the close
+  };
+  const Case cases[] = {
+      {"fatal report", [] { RtFileInputBegin(7); }},
+      {"exception", [] { throw std::runtime_error("out of memory"); }},
+      {"runtime gone", [] {}},
+  };
+  for (const Case& k : cases) {
+    DriveFixture d;
+    d.Put(d.C("DI101"), " 9  11  0  1 \r\n");
+    {
+      Runtime rt2;
+      rt2.SetDriveC(d.c);
+      rt2.current_folder() = d.c;
+      RunProgram(rt2, [&] {
+        RtFileOpen(1, "C:\\DI101", "O");
+        RtFilePrintBegin(1);
+        RtFilePrintInteger(9, 1);
+        k.after_writing();
+      });
+    }
+    EXPECT_EQ(d.Get(d.C("DI101")), " 9  11  0  1 \r\n") << k.what;
+    EXPECT_EQ(std::distance(fs::directory_iterator(d.c), fs::directory_iterator()), 1) << k.what;
+  }
+}
+
+TEST(Files, TemporaryNameIsShortWhateverTheFilesName) {
+  DriveFixture d;
+  // The longest name the folder takes.
+  const std::string name = "DI1" + std::string(252, 'A');
+  d.Put(d.C(name), " 1 \r\n");
+  EXPECT_EQ(RunProgram(d.rt,
+                       [&] {
+                         RtFileOpen(1, "C:\\" + name, "O");
+                         RtFilePrintBegin(1);
+                         RtFilePrintInteger(2, 0);
+                         RtFilePrintEnd();
+                         RtFileClose({1});
+                       }),
+            0);
+  EXPECT_EQ(d.Get(d.C(name)), " 2 \r\n");
+}
+
+TEST(Files, TemporariesOfRunsThatAreGoneAreRemovedAtTheNextWrite) {
+  DriveFixture d;
+  // Process ids above the system's limit belong to no process; process 1 is
+  // always running.
+  const char* gone[] = {".ham~3fffffff0001", "DI101.~999999999"};
+  const char* kept[] = {".ham~000000010000", "DI101.~1", "DI101.~x1", "NOTES.~", ".ham~3fffffff000"};
+  for (const char* n : gone) d.Put(d.C(n), "half");
+  for (const char* n : kept) d.Put(d.C(n), "half");
+  fs::create_directory(d.C("DI102.~999999998"));
+  RtFileOpen(1, "C:\\DI101", "O");
+  RtFileClose({1});
+  for (const char* n : gone) EXPECT_FALSE(fs::exists(d.C(n))) << n;
+  for (const char* n : kept) EXPECT_TRUE(fs::exists(d.C(n))) << n;
+  EXPECT_TRUE(fs::is_directory(d.C("DI102.~999999998")));
+  EXPECT_EQ(d.Get(d.C("DI101")), "");
 }
 
 TEST(Files, DeleteRemovesTheFile) {
