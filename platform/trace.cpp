@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/utf8.h"
+
 namespace ham {
 
 TraceLine::TraceLine(Trace* trace, std::int64_t t, std::string_view op) : trace_(trace) {
@@ -113,7 +115,23 @@ void Trace::Write(std::string line) {
 std::string Trace::Escape(std::string_view s) {
   std::string out;
   out.reserve(s.size());
-  for (unsigned char c : s) {
+  for (std::size_t i = 0; i < s.size();) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    if (c >= 0x80) {
+      // A well-formed character as it is; any other byte as the character
+      // of its value, so that the line stays UTF-8 and shows the byte.
+      if (std::size_t n = utf8::ValidSeqLen(s, i)) {
+        out.append(s.substr(i, n));
+        i += n;
+      } else {
+        char tmp[8];
+        std::snprintf(tmp, sizeof tmp, "\\u%04x", c);
+        out += tmp;
+        ++i;
+      }
+      continue;
+    }
+    ++i;
     switch (c) {
       case '"': out += "\\\""; break;
       case '\\': out += "\\\\"; break;

@@ -17,6 +17,22 @@ inline std::size_t SeqLen(unsigned char c) {
   return 1;
 }
 
+// Length of the well-formed UTF-8 sequence at `i` (no overlong forms, no
+// surrogates, nothing above U+10FFFF); 0 when the bytes there are not one.
+inline std::size_t ValidSeqLen(std::string_view s, std::size_t i) {
+  auto at = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+  unsigned char c = at(i);
+  if (c < 0x80) return 1;
+  std::size_t n = SeqLen(c);
+  if (n == 1 || c == 0xC0 || c == 0xC1 || c > 0xF4 || i + n > s.size()) return 0;
+  for (std::size_t k = 1; k < n; ++k)
+    if ((at(i + k) & 0xC0) != 0x80) return 0;
+  unsigned char c1 = at(i + 1);
+  if ((c == 0xE0 && c1 < 0xA0) || (c == 0xED && c1 > 0x9F) || (c == 0xF0 && c1 < 0x90) || (c == 0xF4 && c1 > 0x8F))
+    return 0;
+  return n;
+}
+
 // Byte offsets of each character start, plus the end.
 inline std::vector<std::size_t> Offsets(std::string_view s) {
   std::vector<std::size_t> out;

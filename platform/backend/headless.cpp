@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iostream>
+#include <limits>
 #include <sstream>
 
 #include "platform/internal.h"
@@ -18,6 +19,15 @@ std::string Trim(const std::string& s) {
 }
 
 std::string Verb(const std::string& line) { return line.substr(0, line.find(' ')); }
+
+// The longest time prefix: a day.
+constexpr long long kMaxDelay = 8'640'000;
+
+// The clock stops at its end instead of running over it.
+std::int64_t SaturatingAdd(std::int64_t a, std::int64_t b) {
+  if (b > 0 && a > std::numeric_limits<std::int64_t>::max() - b) return std::numeric_limits<std::int64_t>::max();
+  return a + b;
+}
 
 bool KnownVerb(const std::string& v) {
   return v == "click" || v == "type" || v == "erase" || v == "key" || v == "dismiss" || v == "shot" ||
@@ -41,10 +51,17 @@ bool HeadlessBackend::SetScript(const std::string& text, std::string* error) {
     if (t[0] == '+') {
       std::size_t sp = t.find(' ');
       std::string num = t.substr(1, sp == std::string::npos ? std::string::npos : sp - 1);
-      char* end = nullptr;
-      long long d = std::strtoll(num.c_str(), &end, 10);
-      if (num.empty() || !end || *end != '\0' || d < 0 || sp == std::string::npos) {
+      bool digits = !num.empty() && num.find_first_not_of("0123456789") == std::string::npos;
+      if (!digits || sp == std::string::npos) {
         if (error) *error = "script line " + std::to_string(no) + ": bad time prefix: " + t;
+        return false;
+      }
+      // More digits than the bound has are beyond it whatever they say.
+      long long d = num.size() > 9 ? kMaxDelay + 1 : std::stoll(num);
+      if (d > kMaxDelay) {
+        if (error)
+          *error = "script line " + std::to_string(no) + ": time prefix beyond " + std::to_string(kMaxDelay) +
+                   " units: " + t;
         return false;
       }
       a.timed = true;
@@ -200,7 +217,9 @@ void HeadlessBackend::AdvanceTo(std::int64_t until) {
   if (until > clock_) clock_ = until;
 }
 
-void HeadlessBackend::Wait(std::int64_t units) { AdvanceTo(clock_ + units); }
+std::int64_t HeadlessBackend::DueTime(const ScriptAction& a) const { return SaturatingAdd(last_action_, a.delay); }
+
+void HeadlessBackend::Wait(std::int64_t units) { AdvanceTo(SaturatingAdd(clock_, units)); }
 
 void HeadlessBackend::WaitForAction() {
   if (!waited_) {

@@ -51,7 +51,7 @@ class HeadlessBackend : public Backend {
  private:
   void Perform(const ScriptAction& a);
   [[noreturn]] void Fail(const ScriptAction& a, const std::string& why);
-  std::int64_t DueTime(const ScriptAction& a) const { return last_action_ + a.delay; }
+  std::int64_t DueTime(const ScriptAction& a) const;
   void Shot(const ScriptAction& a, const std::string& file);
 
   Runtime& rt_;
