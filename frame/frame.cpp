@@ -132,15 +132,15 @@ void Frame::RegisterProcedures() {
   for (int n = 0; n <= lesson_.LastPage(); ++n) rt.RegisterSub("pag" + Num(n) + ".sub", [this, n] { PageModule(n); });
   rt.RegisterSub("site.sub", [this] { ChooserModule(); });
   rt.RegisterSub("move.sub", [this] { MoveModule(); });
-  // Closing the window is the pupil pressing the exit button.
+  // Closing the window is the pupil pressing the exit button. Before the
+  // button is bound (start-up) the runtime presses it again at the first
+  // wait for the pupil.
   rt.on_window_close = [this, &rt] {
     if (Control* exit = s_.NavButtonRef[7]) {
       bool was = exit->enabled;
       exit->enabled = true;
       rt.PressControl(*exit);
       exit->enabled = was;
-    } else {
-      RtEnd(0);
     }
   };
 }

@@ -5,6 +5,7 @@
 
 #include "platform/backend/headless.h"
 #include "platform/backend/sdl.h"
+#include "platform/signals.h"
 
 namespace ham {
 
@@ -35,36 +36,42 @@ ProgramOptions OptionsFromEnvironment() {
   return o;
 }
 
-bool SetUpRuntime(Runtime& rt, const ProgramOptions& o, std::string* error) {
+bool SetUpRuntime(Runtime& rt, const ProgramOptions& o, std::string* error, int* status) {
+  if (status) *status = 2;
   rt.SetDriveC(std::filesystem::absolute(o.drive_c));
-  if (!o.trace.empty() && !rt.trace().Open(o.trace)) {
-    *error = "cannot write trace " + o.trace;
-    return false;
-  }
   if (o.backend == "headless") {
     auto b = std::make_unique<HeadlessBackend>(rt);
     if (!o.script.empty() && !b->LoadScript(o.script, error)) return false;
     if (!o.shots.empty()) b->SetShotsFolder(o.shots);
     rt.SetBackend(std::move(b));
-    return true;
-  }
-  if (o.backend != "sdl") {
+  } else if (o.backend == "sdl") {
+    bool no_display = false;
+    auto b = MakeSdlBackend(rt, error, &no_display);
+    if (!b) {
+      if (status && no_display) *status = 1;
+      return false;
+    }
+    rt.SetBackend(std::move(b));
+  } else {
     *error = "unknown HAMIRUTA_BACKEND " + o.backend;
     return false;
   }
-  auto b = MakeSdlBackend(rt, error);
-  if (!b) return false;
-  rt.SetBackend(std::move(b));
+  if (!o.trace.empty() && !rt.trace().Open(o.trace)) {
+    *error = "cannot write trace " + o.trace;
+    return false;
+  }
   return true;
 }
 
 int RunLessonProgram(const ResourceTable& resources, const std::function<void()>& main) {
+  WatchCloseSignals();
   Runtime rt;
   rt.SetResources(&resources);
   std::string error;
-  if (!SetUpRuntime(rt, OptionsFromEnvironment(), &error)) {
+  int status = 2;
+  if (!SetUpRuntime(rt, OptionsFromEnvironment(), &error, &status)) {
     std::cerr << error << std::endl;
-    return 2;
+    return status;
   }
   return RunOn(rt, main);
 }

@@ -21,15 +21,18 @@ struct ProgramOptions {
 ProgramOptions OptionsFromEnvironment();
 std::string DefaultDriveC();
 
-// Prepares `rt` from the options; false with `error` when it cannot.
-bool SetUpRuntime(Runtime& rt, const ProgramOptions& options, std::string* error);
+// Prepares `rt` from the options: the backend first, so that nothing is
+// read or written when there is no window to show. False with `error` and
+// the exit status when it cannot: 1 when there is no display, 2 otherwise.
+bool SetUpRuntime(Runtime& rt, const ProgramOptions& options, std::string* error, int* status = nullptr);
 
 // Runs a program's main on a prepared runtime: the main window is filled
 // from the program's MAINFORM first, as the runtime creates it. Returns the
 // exit status.
 int RunOn(Runtime& rt, const std::function<void()>& main);
 
-// The whole program: returns the exit status.
+// The whole program: returns the exit status. SIGTERM, SIGINT and SIGHUP
+// act as the window's close control.
 int RunLessonProgram(const ResourceTable& resources, const std::function<void()>& main);
 
 }  // namespace ham

@@ -330,6 +330,7 @@ void Runtime::PressKey(Key k) {
 }
 
 void Runtime::CloseWindow() {
+  closing_ = true;
   if (msgbox_.open) CloseMessageBox();
   if (on_window_close) {
     on_window_close();
@@ -342,6 +343,8 @@ void Runtime::CloseWindow() {
 
 void Runtime::WaitEvent() {
   if (backend_) backend_->Present();
+  // A close that came while the exit could not yet be pressed (start-up).
+  if (closing_ && held_.empty()) CloseWindow();
   while (held_.empty()) {
     if (!backend_) End(0);
     backend_->WaitForAction();
@@ -379,7 +382,8 @@ int Runtime::MessageBox(const std::string& caption, const std::string& text) {
   msgbox_.open = true;
   msgbox_.caption = caption;
   msgbox_.text = text;
-  if (backend_) {
+  // While closing the box goes with the window.
+  if (backend_ && !closing_) {
     backend_->Present();
     backend_->RunMessageBox();
   }

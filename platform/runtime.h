@@ -135,12 +135,18 @@ class Runtime {
   void MouseDownOnForm(Form& f);
   void TypeText(Control& box, std::string_view utf8);  // one change per character
   void PressKey(Key k);               // in the focused control
-  void CloseWindow();                 // the window's own close control
+  // The window's own close control, or a close signal: the pupil pressing
+  // the exit button. From then on the program is closing: every wait ends at
+  // once and no message box waits, so that the exit follows at once.
+  void CloseWindow();
+  bool closing() const { return closing_; }
   bool HasHeldEvents() const { return !held_.empty(); }
 
   // --- events (FmWaitEvent and friends) ---
   void WaitEvent();
-  bool EventPending() const { return pending_; }
+  // While closing an action stays pending, so that a script in progress
+  // leaves for the exit at its next step.
+  bool EventPending() const { return pending_ || closing_; }
   void ClearEvent() { pending_ = false; }
   // Runs the procedure a declaration names, if the program has one.
   void RunHandler(const std::string& handler, Form* arg);
@@ -186,6 +192,7 @@ class Runtime {
   int handler_depth_ = 0;
   MessageBoxState msgbox_;
   bool ended_ = false;
+  bool closing_ = false;
   std::filesystem::path cwd_;
   std::filesystem::path drive_c_;
   std::shared_ptr<Files> files_;

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "platform/internal.h"
+#include "platform/signals.h"
 #include "platform/trace.h"
 
 namespace ham {
@@ -207,12 +208,24 @@ void HeadlessBackend::Perform(const ScriptAction& a) {
   Fail(a, "unknown action");
 }
 
+void HeadlessBackend::PollSignals() {
+  int count = CloseSignalCount();
+  if (count == signals_seen_) return;
+  signals_seen_ = count;
+  rt_.CloseWindow();
+}
+
 void HeadlessBackend::AdvanceTo(std::int64_t until) {
+  // Closing ends the pause where it is.
+  PollSignals();
+  if (rt_.closing()) return;
   while (!actions_.empty() && actions_.front().timed && DueTime(actions_.front()) <= until) {
     ScriptAction a = actions_.front();
     actions_.pop_front();
     if (DueTime(a) > clock_) clock_ = DueTime(a);
     Perform(a);
+    PollSignals();
+    if (rt_.closing()) return;
   }
   if (until > clock_) clock_ = until;
 }
@@ -227,6 +240,8 @@ void HeadlessBackend::WaitForAction() {
     if (on_first_wait) on_first_wait();
   }
   while (!rt_.HasHeldEvents()) {
+    PollSignals();
+    if (rt_.HasHeldEvents()) break;
     if (actions_.empty()) {
       // The script has run out: as if the pupil closed the window.
       if (!close_sent_) {
@@ -247,6 +262,8 @@ void HeadlessBackend::WaitForAction() {
 
 void HeadlessBackend::RunMessageBox() {
   while (rt_.message_box().open) {
+    PollSignals();
+    if (!rt_.message_box().open) return;
     if (actions_.empty()) {
       rt_.CloseMessageBox();  // window closed: the box goes with it
       return;
@@ -259,7 +276,7 @@ void HeadlessBackend::RunMessageBox() {
 }
 
 void HeadlessBackend::PlaySound(std::shared_ptr<const SoundClip> clip) {
-  sound_end_ = clock_ + (clip ? clip->DurationUnits() : 0);
+  sound_end_ = SaturatingAdd(clock_, clip ? clip->DurationUnits() : 0);
 }
 
 }  // namespace ham

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/runtime.h"
+#include "platform/signals.h"
 
 namespace ham {
 
@@ -50,6 +51,8 @@ class HeadlessBackend : public Backend {
 
  private:
   void Perform(const ScriptAction& a);
+  // A close signal that came since the last look closes the window.
+  void PollSignals();
   [[noreturn]] void Fail(const ScriptAction& a, const std::string& why);
   std::int64_t DueTime(const ScriptAction& a) const;
   void Shot(const ScriptAction& a, const std::string& file);
@@ -63,6 +66,7 @@ class HeadlessBackend : public Backend {
   int idle_after_end_ = 0;
   bool close_sent_ = false;
   bool waited_ = false;
+  int signals_seen_ = CloseSignalCount();
 };
 
 }  // namespace ham

@@ -3,11 +3,16 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstring>
+#include <functional>
+#include <string_view>
+#include <thread>
 #include <vector>
 
 #include "platform/internal.h"
+#include "platform/signals.h"
 #include "platform/utf8.h"
 
 namespace ham {
@@ -90,12 +95,20 @@ class SdlBackend : public Backend {
   void ShowFatal(const std::string& text) override;
 
   bool ReadBack(Surface& out);
+  std::size_t QueuedSound() { return audio_ ? SDL_GetQueuedAudioSize(audio_) : 0; }
+  bool no_display() const { return no_display_; }
 
  private:
   void Handle(const SDL_Event& ev);
   void Drain();
   void Render();
   void Refresh();
+  // One round of a wait loop: the sound fed, signals looked at, then events
+  // for at most `timeout_ms` (-1: until one comes, or the sound needs more).
+  void Pump(int timeout_ms);
+  void PollSignals();
+  void FeedSound();
+  void EndFeed();
   bool ToDesktop(int wx, int wy, int* dx, int* dy);
   void MouseDown(int x, int y);
   void MouseUp(int x, int y);
@@ -114,14 +127,23 @@ class SdlBackend : public Backend {
   bool video_up_ = false;
   bool audio_up_ = false;
   Uint64 start_ms_ = 0;
-  Surface screen_;
-  Surface shown_;         // last uploaded to the texture
-  bool dirty_ = true;     // the desktop may have changed
+  bool no_display_ = false;
+  Surface screen_;                  // the composed desktop, as uploaded
+  std::vector<std::size_t> marks_;  // a fingerprint of each uploaded row
+  bool dirty_ = true;               // the desktop may have changed
+  int signals_seen_ = CloseSignalCount();
+  // The sound being converted for the device, a piece at a time.
+  std::shared_ptr<const SoundClip> clip_;
+  SDL_AudioStream* stream_ = nullptr;
+  std::size_t next_sample_ = 0;
+  std::vector<std::uint8_t> converted_;
   Control* pressed_ = nullptr;
   bool ok_down_ = false;  // mouse went down on the message box's OK
 };
 
 SdlBackend::~SdlBackend() {
+  SetCloseSignalWake(nullptr);
+  EndFeed();
   if (audio_) SDL_CloseAudioDevice(audio_);
   if (audio_up_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
   if (texture_) SDL_DestroyTexture(texture_);
@@ -141,8 +163,22 @@ bool SdlBackend::Open(std::string* error) {
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   SDL_SetHint(SDL_HINT_IME_SHOW_UI, "1");
   SDL_SetHint(SDL_HINT_IME_SUPPORT_EXTENDED_TEXT, "1");
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return fail("cannot start the video system");
+  // Close signals are the program's own (signals.h).
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+  auto no_display = [&] {
+    no_display_ = true;
+    if (error) *error = "no display: the lesson's window cannot be shown (DISPLAY is not set)";
+    return false;
+  };
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    if (!SDL_getenv("DISPLAY") && !SDL_getenv("WAYLAND_DISPLAY")) return no_display();
+    return fail("cannot start the video system");
+  }
   video_up_ = true;
+  // Without a display SDL falls back to drivers that show nothing.
+  std::string_view driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+  if ((driver == "offscreen" || driver == "dummy") && !(asked && *asked)) return no_display();
 
   constexpr int dw = Runtime::kDesktopWidth, dh = Runtime::kDesktopHeight;
   int w = dw, h = dh;
@@ -178,26 +214,42 @@ bool SdlBackend::Open(std::string* error) {
     if (audio_) SDL_PauseAudioDevice(audio_, 0);
   }
   start_ms_ = SDL_GetTicks64();
+  SetCloseSignalWake([] {
+    SDL_Event ev{};
+    ev.type = SDL_USEREVENT;
+    SDL_PushEvent(&ev);
+  });
   Present();
   return true;
 }
 
 // ----- screen --------------------------------------------------------------------
 
+// Uploads and shows only the rows that changed since the last upload, and
+// nothing when none did; the rows are told apart by fingerprints, so that
+// one copy of the desktop is kept.
 void SdlBackend::Present() {
   rt_.Compose(screen_);
   dirty_ = false;
-  bool same = shown_.width() == screen_.width() && shown_.height() == screen_.height();
-  for (int y = 0; same && y < screen_.height(); ++y)
-    same = std::memcmp(shown_.Row(y), screen_.Row(y), sizeof(Pixel) * static_cast<std::size_t>(screen_.width())) == 0;
-  if (!same) {
-    const int w = std::min(screen_.width(), Runtime::kDesktopWidth);
-    const int h = std::min(screen_.height(), Runtime::kDesktopHeight);
-    SDL_Rect r{0, 0, w, h};
-    if (w > 0 && h > 0) SDL_UpdateTexture(texture_, &r, screen_.Row(0), screen_.width() * static_cast<int>(sizeof(Pixel)));
-    shown_ = screen_;
+  const int w = std::min(screen_.width(), Runtime::kDesktopWidth);
+  const int h = std::min(screen_.height(), Runtime::kDesktopHeight);
+  const std::size_t row_bytes = sizeof(Pixel) * static_cast<std::size_t>(std::max(w, 0));
+  const bool fresh = marks_.size() != static_cast<std::size_t>(std::max(h, 0));
+  if (fresh) marks_.assign(static_cast<std::size_t>(std::max(h, 0)), 0);
+  int first = -1, last = -1;
+  for (int y = 0; y < h; ++y) {
+    std::size_t mark =
+        std::hash<std::string_view>{}(std::string_view(reinterpret_cast<const char*>(screen_.Row(y)), row_bytes));
+    if (fresh || mark != marks_[static_cast<std::size_t>(y)]) {
+      marks_[static_cast<std::size_t>(y)] = mark;
+      if (first < 0) first = y;
+      last = y;
+    }
   }
   PlaceInputRect();
+  if (first < 0) return;
+  SDL_Rect r{0, first, w, last - first + 1};
+  SDL_UpdateTexture(texture_, &r, screen_.Row(first), screen_.width() * static_cast<int>(sizeof(Pixel)));
   Render();
 }
 
@@ -364,6 +416,9 @@ void SdlBackend::Handle(const SDL_Event& ev) {
       rt_.CloseWindow();
       dirty_ = true;
       break;
+    case SDL_USEREVENT:  // a close signal's wake-up
+      PollSignals();
+      break;
     case SDL_WINDOWEVENT:
       if (ev.window.event == SDL_WINDOWEVENT_CLOSE) {
         rt_.CloseWindow();
@@ -415,36 +470,62 @@ void SdlBackend::Drain() {
 
 // ----- waiting -------------------------------------------------------------------
 
+namespace {
+// While a sound is fed the loops wake at least this often.
+constexpr int kFeedMs = 50;
+}  // namespace
+
+void SdlBackend::PollSignals() {
+  int count = CloseSignalCount();
+  if (count == signals_seen_) return;
+  signals_seen_ = count;
+  rt_.CloseWindow();
+  dirty_ = true;
+}
+
+void SdlBackend::Pump(int timeout_ms) {
+  FeedSound();
+  PollSignals();
+  if (stream_ && (timeout_ms < 0 || timeout_ms > kFeedMs)) timeout_ms = kFeedMs;
+  SDL_Event ev;
+  int got = timeout_ms < 0 ? SDL_WaitEvent(&ev) : SDL_WaitEventTimeout(&ev, timeout_ms);
+  if (got) {
+    Handle(ev);
+    Drain();
+    Refresh();
+  } else if (timeout_ms < 0) {
+    SDL_Delay(10);  // the event system failed: do not spin
+  }
+}
+
+// The pause is measured from the call: the deadline is taken before the
+// screen is presented, so presenting is part of the pause, not added to it.
+// Closing ends it at once; the pupil's actions are held and keep it going.
 void SdlBackend::Wait(std::int64_t units) {
+  const Uint64 freq = SDL_GetPerformanceFrequency();
+  const Uint64 start = SDL_GetPerformanceCounter();
+  const Uint64 span = static_cast<Uint64>(std::clamp<std::int64_t>(units, 0, std::int64_t{1} << 36)) * freq / 100;
+  const Uint64 until = start + span;
   Present();
-  const Uint64 until = SDL_GetTicks64() + static_cast<Uint64>(std::max<std::int64_t>(units, 0)) * 10;
   for (;;) {
-    Uint64 now = SDL_GetTicks64();
+    PollSignals();
+    if (rt_.closing()) break;
+    const Uint64 now = SDL_GetPerformanceCounter();
     if (now >= until) break;
-    SDL_Event ev;
-    int timeout = static_cast<int>(std::min<Uint64>(until - now, 1000));
-    if (SDL_WaitEventTimeout(&ev, timeout)) {
-      Handle(ev);
-      Drain();
-      Refresh();
+    const Uint64 left_us = (until - now) * 1000000 / freq;
+    if (left_us < 1000) {
+      // The last part of a millisecond, more finely than events can wait.
+      std::this_thread::sleep_for(std::chrono::microseconds(left_us));
+      continue;
     }
+    Pump(static_cast<int>(std::min<Uint64>(left_us / 1000, 1000)));
   }
   Drain();
-  Refresh();
 }
 
 void SdlBackend::WaitForAction() {
   Present();
-  while (!rt_.HasHeldEvents()) {
-    SDL_Event ev;
-    if (!SDL_WaitEvent(&ev)) {
-      SDL_Delay(10);  // the event system failed: do not spin
-      continue;
-    }
-    Handle(ev);
-    Drain();
-    Refresh();
-  }
+  while (!rt_.HasHeldEvents()) Pump(-1);
 }
 
 void SdlBackend::RunMessageBox() {
@@ -454,46 +535,71 @@ void SdlBackend::RunMessageBox() {
     pressed_ = nullptr;
   }
   Present();
-  while (rt_.message_box().open) {
-    SDL_Event ev;
-    if (!SDL_WaitEvent(&ev)) {
-      SDL_Delay(10);
-      continue;
-    }
-    Handle(ev);
-    Drain();
-    Refresh();
-  }
+  while (rt_.message_box().open) Pump(-1);
 }
 
 // ----- sound ---------------------------------------------------------------------
 
+// The clip is converted to the device's format a piece at a time while the
+// program waits, so that a long or odd clip never holds the window: each
+// piece is 50 ms of the clip (at least one frame), and the device is kept
+// about half a second ahead.
 void SdlBackend::PlaySound(std::shared_ptr<const SoundClip> clip) {
-  if (!audio_) return;
-  SDL_ClearQueuedAudio(audio_);
-  if (!clip || clip->samples.empty() || clip->rate <= 0 || clip->channels <= 0 || clip->channels > 2) return;
-  SDL_AudioStream* s = SDL_NewAudioStream(AUDIO_S16SYS, static_cast<Uint8>(clip->channels), clip->rate,
-                                          audio_spec_.format, audio_spec_.channels, audio_spec_.freq);
-  if (!s) return;
-  std::vector<std::uint8_t> out;
-  if (SDL_AudioStreamPut(s, clip->samples.data(), static_cast<int>(clip->samples.size() * sizeof(std::int16_t))) == 0 &&
-      SDL_AudioStreamFlush(s) == 0) {
-    int avail = SDL_AudioStreamAvailable(s);
+  StopSound();
+  if (!audio_ || !clip || clip->samples.empty() || clip->rate <= 0 || clip->channels <= 0 || clip->channels > 2)
+    return;
+  stream_ = SDL_NewAudioStream(AUDIO_S16SYS, static_cast<Uint8>(clip->channels), clip->rate, audio_spec_.format,
+                               audio_spec_.channels, audio_spec_.freq);
+  if (!stream_) return;
+  clip_ = std::move(clip);
+  next_sample_ = 0;
+  FeedSound();
+}
+
+void SdlBackend::FeedSound() {
+  if (!stream_) return;
+  const Uint32 ahead = static_cast<Uint32>(audio_spec_.freq) * audio_spec_.channels * SDL_AUDIO_BITSIZE(audio_spec_.format) / 8 / 2;
+  const std::vector<std::int16_t>& samples = clip_->samples;
+  const std::size_t channels = static_cast<std::size_t>(clip_->channels);
+  const std::size_t piece = std::max<std::size_t>(1, static_cast<std::size_t>(clip_->rate) / 20) * channels;
+  for (int round = 0; round < 16 && SDL_GetQueuedAudioSize(audio_) < ahead; ++round) {
+    if (next_sample_ < samples.size()) {
+      std::size_t n = std::min(piece, samples.size() - next_sample_);
+      bool ok = SDL_AudioStreamPut(stream_, samples.data() + next_sample_, static_cast<int>(n * sizeof(std::int16_t))) == 0;
+      next_sample_ += n;
+      if (ok && next_sample_ >= samples.size()) ok = SDL_AudioStreamFlush(stream_) == 0;
+      if (!ok) {
+        EndFeed();
+        return;
+      }
+    }
+    int avail = SDL_AudioStreamAvailable(stream_);
     if (avail > 0) {
-      out.resize(static_cast<std::size_t>(avail));
-      int got = SDL_AudioStreamGet(s, out.data(), avail);
-      out.resize(static_cast<std::size_t>(std::max(got, 0)));
+      converted_.resize(static_cast<std::size_t>(avail));
+      int got = SDL_AudioStreamGet(stream_, converted_.data(), avail);
+      if (got > 0) SDL_QueueAudio(audio_, converted_.data(), static_cast<Uint32>(got));
+    } else if (next_sample_ >= samples.size()) {
+      EndFeed();  // all of it is queued
+      return;
     }
   }
-  SDL_FreeAudioStream(s);
-  if (!out.empty()) SDL_QueueAudio(audio_, out.data(), static_cast<Uint32>(out.size()));
+}
+
+void SdlBackend::EndFeed() {
+  if (stream_) SDL_FreeAudioStream(stream_);
+  stream_ = nullptr;
+  clip_.reset();
+  next_sample_ = 0;
+  converted_.clear();
+  converted_.shrink_to_fit();
 }
 
 void SdlBackend::StopSound() {
+  EndFeed();
   if (audio_) SDL_ClearQueuedAudio(audio_);
 }
 
-bool SdlBackend::SoundPlaying() { return audio_ && SDL_GetQueuedAudioSize(audio_) > 0; }
+bool SdlBackend::SoundPlaying() { return audio_ && (stream_ || SDL_GetQueuedAudioSize(audio_) > 0); }
 
 void SdlBackend::ShowFatal(const std::string& text) {
   if (pressed_) {
@@ -505,9 +611,12 @@ void SdlBackend::ShowFatal(const std::string& text) {
 
 }  // namespace
 
-std::unique_ptr<Backend> MakeSdlBackend(Runtime& rt, std::string* error) {
+std::unique_ptr<Backend> MakeSdlBackend(Runtime& rt, std::string* error, bool* no_display) {
   auto b = std::make_unique<SdlBackend>(rt);
-  if (!b->Open(error)) return nullptr;
+  if (!b->Open(error)) {
+    if (no_display) *no_display = b->no_display();
+    return nullptr;
+  }
   return b;
 }
 
@@ -516,4 +625,11 @@ bool ReadBackWindow(Backend& backend, Surface& out) {
   return b && b->ReadBack(out);
 }
 
+}  // namespace ham
+
+namespace ham {
+std::size_t QueuedSoundBytes(Backend& backend) {
+  auto* b = dynamic_cast<SdlBackend*>(&backend);
+  return b ? b->QueuedSound() : 0;
+}
 }  // namespace ham

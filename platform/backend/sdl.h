@@ -8,8 +8,10 @@
 
 namespace ham {
 
-// Null with `error` set when no window can be opened.
-std::unique_ptr<Backend> MakeSdlBackend(Runtime& rt, std::string* error);
+// Null with `error` set when no window can be opened; `no_display` is set
+// when that is because there is no display (only an off-screen one that was
+// not asked for by SDL_VIDEODRIVER).
+std::unique_ptr<Backend> MakeSdlBackend(Runtime& rt, std::string* error, bool* no_display = nullptr);
 
 // Where the desktop lands in a drawable of the given size: as large as fits,
 // aspect kept, centred.
@@ -23,5 +25,9 @@ Rect MessageBoxOkRect(Runtime& rt);
 // Renders the screen again and reads the window's pixels back (at the
 // drawable's size). False when `backend` is not the window backend.
 bool ReadBackWindow(Backend& backend, Surface& out);
+
+// Bytes of sound converted and queued for the device, not yet played; 0
+// when `backend` is not the window backend.
+std::size_t QueuedSoundBytes(Backend& backend);
 
 }  // namespace ham

@@ -294,6 +294,24 @@ TEST(DivisorsExit, WritesTheRecordAndStartsTheHost) {
   EXPECT_EQ(r.Ops("chdir").at(0).at("path"), r.state().BaseFolder);
 }
 
+TEST(DivisorsExit, ClosingDuringANarrationExitsAtOnceWhereTheExitButtonWaits) {
+  // Page 1 narrates from its first paragraph; 30 units in, the window is
+  // closed, or the exit button is pressed.
+  LessonRunOptions o;
+  o.on_probe = [](Runtime& rt, const std::string&) { rt.CloseWindow(); };
+  LessonRun closed = RunLesson("click BMPBUTTON3\n" + Choose(1) + "+30 probe close\n", o);
+  LessonRun pressed = RunLesson("click BMPBUTTON3\n" + Choose(1) + "+30 click BMPBUTTON7\n");
+  for (const LessonRun* r : {&closed, &pressed}) {
+    EXPECT_EQ(r->status, 0);
+    EXPECT_EQ(r->Ops("run").size(), 1u);
+    EXPECT_EQ(r->Record(), tools::RecordText(lessons::DivisorsLesson()));
+  }
+  const double action = Num(closed.Ops("action").back(), "t");
+  EXPECT_EQ(Num(closed.Ops("end").at(0), "t"), action);
+  // The pupil's own click waits for the pause in progress.
+  EXPECT_GT(Num(pressed.Ops("end").at(0), "t"), Num(pressed.Ops("action").back(), "t"));
+}
+
 TEST(DivisorsExit, RecordOfAnotherLessonIsNeitherReadNorWritten) {
   // Counts of other lessons, whole or in part.
   for (const char* record : {" 6  6  0  1  1  1  1  1  1  1  1  1  1  1  1 \r\n", " 9  11  4  1 \r\n", " 8 \r\n"}) {

@@ -24,6 +24,8 @@ struct LessonRunOptions {
   std::string no_bas;                   // content of NO.BAS to start with
   // Changes the site before the run (a damaged file, a leftover).
   std::function<void(const tools::DemoSite&)> prepare;
+  // Called for a script line "probe NAME", with the runtime.
+  std::function<void(Runtime&, const std::string&)> on_probe;
 };
 
 class LessonRun {

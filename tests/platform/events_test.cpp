@@ -134,6 +134,32 @@ TEST(Events, ReturnInABoxPressesTheFormsOk) {
   EXPECT_EQ(fx.calls, (std::vector<std::string>{"change:7", "ok"}));
 }
 
+TEST(Events, ClosingEndsWaitsAtOnceWhereAClickKeepsThem) {
+  {
+    Fixture fx;
+    fx.backend->AddAction("+5 click BUTTON2");
+    RtWait(850);
+    EXPECT_EQ(fx.rt.Now(), 850);
+    EXPECT_EQ(FmEventPending(), -1);
+  }
+  Fixture fx;
+  int exits = 0;
+  fx.rt.on_window_close = [&] { ++exits; };
+  fx.backend->on_probe = [&](const std::string&) { fx.rt.CloseWindow(); };
+  fx.backend->AddAction("+5 probe close");
+  RtWait(850);
+  EXPECT_EQ(fx.rt.Now(), 5);
+  EXPECT_EQ(exits, 1);
+  RtWait(850);
+  EXPECT_EQ(fx.rt.Now(), 5);
+  // No message box waits for the pupil, and the program sees an action
+  // pending at every step until it ends.
+  EXPECT_EQ(FmMessageBox(nullptr, "", "x", 0, 1), 1);
+  EXPECT_FALSE(fx.rt.message_box().open);
+  FmClearEvent();
+  EXPECT_EQ(FmEventPending(), -1);
+}
+
 TEST(Events, ScriptRunOutClosesTheWindow) {
   Fixture fx;
   bool closed = false;

@@ -586,6 +586,21 @@ TEST_F(Media, PupilActsDuringNotifyWait) {
   EXPECT_EQ(FmEventPending(), -1);
 }
 
+TEST_F(Media, ClosingEndsNotifyWaitAtOnce) {
+  backend_->on_probe = [this](const std::string&) { rt_.CloseWindow(); };
+  rt_.on_window_close = [] {};
+  backend_->AddAction("+50 probe close");
+  FmMciSend(mci_, "open SOUND1.WAV alias wave1");
+  FmMciSend(mci_, "play wave1 notify wait");
+  EXPECT_EQ(rt_.Now(), 50);
+  // Any later wait ends at once too.
+  FmMciSend(mci_, "close wave1");
+  FmMciSend(mci_, "open SOUND1.WAV alias wave1");
+  FmMciSend(mci_, "play wave1 notify wait");
+  RtWait(850);
+  EXPECT_EQ(rt_.Now(), 50);
+}
+
 TEST_F(Media, FailuresAreSilentAndLeaveTheAliasUsable) {
   Write("BROKEN.WAV", {'R', 'I', 'F', 'F', 1, 2, 3});
   Write("ONEHZ.WAV", Pcm16(std::vector<int>(4096, 0), 1, 1));  // 8 KB said to last 68 minutes
