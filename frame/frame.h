@@ -1,5 +1,9 @@
 // The lesson frame: start-up, main loop, navigation, page modules, paragraph
 // player, practice flow, learner record and exit, run over a Lesson.
+// One class; its definitions live in a file per concern: frame.cpp (main
+// loop, dispatch), startup.cpp, record.cpp, navigation.cpp (forms, buttons,
+// bars), pages.cpp (page modules), player.cpp (narration, steps, explanation
+// pages), practice.cpp.
 #pragma once
 
 #include <array>
@@ -52,63 +56,66 @@ class Frame {
   void ApplyPalette(Canvas* target) { SetPalette(target); }
 
  private:
-  void RegisterProcedures();
-  void StartUp();
+  // frame.cpp
   void MainLoop();
   void Dispatch();
+  bool IsPracticePage(float page) const;
+  bool IsExplanationPage(float page) const;
+  int LastContentPage() const;
+  void SetColor(int fg);
+  // Text at a cell; a colour given becomes the foreground first.
+  void PrintAt(int col, int row, const std::string& text, int color = -1);
 
-  // Start-up stages.
+  // startup.cpp
+  void StartUp();
   void SetUpMainWindow();
   void LocateBaseFolder();
   void CheckHostProgram();
   void LoadPictures();
   void SetPalette(Canvas* target);
   void ClearPassFlags();
-  void LoadLearnerRecord();
-  void DrawContentsPage();
-  void ContentsPassMarks(int col);
   void LoadForms();
   void BindControls();
+
+  // record.cpp
+  void LoadLearnerRecord();
   void ExitLesson();
+  std::string RecordPath() const;
+  // The three counts at the head of this lesson's record.
+  std::array<int, 3> RecordCountsOfLesson() const;
+  bool ForeignRecord() const;
 
-  // Page modules.
-  void CommonOpening(double height);
-  void PageModule(int n);
-  void ContentsModule();
-  void ExplanationModule(int n);
-  void PracticeModule(int n);
-  void EndModule();
-  void ChooserModule();
+  // navigation.cpp
+  void RegisterProcedures();
   void MoveModule();
-  void ContentsLines();
-
-  // Navigation and number bar.
   void ClearAnswerForms(Form* target, bool set_colour);
   void NavButton(int k);
   void Edit1Change();
   void Button1On();
   void AnswerOk(const AnswerBar& bar);
 
-  // Handlers.
+  // pages.cpp
+  void CommonOpening(double height);
+  void PageModule(int n);
+  void ContentsModule();
+  void DrawContentsPage();
+  void ContentsLines();
+  void ContentsPassMarks(int col);
+  void ExplanationModule(int n);
+  void PracticeModule(int n);
+  void EndModule();
+  void ChooserModule();
+
+  // player.cpp
+  void ParagraphLabel(int k, int color);
   void RunExplanation(int page);
+
+  // practice.cpp
   void PracticeHandler(int page);
   void ShowPracticeForm();
   void RightAnswer(int page);
   void PassReward(int page);
   void WrongAnswer(int page);
-
-  bool IsPracticePage(float page) const;
-  bool IsExplanationPage(float page) const;
-  int PracticeNumberOf(int page) const;  // 0-based among practice pages
-  void SetColor(int fg);
-  // Text at a cell; a colour given becomes the foreground first.
-  void PrintAt(int col, int row, const std::string& text, int color = -1);
-  void ParagraphLabel(int k, int color);
-  std::string RecordPath() const;
-  // The three counts at the head of this lesson's record.
-  std::array<int, 3> RecordCountsOfLesson() const;
-  bool ForeignRecord() const;
-  int LastContentPage() const;
 
   const Lesson& lesson_;
   FrameState s_;

@@ -44,7 +44,7 @@ struct WindowStep { double x1, y1, x2, y2; };         // logical window of the m
 // first narration or right after a waiting one), WavFile, PlayWave or
 // PlayWaveWait, then the pause written in the same row.
 struct NarrationStep { std::string file; std::optional<float> pause; bool wait = false; };
-struct PauseStep_ { float length; };
+struct PauseLengthStep { float length; };  // PauseLength, then PauseStep
 struct CloseSoundStep {};  // "close wave1"
 // Texts drawn `count` times, colour on_odd for odd passes and on_even for
 // even ones (1-based), each pass followed by a pause.
@@ -61,7 +61,7 @@ struct CallStep { std::function<void(Frame&)> run; };
 
 using Step = std::variant<TextStep, PrintStep, PrintNumberStep, FontSizeStep, FontNameStep, ColorStep,
                           LineStep, CircleStep, PolylineStep, PictureStep, DrawModeStep, DrawStyleStep,
-                          FillStyleStep, FloodFillStep, WindowStep, NarrationStep, PauseStep_,
+                          FillStyleStep, FloodFillStep, WindowStep, NarrationStep, PauseLengthStep,
                           CloseSoundStep, BlinkStep, ParagraphStep, ShowBarStep, CallStep>;
 using Steps = std::vector<Step>;
 
@@ -93,7 +93,7 @@ inline Step Narrate(std::string file, float pause) { return NarrationStep{std::m
 inline Step NarrateWait(std::string file, std::optional<float> pause = std::nullopt) {
   return NarrationStep{std::move(file), pause, true};
 }
-inline Step Pause(float n) { return PauseStep_{n}; }
+inline Step Pause(float n) { return PauseLengthStep{n}; }
 inline Step Paragraph(int k) { return ParagraphStep{k}; }
 inline Step Call(std::function<void(Frame&)> f) { return CallStep{std::move(f)}; }
 inline Step ShowBar(std::string form) { return ShowBarStep{std::move(form)}; }

@@ -174,7 +174,7 @@ std::vector<Page> PageTable(int first_row, int number_column, std::vector<TableP
 namespace {
 // Pause units a step may wait; narration steps mark where a sound starts.
 double StepUnits(const Step& s) {
-  if (auto* p = std::get_if<PauseStep_>(&s)) return p->length;
+  if (auto* p = std::get_if<PauseLengthStep>(&s)) return p->length;
   if (auto* b = std::get_if<BlinkStep>(&s)) return static_cast<double>(b->count) * b->pause;
   return 0;
 }

@@ -1,0 +1,190 @@
+// Forms and navigation: the event procedures, the navigation buttons, the
+// number bar and the answer bars' OK, "move.sub".
+#include "frame/frame.h"
+
+#include <algorithm>
+#include "frame/internal.h"
+
+namespace ham::frame {
+
+Form* Frame::form(const std::string& name) const {
+  auto it = s_.FormRef.find(name);
+  return it == s_.FormRef.end() ? nullptr : it->second;
+}
+
+Control* Frame::edit(const std::string& name) const {
+  auto it = s_.EditRef.find(name);
+  return it == s_.EditRef.end() ? nullptr : it->second;
+}
+
+Picture& Frame::picture(const std::string& file) { return s_.Pictures[file]; }
+
+void Frame::RegisterProcedures() {
+  Runtime& rt = Runtime::Current();
+  for (int k = 1; k <= 7; ++k)
+    rt.RegisterProcedure("FE$BMPBUTTON" + Num(k) + "_ON", [this, k](Form*) { NavButton(k); });
+  rt.RegisterProcedure("FE$FORM4_MOUSEDOWN", [](Form*) { RtCallSub("move.sub"); });
+  rt.RegisterProcedure("FE$EDIT1_CHANGE", [this](Form*) { Edit1Change(); });
+  rt.RegisterProcedure("FE$BUTTON1_ON", [this](Form*) { Button1On(); });
+  for (const AnswerBar& bar : lesson_.bars) {
+    if (!bar.live) continue;
+    for (std::size_t i = 0; i < bar.boxes.size(); ++i) {
+      std::string box = bar.boxes[i];
+      int slot = bar.typed[i];
+      rt.RegisterProcedure("FE$" + box + "_CHANGE", [this, box, slot](Form*) {
+        s_.TypedAnswer[static_cast<std::size_t>(slot)] = FmGetText(edit(box));
+      });
+    }
+    const AnswerBar* b = &bar;
+    rt.RegisterProcedure("FE$" + bar.button + "_ON", [this, b](Form*) { AnswerOk(*b); });
+  }
+  for (int n = 0; n <= lesson_.LastPage(); ++n) rt.RegisterSub("pag" + Num(n) + ".sub", [this, n] { PageModule(n); });
+  rt.RegisterSub("site.sub", [this] { ChooserModule(); });
+  rt.RegisterSub("move.sub", [this] { MoveModule(); });
+  // Closing the window is the pupil pressing the exit button. Before the
+  // button is bound (start-up) the runtime presses it again at the first
+  // wait for the pupil.
+  rt.on_window_close = [this, &rt] {
+    if (Control* exit = s_.NavButtonRef[7]) {
+      bool was = exit->enabled;
+      exit->enabled = true;
+      rt.PressControl(*exit);
+      exit->enabled = was;
+    }
+  };
+}
+
+void Frame::CallPageSub(float page) {
+  std::string t = RtStrFromSingle(page);
+  std::string u = RtRight(t, RtLen(t) - 1);
+  RtCallSub("pag" + u + ".sub");
+}
+
+void Frame::MoveModule() {
+  Form* strip = form("FORM4");
+  if (FmGetLeft(strip) == 0) FmMoveForm(strip, 400, 300);
+  else FmMoveForm(strip, 0, 0);
+  for (const MoveTarget& m : lesson_.move) {
+    Form* f = m.form == "MAIN" ? nullptr : form(m.form);
+    if (m.form != "MAIN" && !f) continue;
+    FmMoveForm(f, FmGetLeft(strip) + m.dx, FmGetTop(strip) + m.dy);
+  }
+}
+
+void Frame::ClearAnswerForms(Form* target, bool set_colour) {
+  // The number box, then each bar's boxes followed by hiding the bar.
+  std::vector<std::string> blank = lesson_.nav_blank;
+  auto take = [&](const std::string& box) {
+    auto it = std::find(blank.begin(), blank.end(), box);
+    if (it == blank.end()) return;
+    blank.erase(it);
+    if (Control* c = edit(box)) FmSetText(c, "");
+  };
+  take("EDIT1");
+  for (const std::string& bar : lesson_.nav_hide) {
+    for (const AnswerBar& b : lesson_.bars)
+      if (b.form == bar)
+        for (const std::string& box : b.boxes) take(box);
+    if (Form* f = form(bar)) FmSetVisible(f, 0);
+  }
+  for (const std::string& box : std::vector<std::string>(blank)) take(box);
+  RtSetWindow(target, 0, 0, 0, 0, 639, 568);
+  FmSetDrawStyle(target, 0);
+  FmSetDrawMode(target, 13);
+  if (set_colour) RtSetColor(target, 7, 0, 0, 0, 1);
+  s_.InputMode = 0;
+}
+
+void Frame::NavButton(int k) {
+  Form* target = s_.MainFormRef;
+  switch (k) {
+    case 1:
+      ClearAnswerForms(target, true);
+      s_.PreviousPage = s_.CurrentPage;
+      s_.CurrentPage -= 1;
+      if (s_.CurrentPage == -1) s_.CurrentPage = 0;
+      CallPageSub(s_.CurrentPage);
+      break;
+    case 2: {
+      ClearAnswerForms(target, true);
+      std::string t = RtStrFromSingle(s_.PreviousPage);
+      s_.PreviousPage = s_.CurrentPage;
+      RtCallSub("pag" + RtRight(t, RtLen(t) - 1) + ".sub");
+      break;
+    }
+    case 3:
+      ClearAnswerForms(target, true);
+      s_.PreviousPage = s_.CurrentPage;
+      s_.CurrentPage += 1;
+      CallPageSub(s_.CurrentPage);
+      break;
+    case 4:
+      ClearAnswerForms(target, true);
+      s_.PreviousPage = s_.CurrentPage;
+      RtCallSub("site.sub");
+      break;
+    case 5:
+      ClearAnswerForms(target, false);
+      CallPageSub(s_.CurrentPage);
+      break;
+    case 6:
+      ClearAnswerForms(target, true);
+      s_.PreviousPage = s_.CurrentPage;
+      RtCallSub("pag0.sub");
+      break;
+    case 7:
+      s_.CommandCode = kExitCode;
+      break;
+  }
+}
+
+void Frame::Edit1Change() {
+  s_.EntryText = FmGetText(edit("EDIT1"));
+  if (s_.InputMode == 5) return;
+  double v = RtVal(s_.EntryText);
+  if (IsExplanationPage(s_.CurrentPage)) {
+    s_.StartParagraph = RtCInt(v);
+  } else if (IsPracticePage(s_.CurrentPage)) {
+    const PracticePage& pp = lesson_.pages[static_cast<std::size_t>(s_.CurrentPage)].practice;
+    float& n = s_.ProblemNumber[static_cast<std::size_t>(pp.problem_slot)];
+    n = lesson_.problem_rounded[static_cast<std::size_t>(pp.problem_slot)] ? static_cast<float>(RtCInt(v))
+                                                                            : static_cast<float>(v);
+  }
+}
+
+void Frame::Button1On() {
+  if (s_.InputMode == 5) {
+    bool accepted = false;
+    for (int p = 0; p <= LastContentPage(); ++p)
+      if (s_.EntryText == Num(p)) accepted = true;
+    if (accepted) {
+      s_.InputMode = 0;
+      std::string page = s_.EntryText;
+      FmSetText(edit("EDIT1"), "");
+      RtCallSub("pag" + page + ".sub");
+    } else {
+      FmMessageBox(s_.MainFormRef, "", "そのページはありません！", 0, 1);
+      RtCallSub("site.sub");
+    }
+    return;
+  }
+  s_.NumberEntered = 1;
+  float p = s_.CurrentPage;
+  if (p == 0) s_.CommandCode = 0;
+  else if (IsWhole(p) && p >= 1 && p <= static_cast<float>(LastContentPage())) s_.CommandCode = p * 10 + 1;
+}
+
+void Frame::AnswerOk(const AnswerBar& bar) {
+  bool right = true;
+  if (bar.judge) {
+    right = bar.judge(*this);
+  } else {
+    for (std::size_t i = 0; i < bar.boxes.size(); ++i)
+      right = right && s_.TypedAnswer[static_cast<std::size_t>(bar.typed[i])] ==
+                           s_.ExpectedAnswer[static_cast<std::size_t>(bar.expected[i])];
+  }
+  s_.CommandCode = s_.CurrentPage * 10 + (right ? 2 : 3);
+  FmSetFocus(edit(bar.boxes.front()));
+}
+
+}  // namespace ham::frame
