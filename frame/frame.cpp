@@ -58,12 +58,12 @@ void Frame::Dispatch() {
       ExitLesson();
       return;
     }
-    int page = static_cast<int>(code) / 10;
-    int kind = static_cast<int>(code) % 10;
-    if (kind == 1 && IsExplanationPage(static_cast<float>(page))) RunExplanation(page);
-    else if (kind == 1 && IsPracticePage(static_cast<float>(page))) PracticeHandler(page);
-    else if (kind == 2 && IsPracticePage(static_cast<float>(page))) RightAnswer(page);
-    else if (kind == 3 && IsPracticePage(static_cast<float>(page))) WrongAnswer(page);
+    int page = static_cast<int>(code) / kPageCodes;
+    int kind = static_cast<int>(code) % kPageCodes;
+    if (kind == kStartCode && IsExplanationPage(static_cast<float>(page))) RunExplanation(page);
+    else if (kind == kStartCode && IsPracticePage(static_cast<float>(page))) PracticeHandler(page);
+    else if (kind == kRightCode && IsPracticePage(static_cast<float>(page))) RightAnswer(page);
+    else if (kind == kWrongCode && IsPracticePage(static_cast<float>(page))) WrongAnswer(page);
     return;
   }
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <source_location>
 #include <string>
 
 #include "frame/lesson.h"
@@ -29,8 +30,11 @@ class Frame {
   FrameState& state() { return s_; }
   const FrameState& state() const { return s_; }
   const Lesson& lesson() const { return lesson_; }
-  Form* form(const std::string& name) const;
-  Control* edit(const std::string& name) const;
+  // A loaded form and a bound edit box by name; a name that names none is a
+  // fault of the program, reported on the runtime's fatal path. The main
+  // window is kMainWindow (or state().MainFormRef), never a lookup.
+  Form* form(const std::string& name, std::source_location loc = std::source_location::current()) const;
+  Control* edit(const std::string& name, std::source_location loc = std::source_location::current()) const;
   Picture& picture(const std::string& file);
 
   // Narration and pauses.

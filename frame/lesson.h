@@ -19,7 +19,7 @@ class Frame;
 // Graphic text on the main window at a logical position; color -1 = foreground.
 struct TextStep {
   double x, y; std::string text; int color = -1; int sx = 1, sy = 1;
-  std::string form;  // empty: the main window
+  std::string form;  // empty: the main window; else a loaded form
 };
 // Text at a text cell; a colour given becomes the foreground colour first.
 struct PrintStep { int col, row; std::string text; int color = -1; };

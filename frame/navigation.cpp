@@ -3,40 +3,51 @@
 #include "frame/frame.h"
 
 #include <algorithm>
+
 #include "frame/internal.h"
+#include "frame/names.h"
 
 namespace ham::frame {
 
-Form* Frame::form(const std::string& name) const {
+namespace {
+
+// The event procedure of a control or form: "FE$BUTTON1_ON".
+std::string Procedure(const std::string& name, const char* event) { return "FE$" + name + "_" + event; }
+
+}  // namespace
+
+Form* Frame::form(const std::string& name, std::source_location loc) const {
   auto it = s_.FormRef.find(name);
-  return it == s_.FormRef.end() ? nullptr : it->second;
+  if (it == s_.FormRef.end()) Runtime::Current().Fatal("form " + name + " is not loaded", loc);
+  return it->second;
 }
 
-Control* Frame::edit(const std::string& name) const {
+Control* Frame::edit(const std::string& name, std::source_location loc) const {
   auto it = s_.EditRef.find(name);
-  return it == s_.EditRef.end() ? nullptr : it->second;
+  if (it == s_.EditRef.end()) Runtime::Current().Fatal("edit box " + name + " is not bound", loc);
+  return it->second;
 }
 
 Picture& Frame::picture(const std::string& file) { return s_.Pictures[file]; }
 
 void Frame::RegisterProcedures() {
   Runtime& rt = Runtime::Current();
-  for (int k = 1; k <= 7; ++k)
-    rt.RegisterProcedure("FE$BMPBUTTON" + Num(k) + "_ON", [this, k](Form*) { NavButton(k); });
-  rt.RegisterProcedure("FE$FORM4_MOUSEDOWN", [](Form*) { RtCallSub("move.sub"); });
-  rt.RegisterProcedure("FE$EDIT1_CHANGE", [this](Form*) { Edit1Change(); });
-  rt.RegisterProcedure("FE$BUTTON1_ON", [this](Form*) { Button1On(); });
+  for (int k = 1; k <= kNavButtons; ++k)
+    rt.RegisterProcedure(Procedure(kNavButtonPrefix + Num(k), "ON"), [this, k](Form*) { NavButton(k); });
+  rt.RegisterProcedure(Procedure(kTitleStripForm, "MOUSEDOWN"), [](Form*) { RtCallSub("move.sub"); });
+  rt.RegisterProcedure(Procedure(kNumberBox, "CHANGE"), [this](Form*) { Edit1Change(); });
+  rt.RegisterProcedure(Procedure(kNumberOk, "ON"), [this](Form*) { Button1On(); });
   for (const AnswerBar& bar : lesson_.bars) {
     if (!bar.live) continue;
     for (std::size_t i = 0; i < bar.boxes.size(); ++i) {
       std::string box = bar.boxes[i];
       int slot = bar.typed[i];
-      rt.RegisterProcedure("FE$" + box + "_CHANGE", [this, box, slot](Form*) {
+      rt.RegisterProcedure(Procedure(box, "CHANGE"), [this, box, slot](Form*) {
         s_.TypedAnswer[static_cast<std::size_t>(slot)] = FmGetText(edit(box));
       });
     }
     const AnswerBar* b = &bar;
-    rt.RegisterProcedure("FE$" + bar.button + "_ON", [this, b](Form*) { AnswerOk(*b); });
+    rt.RegisterProcedure(Procedure(bar.button, "ON"), [this, b](Form*) { AnswerOk(*b); });
   }
   for (int n = 0; n <= lesson_.LastPage(); ++n) rt.RegisterSub("pag" + Num(n) + ".sub", [this, n] { PageModule(n); });
   rt.RegisterSub("site.sub", [this] { ChooserModule(); });
@@ -45,7 +56,7 @@ void Frame::RegisterProcedures() {
   // button is bound (start-up) the runtime presses it again at the first
   // wait for the pupil.
   rt.on_window_close = [this, &rt] {
-    if (Control* exit = s_.NavButtonRef[7]) {
+    if (Control* exit = s_.NavButtonRef[kExitButton]) {
       bool was = exit->enabled;
       exit->enabled = true;
       rt.PressControl(*exit);
@@ -61,12 +72,11 @@ void Frame::CallPageSub(float page) {
 }
 
 void Frame::MoveModule() {
-  Form* strip = form("FORM4");
+  Form* strip = form(kTitleStripForm);
   if (FmGetLeft(strip) == 0) FmMoveForm(strip, 400, 300);
   else FmMoveForm(strip, 0, 0);
   for (const MoveTarget& m : lesson_.move) {
-    Form* f = m.form == "MAIN" ? nullptr : form(m.form);
-    if (m.form != "MAIN" && !f) continue;
+    Form* f = m.form == kMainWindowTarget ? s_.MainFormRef : form(m.form);
     FmMoveForm(f, FmGetLeft(strip) + m.dx, FmGetTop(strip) + m.dy);
   }
 }
@@ -78,14 +88,14 @@ void Frame::ClearAnswerForms(Form* target, bool set_colour) {
     auto it = std::find(blank.begin(), blank.end(), box);
     if (it == blank.end()) return;
     blank.erase(it);
-    if (Control* c = edit(box)) FmSetText(c, "");
+    FmSetText(edit(box), "");
   };
-  take("EDIT1");
+  take(kNumberBox);
   for (const std::string& bar : lesson_.nav_hide) {
     for (const AnswerBar& b : lesson_.bars)
       if (b.form == bar)
         for (const std::string& box : b.boxes) take(box);
-    if (Form* f = form(bar)) FmSetVisible(f, 0);
+    FmSetVisible(form(bar), 0);
   }
   for (const std::string& box : std::vector<std::string>(blank)) take(box);
   RtSetWindow(target, 0, 0, 0, 0, 639, 568);
@@ -139,8 +149,8 @@ void Frame::NavButton(int k) {
 }
 
 void Frame::Edit1Change() {
-  s_.EntryText = FmGetText(edit("EDIT1"));
-  if (s_.InputMode == 5) return;
+  s_.EntryText = FmGetText(edit(kNumberBox));
+  if (s_.InputMode == kChoosingPage) return;
   double v = RtVal(s_.EntryText);
   if (IsExplanationPage(s_.CurrentPage)) {
     s_.StartParagraph = RtCInt(v);
@@ -153,14 +163,14 @@ void Frame::Edit1Change() {
 }
 
 void Frame::Button1On() {
-  if (s_.InputMode == 5) {
+  if (s_.InputMode == kChoosingPage) {
     bool accepted = false;
     for (int p = 0; p <= LastContentPage(); ++p)
       if (s_.EntryText == Num(p)) accepted = true;
     if (accepted) {
       s_.InputMode = 0;
       std::string page = s_.EntryText;
-      FmSetText(edit("EDIT1"), "");
+      FmSetText(edit(kNumberBox), "");
       RtCallSub("pag" + page + ".sub");
     } else {
       FmMessageBox(s_.MainFormRef, "", "そのページはありません！", 0, 1);
@@ -171,7 +181,7 @@ void Frame::Button1On() {
   s_.NumberEntered = 1;
   float p = s_.CurrentPage;
   if (p == 0) s_.CommandCode = 0;
-  else if (IsWhole(p) && p >= 1 && p <= static_cast<float>(LastContentPage())) s_.CommandCode = p * 10 + 1;
+  else if (IsWhole(p) && p >= 1 && p <= static_cast<float>(LastContentPage())) s_.CommandCode = p * kPageCodes + kStartCode;
 }
 
 void Frame::AnswerOk(const AnswerBar& bar) {
@@ -183,7 +193,7 @@ void Frame::AnswerOk(const AnswerBar& bar) {
       right = right && s_.TypedAnswer[static_cast<std::size_t>(bar.typed[i])] ==
                            s_.ExpectedAnswer[static_cast<std::size_t>(bar.expected[i])];
   }
-  s_.CommandCode = s_.CurrentPage * 10 + (right ? 2 : 3);
+  s_.CommandCode = s_.CurrentPage * kPageCodes + (right ? kRightCode : kWrongCode);
   FmSetFocus(edit(bar.boxes.front()));
 }
 

@@ -3,11 +3,12 @@
 
 #include <algorithm>
 #include "frame/internal.h"
+#include "frame/names.h"
 
 namespace ham::frame {
 
 void Frame::CommonOpening(double height) {
-  Form* strip = form("FORM4");
+  Form* strip = form(kTitleStripForm);
   FmSetPosition(nullptr, static_cast<int>(FmGetLeft(strip)), static_cast<int>(FmGetTop(strip) + 22));
   FmSetFontName(nullptr, "標準明朝");
   FmSetFontSize(kMainWindow, 16);
@@ -77,11 +78,11 @@ void Frame::ExplanationModule(int n) {
   for (int k = 7; k >= 1; --k)
     RtDrawCircle(nullptr, 420, 265, 10 * k, k, 1, 0, 0, lesson_.emblem_filled, k);
   RtDrawText(nullptr, 380, 255, "ハルモ", 0);
-  Form* bar = form("FORM3");
+  Form* bar = form(kNumberBarForm);
   FmSetVisible(bar, -1);
   RtClearScreen(bar, 0);
   RtDrawText(bar, 70, 3, "だん落  　     　から");
-  FmSetFocus(edit("EDIT1"));
+  FmSetFocus(edit(kNumberBox));
 }
 
 void Frame::PracticeModule(int n) {
@@ -109,11 +110,11 @@ void Frame::PracticeModule(int n) {
     PrintAt(10 + 28 * group, row, "番");
     if (flags[static_cast<std::size_t>(k)] == 1) PrintAt(14 + 28 * group, row, "ごうかく");
   }
-  Form* bar = form("FORM3");
+  Form* bar = form(kNumberBarForm);
   FmSetVisible(bar, -1);
   RtClearScreen(bar, 0);
   RtDrawText(bar, 70, 3, "問題　  　     　から");
-  FmSetFocus(edit("EDIT1"));
+  FmSetFocus(edit(kNumberBox));
 }
 
 void Frame::EndModule() {
@@ -134,12 +135,12 @@ void Frame::ChooserModule() {
   PrintAt(18, 5, "目次 ------------------ 0ページ");
   ContentsLines();
   ContentsPassMarks(lesson_.chooser_mark_col);
-  s_.InputMode = 5;
-  Form* bar = form("FORM3");
+  s_.InputMode = kChoosingPage;
+  Form* bar = form(kNumberBarForm);
   FmSetVisible(bar, -1);
   RtClearScreen(bar, 0);
   RtDrawText(bar, 202, 3, "ページから");
-  FmSetFocus(edit("EDIT1"));
+  FmSetFocus(edit(kNumberBox));
 }
 
 }  // namespace ham::frame

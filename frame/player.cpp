@@ -3,6 +3,7 @@
 #include "frame/frame.h"
 
 #include "frame/internal.h"
+#include "frame/names.h"
 
 namespace ham::frame {
 
@@ -77,7 +78,7 @@ void Frame::RunSteps(const Steps& steps) {
         [this](const auto& st) {
           using T = std::decay_t<decltype(st)>;
           if constexpr (std::is_same_v<T, TextStep>) {
-            RtDrawText(st.form.empty() ? nullptr : form(st.form), st.x, st.y, st.text, st.color, st.sx, st.sy);
+            RtDrawText(st.form.empty() ? kMainWindow : form(st.form), st.x, st.y, st.text, st.color, st.sx, st.sy);
           } else if constexpr (std::is_same_v<T, PrintStep>) {
             PrintAt(st.col, st.row, st.text, st.color);
           } else if constexpr (std::is_same_v<T, PrintNumberStep>) {
@@ -165,7 +166,7 @@ void Frame::RunExplanation(int page) {
   int p = ex.paragraphs;
   if (s_.StartParagraph < 1 || s_.StartParagraph > p) {
     FmMessageBox(s_.MainFormRef, "", "その段落はありません！", 0, 1);
-    FmSetFocus(edit("EDIT1"));
+    FmSetFocus(edit(kNumberBox));
     s_.CommandCode = kIdle;
     return;
   }
@@ -173,7 +174,7 @@ void Frame::RunExplanation(int page) {
   first_narration_done_ = false;
   after_wait_narration_ = false;
   RtDrawLine(nullptr, 0, 0, 640, 490, 0, LineShape::kFilledBox);
-  Form* strip = form("FORM4");
+  Form* strip = form(kTitleStripForm);
   FmSetPosition(nullptr, static_cast<int>(FmGetLeft(strip)), static_cast<int>(FmGetTop(strip) + 22));
   FmSetSize(nullptr, 640, 434);
   // The page starts in white: a run stopped in a coloured stretch has left

@@ -2,6 +2,7 @@
 #include "frame/frame.h"
 
 #include "frame/internal.h"
+#include "frame/names.h"
 
 namespace ham::frame {
 
@@ -22,7 +23,7 @@ void Frame::PracticeHandler(int page) {
   float q = static_cast<float>(pp.problems.size());
   if (n == q + 1 && s_.NumberEntered == 0) {
     for (const std::string& name : pp.end_hide.empty() ? lesson_.practice_hide : pp.end_hide)
-      if (Form* f = form(name)) FmSetVisible(f, 0);
+      FmSetVisible(form(name), 0);
     PrintAt(30, 15, pp.end_text, 1);
     s_.CommandCode = kIdle;
     return;
@@ -32,7 +33,7 @@ void Frame::PracticeHandler(int page) {
   const Problem* problem = CurrentProblem(page);
   if (!problem) {
     s_.MsgResult = static_cast<float>(FmMessageBox(s_.MainFormRef, "", "その番号はありません！", 0, 1));
-    FmSetFocus(edit("EDIT1"));
+    FmSetFocus(edit(kNumberBox));
     s_.CommandCode = kIdle;
     return;
   }
@@ -40,27 +41,27 @@ void Frame::PracticeHandler(int page) {
   ShowPracticeForm();
   for (std::size_t i = 0; i < problem->expected.size(); ++i) s_.ExpectedAnswer[i] = problem->expected[i];
   RunSteps(problem->setup);
-  if (problem->answer_label) RtDrawText(form("FORM7"), pp.label_x, pp.label_y, "答え");
-  if (!pp.unit_label.empty()) RtDrawText(form("FORM7"), pp.unit_x, pp.unit_y, pp.unit_label);
+  if (problem->answer_label) RtDrawText(form(kAnswerBarForm), pp.label_x, pp.label_y, "答え");
+  if (!pp.unit_label.empty()) RtDrawText(form(kAnswerBarForm), pp.unit_x, pp.unit_y, pp.unit_label);
   s_.CommandCode = kIdle;
 }
 
 void Frame::ShowPracticeForm() {
   const PracticePage& pp = lesson_.pages[static_cast<std::size_t>(s_.CurrentPage)].practice;
-  Form* strip = form("FORM4");
+  Form* strip = form(kTitleStripForm);
   FmSetSize(nullptr, 640, 417);
   FmSetPosition(nullptr, static_cast<int>(FmGetLeft(strip)), static_cast<int>(FmGetTop(strip) + 22));
   for (const std::string& name : lesson_.practice_form_hide)
-    if (Form* f = form(name)) FmSetVisible(f, 0);
+    FmSetVisible(form(name), 0);
   RtDrawLine(nullptr, 0, 0, 640, 540, 0, LineShape::kFilledBox);
   RtDrawLine(nullptr, 190, 0, 250, 22, 2, LineShape::kFilledBox);
   RtDrawText(nullptr, 200, 2, pp.header);
   PrintAt(0, 2, "解答らんに答えを入力して[OK]ﾎﾞﾀﾝをおしなさい｡", 3);
-  Form* bar = form("FORM7");
+  Form* bar = form(kAnswerBarForm);
   FmSetVisible(bar, -1);
   RtClearScreen(bar, 0);
-  FmSetText(edit("EDIT2"), "");
-  FmSetFocus(edit("EDIT2"));
+  FmSetText(edit(kAnswerBox), "");
+  FmSetFocus(edit(kAnswerBox));
   SetColor(7);
 }
 
@@ -77,7 +78,7 @@ void Frame::RightAnswer(int page) {
   if (problem->praise.empty()) PrintAt(pp.praise_col, pp.praise_row, "天才!ごうかく!", 2);
   else PrintAt(problem->praise_col, problem->praise_row, problem->praise, 2);
   s_.PassFlags[static_cast<std::size_t>(pp.flags)][static_cast<std::size_t>(ProblemNumber(page))] = 1;
-  Form* mascots = form("FORM6");
+  Form* mascots = form(kMascotForm);
   FmDrawPicture(mascots, picture("ﾎﾟｺ2.BMP"), 5, 25);
   FmDrawPicture(mascots, picture("ﾁｬﾋﾟ2.BMP"), 5, 235);
   s_.WavFile = "SOUND80.WAV";

@@ -3,6 +3,7 @@
 #include "frame/frame.h"
 
 #include "frame/internal.h"
+#include "frame/names.h"
 
 namespace ham::frame {
 
@@ -22,11 +23,11 @@ void Frame::StartUp() {
   DrawContentsPage();
   LoadForms();
   BindControls();
-  for (int k = 1; k <= 6; ++k) FmSetEnabled(s_.NavButtonRef[static_cast<std::size_t>(k)], -1);
+  for (int k = 1; k < kExitButton; ++k) FmSetEnabled(s_.NavButtonRef[static_cast<std::size_t>(k)], -1);
 }
 
 void Frame::SetUpMainWindow() {
-  s_.MciRef = FmGetControl(nullptr, "MCI1");
+  s_.MciRef = FmGetControl(nullptr, kMediaControl);
   if (lesson_.before_main_form) lesson_.before_main_form(*this);
   s_.MainFormRef = FmGetMainForm(0);
   RtClearScreen(nullptr, 0);
@@ -92,17 +93,17 @@ void Frame::LoadForms() {
     Form* f = FmLoadForm(fl.name, 0);
     s_.FormRef[fl.name] = f;
     FmSetPosition(f, fl.x, fl.y);
-    if (fl.name == "FORM5") {
+    if (fl.name == kFooterForm) {
       FmDrawPicture(f, picture("ｻｲｹ.BMP"), 5, 0);
       FmDrawPicture(f, picture("ｽﾄﾗｲﾌﾟ.BMP"), 605, 25);
-    } else if (fl.name == "FORM4") {
+    } else if (fl.name == kTitleStripForm) {
       FmSetVisible(f, -1);
       RtDrawCircle(f, 10, 10, 6, 5, 1, 0, 0, true, 5);
       RtDrawLine(f, 8, 5, 12, 5, 15);
       RtDrawLine(f, 10, 2, 10, 5, 15);
       RtSetPalette(f, 7, 255, 255, 255);
       RtDrawText(f, 74, 0, "Blackboard", 7, 1, 1);
-    } else if (fl.name == "FORM6") {
+    } else if (fl.name == kMascotForm) {
       FmDrawPicture(f, picture("ﾎﾟｺ.BMP"), 5, 25);
       FmDrawPicture(f, picture("ﾁｬﾋﾟ.BMP"), 5, 235);
     }
@@ -112,13 +113,13 @@ void Frame::LoadForms() {
     }
     // Shown forms are flagged after showing, hidden ones before hiding.
     if (fl.flag && fl.show == FormLoad::Show::kHidden) FmSetFormFlag(f, -1);
-    if (fl.name != "FORM4") {
+    if (fl.name != kTitleStripForm) {
       if (fl.show == FormLoad::Show::kShown) FmSetVisible(f, -1);
       if (fl.show == FormLoad::Show::kHidden) FmSetVisible(f, 0);
     }
     if (fl.flag && fl.show != FormLoad::Show::kHidden) FmSetFormFlag(f, -1);
-    if (fl.name == "FORM8")  // the page buttons wait until start-up is done
-      for (int k = 1; k <= 6; ++k) FmSetEnabled(FmGetControl(f, "BMPBUTTON" + Num(k)), 0);
+    if (fl.name == kNavigationForm)  // the page buttons wait until start-up is done
+      for (int k = 1; k < kExitButton; ++k) FmSetEnabled(FmGetControl(f, kNavButtonPrefix + Num(k)), 0);
   }
 }
 
@@ -126,16 +127,16 @@ void Frame::BindControls() {
   for (const std::string& box : lesson_.boxes) {
     for (const FormLoad& fl : lesson_.forms) {
       Form* f = form(fl.name);
-      if (f && f->Find(box)) {
+      if (f->Find(box)) {
         s_.EditRef[box] = FmGetControl(f, box);
         break;
       }
     }
-    if (!edit(box)) Runtime::Current().Fatal("edit box " + box + " not found", std::source_location::current());
+    if (!s_.EditRef.contains(box)) Runtime::Current().Fatal("edit box " + box + " not found", std::source_location::current());
   }
   for (const std::string& box : lesson_.boxes) FmSetFontSize(edit(box), 14);
-  for (int k = 1; k <= 7; ++k)
-    s_.NavButtonRef[static_cast<std::size_t>(k)] = FmGetControl(form("FORM8"), "BMPBUTTON" + Num(k));
+  for (int k = 1; k <= kNavButtons; ++k)
+    s_.NavButtonRef[static_cast<std::size_t>(k)] = FmGetControl(form(kNavigationForm), kNavButtonPrefix + Num(k));
 }
 
 }  // namespace ham::frame

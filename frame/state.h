@@ -16,12 +16,18 @@ namespace ham::frame {
 
 constexpr float kIdle = 99;
 constexpr float kExitCode = 9999;
+// A page's command codes: page * kPageCodes + one of these.
+constexpr int kPageCodes = 10;
+constexpr int kStartCode = 1;  // the number bar's OK: run the page
+constexpr int kRightCode = 2;  // a right answer on a practice page
+constexpr int kWrongCode = 3;
+constexpr float kChoosingPage = 5;  // InputMode while the page chooser owns the number bar
 
 struct FrameState {
   float CommandCode = 0;
   float CurrentPage = 0;
   float PreviousPage = 0;
-  float InputMode = 0;  // 5 while the page chooser owns the number bar
+  float InputMode = 0;  // kChoosingPage, or 0
   std::string EntryText;
   float NumberEntered = 0;
   std::int16_t StartParagraph = 0;

@@ -372,6 +372,40 @@ TEST(DivisorsExit, HostThatCannotBeRunGivesTheFatalReportAfterTheRecord) {
   }
 }
 
+// A form or box name that names none the lesson loaded stops the lesson on
+// the fatal path instead of acting on the main window; no name is the main
+// window.
+TEST(DivisorsFrame, NameOfNoFormOrBoxIsFatal) {
+  struct Case {
+    frame::Step step;
+    std::string missing;  // empty: the step runs
+    std::string drawn_on;
+  };
+  const Case cases[] = {
+      {frame::TextOn("FORM77", 10, 10, "書く"), "form FORM77", ""},
+      {frame::ShowBar("FROM9"), "form FROM9", ""},
+      {frame::Call([](frame::Frame& f) { FmSetText(f.edit("EDIT99"), "1"); }), "edit box EDIT99", ""},
+      {frame::TextOn("", 10, 10, "書く"), "", "MAINFORM"},
+      {frame::TextOn("FORM7", 10, 10, "書く"), "", "FORM7"},
+  };
+  for (const Case& c : cases) {
+    frame::Lesson lesson = lessons::DivisorsLesson();
+    frame::Steps& steps = lesson.pages[1].explanation.steps;
+    steps.insert(steps.begin(), c.step);
+    LessonRun r(lesson, DivisorsResources(), Page(1) + Choose(1));
+    if (c.missing.empty()) {
+      EXPECT_EQ(r.status, 0) << c.drawn_on;
+      EXPECT_TRUE(r.Ops("fatal").empty()) << c.drawn_on;
+      EXPECT_EQ(Count(r.Texts(c.drawn_on), "書く"), 1) << c.drawn_on;
+      continue;
+    }
+    EXPECT_EQ(r.status, 1) << c.missing;
+    ASSERT_EQ(r.Ops("fatal").size(), 1u) << c.missing;
+    EXPECT_NE(r.Ops("fatal")[0].at("detail").find(c.missing), std::string::npos) << r.Ops("fatal")[0].at("detail");
+    EXPECT_FALSE(r.Drew("書く")) << c.missing;
+  }
+}
+
 TEST(DivisorsExit, UnsafeLearnerIdentifierIsRefused) {
   for (const char* id : {"..\\..\\x", "a/b", "x\\y", "..x"}) {
     LessonRunOptions o;
