@@ -2,10 +2,15 @@
 #include "frame/frame.h"
 
 #include "frame/internal.h"
+#include "frame/templates.h"
 
 namespace ham::frame {
 
-Frame::Frame(const Lesson& lesson) : lesson_(lesson) {}
+std::vector<float> DispatchOrder(const Lesson& lesson) {
+  return lesson.dispatch.empty() ? FrameDispatch(lesson.pages) : lesson.dispatch;
+}
+
+Frame::Frame(const Lesson& lesson) : lesson_(lesson), dispatch_(DispatchOrder(lesson)) {}
 
 bool Frame::IsPracticePage(float page) const {
   if (!IsWhole(page) || page < 0 || page > lesson_.LastPage()) return false;
@@ -52,7 +57,7 @@ void Frame::MainLoop() {
 }
 
 void Frame::Dispatch() {
-  for (float code : lesson_.dispatch) {
+  for (float code : dispatch_) {
     if (s_.CommandCode != code) continue;
     if (code == kExitCode) {
       ExitLesson();

@@ -9,6 +9,7 @@
 #include <array>
 #include <source_location>
 #include <string>
+#include <vector>
 
 #include "frame/lesson.h"
 #include "frame/state.h"
@@ -19,6 +20,10 @@ namespace ham::frame {
 // Thrown by PauseStep, PlayWave and PlayWaveWait when the pupil has acted:
 // the running handler is abandoned and the main loop continues at its bottom.
 struct ToLoopBottom {};
+
+// The codes the main loop tests, in order: the lesson's own, or when it
+// gives none FrameDispatch of its pages.
+std::vector<float> DispatchOrder(const Lesson& lesson);
 
 class Frame {
  public:
@@ -122,6 +127,7 @@ class Frame {
   void WrongAnswer(int page);
 
   const Lesson& lesson_;
+  const std::vector<float> dispatch_;
   FrameState s_;
   // Per script run.
   bool first_narration_done_ = false;

@@ -221,7 +221,7 @@ struct MoveTarget {
 struct Lesson {
   std::string title;                    // "5年生の算数     約数と公約数"
   std::vector<Page> pages;              // page 0 contents ... last the end of the unit
-  std::vector<float> dispatch;          // codes in the order the main loop tests them
+  std::vector<float> dispatch;          // codes in the order the main loop tests them (empty: DispatchOrder)
   std::vector<PictureSpec> pictures;    // in load order
   std::vector<FormLoad> forms;          // in load order
   std::vector<std::string> boxes;       // edit boxes bound, in order ("EDIT1", ...)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "frame/state.h"
 #include "platform/utf8.h"
 
 namespace ham::frame {
@@ -70,13 +71,13 @@ std::vector<float> FrameDispatch(const std::vector<Page>& pages) {
   std::vector<float> codes;
   for (std::size_t p = 1; p < pages.size(); ++p)
     if (pages[p].kind == PageKind::kExplanation || pages[p].kind == PageKind::kPractice)
-      codes.push_back(static_cast<float>(p * 10 + 1));
+      codes.push_back(static_cast<float>(p * kPageCodes + kStartCode));
   for (std::size_t p = 1; p < pages.size(); ++p)
     if (pages[p].kind == PageKind::kPractice) {
-      codes.push_back(static_cast<float>(p * 10 + 2));
-      codes.push_back(static_cast<float>(p * 10 + 3));
+      codes.push_back(static_cast<float>(p * kPageCodes + kRightCode));
+      codes.push_back(static_cast<float>(p * kPageCodes + kWrongCode));
     }
-  codes.push_back(9999);
+  codes.push_back(kExitCode);
   return codes;
 }
 

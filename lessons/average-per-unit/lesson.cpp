@@ -18,7 +18,6 @@ Lesson Build() {
       {.title = "単位量あたりの大きさ", .module_blanks = 8, .explanation = PerUnitPage()},
       Practice(Practice2()),
   });
-  l.dispatch = FrameDispatch(l.pages);
   l.play_wave_pause_step = true;
 
   l.pictures = SharedPictures();

@@ -11,7 +11,7 @@ namespace ham::lessons::common {
 // EDIT4, the answer bars FORM7 and FORM9, what the navigation buttons blank
 // and hide, "move.sub", what the practice end and ShowPracticeForm hide, and
 // the main loop's return to the logical window (0,0)-(639,568) when the
-// pupil has acted. The caller adds its title, pages, dispatch and pictures.
+// pupil has acted. The caller adds its title, pages and pictures.
 // The bars' layouts are the frame's, or the bars kit's (forms/bars).
 frame::Lesson TwoBarNavigation();
 

@@ -18,7 +18,6 @@ Lesson Build() {
       Explanation("わり算と分数 2", TimePage()),
       Practice(Practice2()),
   });
-  l.dispatch = FrameDispatch(l.pages);
   l.pictures = SharedPictures();
   l.pictures.push_back({"cl.BMP", true, 35, 60});
 

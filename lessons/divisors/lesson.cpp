@@ -19,7 +19,6 @@ Lesson Build() {
       {.title = "公約数", .module_blanks = 8, .explanation = Page4()},
       Practice(Practice2()),
   });
-  l.dispatch = FrameDispatch(l.pages);
   l.pictures = SharedPictures();
   l.pictures.push_back({"CL.BMP", true, 40, 50});
   l.pictures.push_back({"PL.BMP", true, 40, 50});

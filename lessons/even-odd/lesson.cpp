@@ -20,7 +20,6 @@ Lesson Build() {
       {.title = "整数の分類", .module_blanks = 8, .explanation = Page5()},
       Practice(Practice3()),
   });
-  l.dispatch = FrameDispatch(l.pages);  // 11, 21, 31, 41, 51, 61, 22, 23, 42, 43, 62, 63, 9999
   l.pictures = SharedPictures();
   // Page 2 has a 16-bit problem number of its own, pages 4 and 6 share the
   // other; a typed number is rounded.

@@ -18,7 +18,6 @@ Lesson Build() {
       Practice(Practice1()),
       Practice(Practice2()),
   });
-  l.dispatch = FrameDispatch(l.pages);
   l.pictures = SharedPictures();
   l.pictures.push_back({"pl.BMP", true, 40, 60});  // loaded, never drawn
 

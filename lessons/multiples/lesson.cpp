@@ -18,7 +18,6 @@ Lesson Build() {
       Practice(Practice2()),
   });
   // 11, 21, 31, 41, 51, 22, 23, 52, 53, 9999
-  l.dispatch = FrameDispatch(l.pages);
   l.pictures = SharedPictures();
   // The pointing and walking poses fit the boxes that erase them: the
   // narrowest is 35 wide, and 60 units high are some 50 pixels.

@@ -19,7 +19,6 @@ Lesson Build() {
       Explanation("小数を分数に変える", DecimalToFractionPage()),
       Practice(Practice2()),
   });
-  l.dispatch = FrameDispatch(l.pages);
   l.pictures = SharedPictures();
   l.pictures.push_back({"右指.BMP", false, 20, 20});
 

@@ -20,7 +20,6 @@ Lesson Build() {
       Explanation("台形の面積2", TrapezoidPage5()),
       Practice(TrapezoidPractice()),
   });
-  l.dispatch = FrameDispatch(l.pages);
   l.pictures = SharedPictures();
   // The lesson's own, from its folder: pieces of page 1's parallelogram
   // and the pointing hands.

@@ -20,7 +20,6 @@ Lesson Build() {
       {.title = "多角形の面積5", .module_blanks = 8, .explanation = Page6()},
       Practice(Practice2()),
   });
-  l.dispatch = FrameDispatch(l.pages);  // 11, 21, 31, 41, 51, 61, 71, 42, 43, 72, 73, 9999
   l.pictures = SharedPictures();
   // One 16-bit problem number serves both practice pages.
   l.problem_rounded = {true, true, true};

@@ -17,7 +17,6 @@ Lesson Build() {
       Explanation("三角形の面積", TrianglePage()),
       Practice(TrianglePractice()),
   });
-  l.dispatch = FrameDispatch(l.pages);
   l.pictures = SharedPictures();
   // The parts of the triangle of page 3, sized to where the script places them.
   const PictureSpec own[] = {

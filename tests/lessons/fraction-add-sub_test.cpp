@@ -118,7 +118,7 @@ TEST(FasStartUp, PicturesFormsAndBars) {
     EXPECT_EQ(TheLesson().bars[i].typed, bars[i].typed) << bars[i].form;
     EXPECT_EQ(TheLesson().bars[i].expected, bars[i].expected) << bars[i].form;
   }
-  EXPECT_EQ(TheLesson().dispatch, (std::vector<float>{11, 21, 31, 41, 32, 33, 42, 43, 9999}));
+  EXPECT_EQ(frame::DispatchOrder(TheLesson()), (std::vector<float>{11, 21, 31, 41, 32, 33, 42, 43, 9999}));
 }
 
 TEST(FasNavigation, ButtonsBlankEveryBoxAndHideEveryBar) {
