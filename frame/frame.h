@@ -105,6 +105,8 @@ class Frame {
 
   // pages.cpp
   void CommonOpening(double height);
+  // The number bar shown blank with its prompt at x, the focus in its box.
+  void ShowNumberBar(double x, const std::string& prompt);
   void PageModule(int n);
   void ContentsModule();
   void DrawContentsPage();
@@ -116,6 +118,8 @@ class Frame {
   void ChooserModule();
 
   // player.cpp
+  // When the pupil has acted, the running handler is left for the loop's bottom.
+  void LeaveIfPupilActed();
   void ParagraphLabel(int k, int color);
   void RunExplanation(int page);
 

@@ -17,6 +17,14 @@ void Frame::CommonOpening(double height) {
   RtSetWindow(nullptr, 0, 0, 0, 0, 639, 568);
 }
 
+void Frame::ShowNumberBar(double x, const std::string& prompt) {
+  Form* bar = form(kNumberBarForm);
+  FmSetVisible(bar, -1);
+  RtClearScreen(bar, 0);
+  RtDrawText(bar, x, 3, prompt);
+  FmSetFocus(edit(kNumberBox));
+}
+
 void Frame::PageModule(int n) {
   switch (lesson_.pages[static_cast<std::size_t>(n)].kind) {
     case PageKind::kContents: ContentsModule(); break;
@@ -78,11 +86,7 @@ void Frame::ExplanationModule(int n) {
   for (int k = 7; k >= 1; --k)
     RtDrawCircle(nullptr, 420, 265, 10 * k, k, 1, 0, 0, lesson_.emblem_filled, k);
   RtDrawText(nullptr, 380, 255, "ハルモ", 0);
-  Form* bar = form(kNumberBarForm);
-  FmSetVisible(bar, -1);
-  RtClearScreen(bar, 0);
-  RtDrawText(bar, 70, 3, "だん落  　     　から");
-  FmSetFocus(edit(kNumberBox));
+  ShowNumberBar(70, "だん落  　     　から");
 }
 
 void Frame::PracticeModule(int n) {
@@ -110,11 +114,7 @@ void Frame::PracticeModule(int n) {
     PrintAt(10 + 28 * group, row, "番");
     if (flags[static_cast<std::size_t>(k)] == 1) PrintAt(14 + 28 * group, row, "ごうかく");
   }
-  Form* bar = form(kNumberBarForm);
-  FmSetVisible(bar, -1);
-  RtClearScreen(bar, 0);
-  RtDrawText(bar, 70, 3, "問題　  　     　から");
-  FmSetFocus(edit(kNumberBox));
+  ShowNumberBar(70, "問題　  　     　から");
 }
 
 void Frame::EndModule() {
@@ -136,11 +136,7 @@ void Frame::ChooserModule() {
   ContentsLines();
   ContentsPassMarks(lesson_.chooser_mark_col);
   s_.InputMode = kChoosingPage;
-  Form* bar = form(kNumberBarForm);
-  FmSetVisible(bar, -1);
-  RtClearScreen(bar, 0);
-  RtDrawText(bar, 202, 3, "ページから");
-  FmSetFocus(edit(kNumberBox));
+  ShowNumberBar(202, "ページから");
 }
 
 }  // namespace ham::frame

@@ -34,11 +34,15 @@ Step Blink(std::vector<BlinkStep::Item> items) { return BlinkStep{std::move(item
 
 void Frame::ParagraphLabel(int k, int color) { RtDrawText(nullptr, 570, 2, "だん落 " + Num(k), color); }
 
-void Frame::PauseStep() {
+void Frame::LeaveIfPupilActed() {
   if (FmEventPending() == -1) {
     s_.CommandCode = kIdle;
     throw ToLoopBottom{};
   }
+}
+
+void Frame::PauseStep() {
+  LeaveIfPupilActed();
   // Paragraphs before the chosen one are drawn without waiting; the pauses
   // of the practice flow always wait.
   if (in_script_ && s_.CurrentParagraph < s_.StartParagraph) return;
@@ -46,10 +50,7 @@ void Frame::PauseStep() {
 }
 
 void Frame::PlayWave() {
-  if (FmEventPending() == -1) {
-    s_.CommandCode = kIdle;
-    throw ToLoopBottom{};
-  }
+  LeaveIfPupilActed();
   FmMciSend(s_.MciRef, "open " + s_.WavFile + " alias wave1");
   FmMciSend(s_.MciRef, "play wave1");
   if (lesson_.play_wave_pause_step) {
@@ -61,10 +62,7 @@ void Frame::PlayWave() {
 }
 
 void Frame::PlayWaveWait() {
-  if (FmEventPending() == -1) {
-    s_.CommandCode = kIdle;
-    throw ToLoopBottom{};
-  }
+  LeaveIfPupilActed();
   FmMciSend(s_.MciRef, "open " + s_.WavFile + " alias wave1");
   FmMciSend(s_.MciRef, "play wave1 notify wait");
   FmMciSend(s_.MciRef, "close wave1");
