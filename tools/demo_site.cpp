@@ -3,6 +3,7 @@
 #include <cmath>
 #include <fstream>
 #include <stdexcept>
+#include <string_view>
 
 #include "frame/templates.h"
 #include "platform/api.h"
@@ -32,6 +33,9 @@ void Put16(std::vector<std::uint8_t>& b, int v) {
 }
 void Put32(std::vector<std::uint8_t>& b, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>((v >> (8 * i)) & 255));
+}
+void PutTag(std::vector<std::uint8_t>& b, std::string_view tag) {
+  for (char ch : tag) b.push_back(static_cast<std::uint8_t>(ch));
 }
 
 // A stand-in picture: a framed panel in a colour of its name with a simple
@@ -97,9 +101,9 @@ std::vector<std::uint8_t> MakeNarrationWav(int number, double seconds) {
   }
   std::vector<std::uint8_t> b;
   std::uint32_t data = static_cast<std::uint32_t>(pcm.size() * 2);
-  b.insert(b.end(), {'R', 'I', 'F', 'F'});
+  PutTag(b, "RIFF");
   Put32(b, 36 + data);
-  b.insert(b.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
+  PutTag(b, "WAVEfmt ");
   Put32(b, 16);
   Put16(b, 1);
   Put16(b, 1);
@@ -107,7 +111,7 @@ std::vector<std::uint8_t> MakeNarrationWav(int number, double seconds) {
   Put32(b, rate * 2);
   Put16(b, 2);
   Put16(b, 16);
-  b.insert(b.end(), {'d', 'a', 't', 'a'});
+  PutTag(b, "data");
   Put32(b, data);
   for (std::int16_t s : pcm) Put16(b, s);
   return b;
