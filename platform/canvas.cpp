@@ -9,8 +9,8 @@ namespace ham {
 
 void Surface::Resize(int w, int h, Pixel fill) {
   Surface n(w, h, fill);
-  for (int y = 0; y < h && y < h_; ++y)
-    for (int x = 0; x < w && x < w_; ++x) n.Set(x, y, Get(x, y));
+  const int keep = std::min(n.w_, w_);
+  for (int y = 0; y < n.h_ && y < h_; ++y) std::copy(Row(y), Row(y) + keep, n.Row(y));
   *this = std::move(n);
 }
 
@@ -37,6 +37,27 @@ Pixel ApplyDrawMode(int mode, Pixel pen, Pixel dest) {
     case kDrawWhite: return kMask;
     default: return p;  // unknown modes draw as copy pen
   }
+}
+
+namespace {
+// Modes whose result is the pen alone (unknown modes draw as copy pen).
+bool CopiesPen(int mode) { return mode == kDrawCopyPen || mode < kDrawBlack || mode > kDrawWhite; }
+}  // namespace
+
+void ApplyDrawModeRun(int mode, Pixel pen, Pixel* first, Pixel* last) {
+  if (CopiesPen(mode)) {
+    std::fill(first, last, pen & 0xFFFFFF);
+    return;
+  }
+  for (Pixel* p = first; p != last; ++p) *p = ApplyDrawMode(mode, pen, *p);
+}
+
+void ApplyDrawModeRow(int mode, const Pixel* pen, Pixel* dest, int n) {
+  if (CopiesPen(mode)) {
+    for (int i = 0; i < n; ++i) dest[i] = pen[i] & 0xFFFFFF;
+    return;
+  }
+  for (int i = 0; i < n; ++i) dest[i] = ApplyDrawMode(mode, pen[i], dest[i]);
 }
 
 std::array<Pixel, 16> DefaultPalette() {

@@ -79,6 +79,10 @@ enum DrawMode : int {
 
 // Combines a source pixel with the destination pixel under a draw mode.
 Pixel ApplyDrawMode(int mode, Pixel pen, Pixel dest);
+// The same for one pen over the pixels [first, last).
+void ApplyDrawModeRun(int mode, Pixel pen, Pixel* first, Pixel* last);
+// The same for n pixels, each with its own pen.
+void ApplyDrawModeRow(int mode, const Pixel* pen, Pixel* dest, int n);
 
 struct DrawState {
   // Logical window (RtSetWindow); off means pixel coordinates.

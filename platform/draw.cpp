@@ -39,7 +39,9 @@ bool PenOn(int style, long idx) {
 }
 
 // The pixels of one figure with their pen colours, inside a box clipped to
-// the surface; later puts replace earlier ones.
+// the surface; later puts replace earlier ones. Each row holds its pixels as
+// sorted, disjoint runs of one pen, so that a filled shape costs a run per
+// row rather than a buffer of the whole box.
 class Figure {
  public:
   Figure(const Surface& s, int x0, int y0, int x1, int y1) {
@@ -49,42 +51,74 @@ class Figure {
     int ye = std::min(s.height() - 1, std::max(y0, y1));
     w_ = xe >= x0_ ? xe - x0_ + 1 : 0;
     h_ = ye >= y0_ ? ye - y0_ + 1 : 0;
-    std::size_t n = static_cast<std::size_t>(w_) * static_cast<std::size_t>(h_);
-    pen_.assign(n, 0);
-    set_.assign(n, 0);
+    rows_.resize(static_cast<std::size_t>(h_));
   }
-  bool Inside(int x, int y) const { return x >= x0_ && y >= y0_ && x < x0_ + w_ && y < y0_ + h_; }
-  void Put(int x, int y, Pixel p) {
-    if (!Inside(x, y)) return;
-    std::size_t i = Index(x, y);
-    pen_[i] = p;
-    set_[i] = 1;
-  }
+  void Put(int x, int y, Pixel p) { Span(y, x, x, p); }
   // A horizontal run [xa, xb].
   void Span(int y, int xa, int xb, Pixel p) {
     if (y < y0_ || y >= y0_ + h_) return;
     xa = std::max(xa, x0_);
     xb = std::min(xb, x0_ + w_ - 1);
-    for (int x = xa; x <= xb; ++x) Put(x, y, p);
+    if (xa > xb) return;
+    Place(rows_[static_cast<std::size_t>(y - y0_)], Run{xa, xb, p});
   }
   void Commit(Surface& s, int mode) const {
     for (int y = 0; y < h_; ++y) {
       Pixel* row = s.Row(y0_ + y);
-      for (int x = 0; x < w_; ++x) {
-        const std::size_t i = Index(x0_ + x, y0_ + y);
-        if (set_[i]) row[x0_ + x] = ApplyDrawMode(mode, pen_[i], row[x0_ + x]);
-      }
+      for (const Run& r : rows_[static_cast<std::size_t>(y)])
+        ApplyDrawModeRun(mode, r.pen, row + r.xa, row + r.xb + 1);
     }
   }
 
  private:
-  std::size_t Index(int x, int y) const {
-    return static_cast<std::size_t>(y - y0_) * static_cast<std::size_t>(w_) +
-           static_cast<std::size_t>(x - x0_);
+  struct Run {
+    int xa, xb;
+    Pixel pen;
+  };
+  // Lays `m` over a row's runs: what it covers goes, runs it cuts keep their
+  // ends, and neighbours of the same pen join it.
+  static void Place(std::vector<Run>& row, Run m) {
+    if (row.empty() || row.back().xb < m.xa) {
+      if (!row.empty() && row.back().xb + 1 == m.xa && row.back().pen == m.pen) {
+        row.back().xb = m.xb;
+      } else {
+        row.push_back(m);
+      }
+      return;
+    }
+    auto lo = static_cast<std::size_t>(
+        std::partition_point(row.begin(), row.end(), [&](const Run& r) { return r.xb < m.xa; }) - row.begin());
+    std::size_t hi = lo;
+    while (hi < row.size() && row[hi].xa <= m.xb) ++hi;
+    Run parts[3];
+    std::size_t n = 0;
+    if (lo < hi && row[lo].xa < m.xa) parts[n++] = Run{row[lo].xa, m.xa - 1, row[lo].pen};
+    parts[n++] = m;
+    if (lo < hi && row[hi - 1].xb > m.xb) parts[n++] = Run{m.xb + 1, row[hi - 1].xb, row[hi - 1].pen};
+    if (lo > 0 && row[lo - 1].xb + 1 == parts[0].xa && row[lo - 1].pen == parts[0].pen) parts[0].xa = row[--lo].xa;
+    if (hi < row.size() && row[hi].xa == parts[n - 1].xb + 1 && row[hi].pen == parts[n - 1].pen)
+      parts[n - 1].xb = row[hi++].xb;
+    std::size_t k = 1;
+    for (std::size_t i = 1; i < n; ++i) {
+      if (parts[i].pen == parts[k - 1].pen) {
+        parts[k - 1].xb = parts[i].xb;
+      } else {
+        parts[k++] = parts[i];
+      }
+    }
+    // Replace row[lo, hi) by parts[0, k).
+    const auto at = row.begin() + static_cast<std::ptrdiff_t>(lo);
+    const std::size_t old = hi - lo;
+    if (k <= old) {
+      std::copy(parts, parts + k, at);
+      row.erase(at + static_cast<std::ptrdiff_t>(k), at + static_cast<std::ptrdiff_t>(old));
+    } else {
+      std::copy(parts, parts + old, at);
+      row.insert(at + static_cast<std::ptrdiff_t>(old), parts + old, parts + k);
+    }
   }
   int x0_ = 0, y0_ = 0, w_ = 0, h_ = 0;
-  std::vector<Pixel> pen_;
-  std::vector<std::uint8_t> set_;
+  std::vector<std::vector<Run>> rows_;
 };
 
 using Point = std::pair<int, int>;

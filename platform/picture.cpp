@@ -50,10 +50,11 @@ void FmDrawPicture(Canvas* target, Picture& picture, double x, double y) {
   const int ox = Round(c.MapX(x)), oy = Round(c.MapY(y));
   const int x0 = std::max(0, -ox), x1 = std::min(src.width(), dst.width() - ox);
   const int y0 = std::max(0, -oy), y1 = std::min(src.height(), dst.height() - oy);
+  if (x0 >= x1) return;
   for (int sy = y0; sy < y1; ++sy) {
     const Pixel* from = src.Row(sy);
     Pixel* to = dst.Row(oy + sy);
-    for (int sx = x0; sx < x1; ++sx) to[ox + sx] = ApplyDrawMode(mode, from[sx], to[ox + sx]);
+    ApplyDrawModeRow(mode, from + x0, to + ox + x0, x1 - x0);
   }
 }
 

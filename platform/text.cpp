@@ -280,15 +280,25 @@ void DrawTextPixels(Surface& s, int x, int y, std::string_view utf8, std::string
     const std::int64_t ya = std::max<std::int64_t>(top, 0);
     const std::int64_t yb = std::min<std::int64_t>(top + sy, s.height());
     if (ya >= yb) continue;
-    for (int mx = 0; mx < mw; ++mx) {
-      if (!mask[static_cast<std::size_t>(my * mw + mx)]) continue;
-      const std::int64_t left = static_cast<std::int64_t>(x) + static_cast<std::int64_t>(mx + x0) * sx;
-      const std::int64_t xa = std::max<std::int64_t>(left, 0);
-      const std::int64_t xb = std::min<std::int64_t>(left + sx, s.width());
-      for (std::int64_t py = ya; py < yb; ++py) {
-        Pixel* row = s.Row(static_cast<int>(py));
-        for (std::int64_t qx = xa; qx < xb; ++qx) row[qx] = ApplyDrawMode(mode, color, row[qx]);
+    // Each run of set mask pixels covers one run of screen pixels.
+    const std::uint8_t* bits = mask.data() + static_cast<std::size_t>(my) * static_cast<std::size_t>(mw);
+    for (int mx = 0; mx < mw;) {
+      if (!bits[mx]) {
+        ++mx;
+        continue;
       }
+      int end = mx;
+      while (end < mw && bits[end]) ++end;
+      const std::int64_t left = static_cast<std::int64_t>(x) + static_cast<std::int64_t>(mx + x0) * sx;
+      const std::int64_t right = static_cast<std::int64_t>(x) + static_cast<std::int64_t>(end + x0) * sx;
+      const std::int64_t xa = std::max<std::int64_t>(left, 0);
+      const std::int64_t xb = std::min<std::int64_t>(right, s.width());
+      if (xa < xb)
+        for (std::int64_t py = ya; py < yb; ++py) {
+          Pixel* row = s.Row(static_cast<int>(py));
+          ApplyDrawModeRun(mode, color, row + xa, row + xb);
+        }
+      mx = end;
     }
   }
 }

@@ -161,6 +161,32 @@ TEST(Draw, XorLineOverItselfErasesAndBoxCornersMeetThePenOnce) {
   EXPECT_EQ(b.Count(), 0);
 }
 
+TEST(Draw, DashedFrameOverAFillTakesEachPixelOnce) {
+  // Dash-dot frame in red over a blue fill, XORed onto black: the first draw
+  // shows the frame's pattern with the fill in its gaps, the second erases all.
+  Board b(36, 12);
+  FmSetDrawMode(&b.pic, kDrawXorPen);
+  FmSetDrawStyle(&b.pic, 3);
+  const Pixel red = DefaultPalette()[12], blue = DefaultPalette()[9];
+  auto row = [&](int y) {
+    std::string got;
+    for (int x = 0; x < 36; ++x) {
+      const Pixel p = b.At(x, y);
+      got += p == red ? 'r' : p == blue ? 'b' : p == kBlack ? '.' : '?';
+    }
+    return got;
+  };
+  RtDrawLine(&b.pic, 2, 2, 33, 8, 12, LineShape::kFilledBox, 9);
+  EXPECT_EQ(row(2), "..rrrrrrrrrbbbbbbrrrbbbbbbrrrrrrrr..");
+  EXPECT_EQ(row(5), "..bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb..");
+  EXPECT_EQ(row(8), "..bbbrrrbbbbbbrrrrrrrrrbbbbbbrrrbb..");  // drawn right to left
+  std::string left;
+  for (int y = 2; y <= 8; ++y) left += b.At(2, y) == red ? 'r' : 'b';
+  EXPECT_EQ(left, "rrrbbbb");
+  RtDrawLine(&b.pic, 2, 2, 33, 8, 12, LineShape::kFilledBox, 9);
+  EXPECT_EQ(b.Count(), 0);
+}
+
 TEST(Draw, CircleRadiusIsPixelsWithoutWindowAndAspectStretchesVertically) {
   Board b(32, 40);
   RtDrawCircle(&b.pic, 10, 10, 6, 7);
