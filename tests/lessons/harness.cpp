@@ -1,17 +1,16 @@
 #include "tests/lessons/harness.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdint>
 #include <map>
 #include <fstream>
 #include <random>
 #include <sstream>
-#include <thread>
 
 #include <png.h>
 
 #include "platform/program.h"
+#include "tests/support/children.h"
 
 namespace ham::testing {
 
@@ -68,6 +67,7 @@ tools::DemoSite CopySite(const frame::Lesson& lesson, const tools::DemoSiteOptio
 
 LessonRun::LessonRun(const frame::Lesson& lesson, const ResourceTable& resources, const std::string& script,
                      LessonRunOptions options) {
+  AdoptStartedPrograms();  // the host the lesson starts on exit
   std::random_device rd;
   dir_ = fs::temp_directory_path() / ("hamiruta-test-" + std::to_string(rd()) + std::to_string(rd()));
   fs::create_directories(dir_);
@@ -99,7 +99,7 @@ LessonRun::LessonRun(const frame::Lesson& lesson, const ResourceTable& resources
 }
 
 LessonRun::~LessonRun() {
-  if (!Ops("run").empty()) HostStarted();  // let the host finish before its folder goes
+  WaitForStartedPrograms();  // let the host finish before its folder goes
   frame_.reset();
   rt_.reset();
   std::error_code ec;
@@ -150,11 +150,9 @@ std::string LessonRun::Record() const {
 }
 
 bool LessonRun::HostStarted() const {
-  for (int i = 0; i < 100; ++i) {
-    if (fs::exists(site_.host_log)) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  return false;
+  // Without a run line the host was never started: nothing to wait for.
+  if (!Ops("run").empty()) WaitForStartedPrograms();
+  return fs::exists(site_.host_log);
 }
 
 Pixel LessonRun::MainPixel(int x, int y) const { return rt_->main_form().surface().Get(x, y); }

@@ -49,7 +49,7 @@ class LessonRun {
   std::vector<std::string> MciCommands() const;
   std::vector<std::string> Messages() const;  // message boxes opened
   std::string Record() const;                 // learner record on disk
-  bool HostStarted() const;                   // the stand-in host wrote its log
+  bool HostStarted() const;                   // the stand-in host ran and wrote its log
   // Pixel of the main window's surface at a pixel position.
   Pixel MainPixel(int x, int y) const;
 

@@ -3,12 +3,10 @@
 // start of another program.
 #include <sys/stat.h>
 
-#include <chrono>
-#include <thread>
-
 #include "platform/api.h"
 #include "platform/internal.h"
 #include "tests/platform/drive_fixture.h"
+#include "tests/support/children.h"
 
 namespace ham {
 namespace {
@@ -199,16 +197,6 @@ TEST(DosPath, FileSearchByNumber) {
   OsFindClose(1);
 }
 
-// Waits a bounded time for a file that another process writes.
-std::string WaitForFile(const fs::path& p) {
-  for (int i = 0; i < 500; ++i) {
-    std::string s = DriveFixture::Get(p);
-    if (!s.empty() && s.back() == '\n') return s;
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  return {};
-}
-
 TEST(DosPath, RunProgramStartsAProgramInTheCurrentFolder) {
   LessonDrive d;
   fs::path apps = d.C("APPS");
@@ -218,10 +206,12 @@ TEST(DosPath, RunProgramStartsAProgramInTheCurrentFolder) {
   d.Put(apps / "plain.sh", "read line; echo \"plain [$line]\" > plain.txt\n");
   setenv("HAM_RUN_TEST", "env-passed", 1);
   OsSetCurrentDirectory("C:\\APPS");
+  testing::AdoptStartedPrograms();
   RtRunProgram("host.sh");
   RtRunProgram("PLAIN.SH");
-  EXPECT_EQ(WaitForFile(apps / "started.txt"), "env-passed " + apps.string() + "\n");
-  EXPECT_EQ(WaitForFile(apps / "plain.txt"), "plain []\n");  // stdin is /dev/null
+  ASSERT_TRUE(testing::WaitForStartedPrograms());
+  EXPECT_EQ(DriveFixture::Get(apps / "started.txt"), "env-passed " + apps.string() + "\n");
+  EXPECT_EQ(DriveFixture::Get(apps / "plain.txt"), "plain []\n");  // stdin is /dev/null
   auto runs = d.Ops("run");
   ASSERT_EQ(runs.size(), 2u);
   EXPECT_NE(runs[0].find("\"program\":\"host.sh\""), std::string::npos) << runs[0];
