@@ -28,6 +28,22 @@ struct SiteCache {
   }
 };
 
+// Folders of runs whose host was still running when the run ended: they go
+// when the test program ends, once every host has.
+struct LateFolders {
+  std::vector<fs::path> dirs;
+  ~LateFolders() {
+    WaitForStartedPrograms();
+    std::error_code ec;
+    for (const fs::path& d : dirs) fs::remove_all(d, ec);
+  }
+};
+
+LateFolders& Late() {
+  static LateFolders late;
+  return late;
+}
+
 tools::DemoSite CopySite(const frame::Lesson& lesson, const tools::DemoSiteOptions& o, const fs::path& dir) {
   static SiteCache cache;
   std::string key = std::to_string(reinterpret_cast<std::uintptr_t>(&lesson)) + "|" + o.host_folder + "|" +
@@ -99,9 +115,13 @@ LessonRun::LessonRun(const frame::Lesson& lesson, const ResourceTable& resources
 }
 
 LessonRun::~LessonRun() {
-  WaitForStartedPrograms();  // let the host finish before its folder goes
   frame_.reset();
   rt_.reset();
+  // A host still running keeps its folder until the end; the test goes on.
+  if (!WaitForStartedPrograms(std::chrono::milliseconds(0))) {
+    Late().dirs.push_back(dir_);
+    return;
+  }
   std::error_code ec;
   fs::remove_all(dir_, ec);
 }
