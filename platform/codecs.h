@@ -16,7 +16,9 @@ namespace ham {
 struct SoundClip {
   int rate = 22050;
   int channels = 1;
-  std::vector<std::int16_t> samples;  // interleaved
+  std::vector<std::int16_t> samples;  // interleaved; empty when only the length was kept
+  std::size_t unkept_frames = 0;      // the length then, in frames
+  std::size_t Frames() const;
   std::int64_t DurationUnits() const;  // length in pause units (10 ms), rounded up
 };
 
@@ -34,8 +36,10 @@ std::vector<std::uint8_t> EncodeBmpFile24(const Surface& s);
 
 // ----- sound (wav.cpp) -----
 // PCM 8/16 bit, IMA and Microsoft ADPCM; mono or stereo, 4000 to 192000 Hz,
-// at most 10 minutes.
-std::shared_ptr<SoundClip> DecodeWav(const std::vector<std::uint8_t>& bytes, std::string* error);
+// at most 10 minutes. Without `keep_samples` the clip has its length only,
+// for a backend that plays no sound.
+std::shared_ptr<SoundClip> DecodeWav(const std::vector<std::uint8_t>& bytes, std::string* error,
+                                     bool keep_samples = true);
 
 }  // namespace detail
 }  // namespace ham

@@ -42,7 +42,9 @@ constexpr std::size_t kKeptSamples = 32u << 20;
 
 // The clip of a sound file: the kept one while the file is as it was, else
 // read and decoded anew.
-int Load(Runtime::Media& m, const std::filesystem::path& host, std::shared_ptr<const SoundClip>& clip) {
+// A backend that plays no sound is given the length only.
+int Load(Runtime& rt, const std::filesystem::path& host, std::shared_ptr<const SoundClip>& clip) {
+  Runtime::Media& m = rt.media();
   std::optional<detail::FileStamp> now = detail::FileStampOf(host);
   if (!now) return kMciNotFound;
   auto it = m.kept.find(host);
@@ -58,7 +60,8 @@ int Load(Runtime::Media& m, const std::filesystem::path& host, std::shared_ptr<c
   detail::FileStamp stamp;
   if (!detail::ReadFileBytes(host, bytes, &stamp)) return kMciNotFound;
   std::string error;
-  std::shared_ptr<const SoundClip> decoded = detail::DecodeWav(bytes, &error);
+  const bool plays = rt.backend_ptr() && !rt.backend_ptr()->headless();
+  std::shared_ptr<const SoundClip> decoded = detail::DecodeWav(bytes, &error, plays);
   if (!decoded) return kMciBadFile;
   if (m.kept_samples + decoded->samples.size() > kKeptSamples) {
     m.kept.clear();
@@ -77,7 +80,7 @@ int Open(Runtime& rt, std::string_view file) {
   std::optional<std::filesystem::path> host = detail::ResolveDosPath(rt, file, &error);
   if (!host) return kMciNotFound;
   std::shared_ptr<const SoundClip> clip;
-  if (int result = Load(m, *host, clip); result != kMciOk) return result;
+  if (int result = Load(rt, *host, clip); result != kMciOk) return result;
   m.open = true;
   m.file = std::string(file);
   m.clip = std::move(clip);

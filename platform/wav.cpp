@@ -10,9 +10,14 @@
 
 namespace ham {
 
+std::size_t SoundClip::Frames() const {
+  if (channels <= 0) return 0;
+  return samples.empty() ? unkept_frames : samples.size() / static_cast<std::size_t>(channels);
+}
+
 std::int64_t SoundClip::DurationUnits() const {
-  if (rate <= 0 || channels <= 0) return 0;
-  std::int64_t frames = static_cast<std::int64_t>(samples.size()) / channels;
+  if (rate <= 0) return 0;
+  const std::int64_t frames = static_cast<std::int64_t>(Frames());
   return (frames * 100 + rate - 1) / rate;
 }
 
@@ -116,7 +121,8 @@ void SetWaveHints() {
 
 }  // namespace
 
-std::shared_ptr<SoundClip> DecodeWav(const std::vector<std::uint8_t>& bytes, std::string* error) {
+std::shared_ptr<SoundClip> DecodeWav(const std::vector<std::uint8_t>& bytes, std::string* error,
+                                     bool keep_samples) {
   if (bytes.size() > static_cast<std::size_t>(INT32_MAX)) {
     Fail(error, "file too large");
     return nullptr;
@@ -146,19 +152,22 @@ std::shared_ptr<SoundClip> DecodeWav(const std::vector<std::uint8_t>& bytes, std
   const std::size_t n = static_cast<std::size_t>(spec.channels);
   std::vector<std::int16_t>& out = clip->samples;
   bool ok = true;
-  if (spec.format == AUDIO_U8) {
+  const std::size_t width = spec.format == AUDIO_U8 ? 1 : 2;
+  if (spec.format != AUDIO_U8 && spec.format != AUDIO_S16LSB) {
+    ok = Fail(error, "only 8 and 16 bit samples");
+  } else if (!keep_samples) {
+    clip->unkept_frames = len / (width * n);
+  } else if (spec.format == AUDIO_U8) {
     const std::size_t count = len / n * n;
     out.resize(count);
     for (std::size_t i = 0; i < count; ++i) out[i] = static_cast<std::int16_t>((buf[i] - 128) * 256);
-  } else if (spec.format == AUDIO_S16LSB) {
+  } else {
     const std::size_t count = len / (2 * n) * n;
     out.resize(count);
     for (std::size_t i = 0; i < count; ++i) out[i] = static_cast<std::int16_t>(U16(buf + 2 * i));
-  } else {
-    ok = Fail(error, "only 8 and 16 bit samples");
   }
   SDL_FreeWAV(buf);
-  if (ok && out.size() / n > kMaxSeconds * static_cast<std::uint64_t>(clip->rate))
+  if (ok && clip->Frames() > kMaxSeconds * static_cast<std::uint64_t>(clip->rate))
     ok = Fail(error, "longer than 10 minutes");
   if (!ok) return nullptr;
   return clip;

@@ -141,9 +141,21 @@ TEST(DecodeWav, EndsWithoutPadByteOrWithAChunkCutShort) {
   }
 }
 
+// Kept samples or the length alone (for a backend that plays nothing) give
+// the same duration.
 TEST(DecodeWav, DurationRoundsUpToPauseUnits) {
-  EXPECT_EQ(detail::DecodeWav(Pcm16(std::vector<int>(33075, 0), 1), nullptr)->DurationUnits(), 150);
-  EXPECT_EQ(detail::DecodeWav(Pcm16(std::vector<int>(2 * 221, 0), 2), nullptr)->DurationUnits(), 2);
+  for (bool keep : {true, false}) {
+    auto mono = detail::DecodeWav(Pcm16(std::vector<int>(33075, 0), 1), nullptr, keep);
+    auto stereo = detail::DecodeWav(Pcm16(std::vector<int>(2 * 221, 0), 2), nullptr, keep);
+    EXPECT_EQ(mono->DurationUnits(), 150);
+    EXPECT_EQ(stereo->DurationUnits(), 2);
+    EXPECT_EQ(mono->samples.empty(), !keep);
+    WavSpec u8;
+    u8.block_align = 1;
+    u8.bits = 8;
+    u8.data = Bytes(2206, 0x80);
+    EXPECT_EQ(detail::DecodeWav(Wav(u8), nullptr, keep)->DurationUnits(), 11);
+  }
 }
 
 TEST(DecodeWav, RefusesWhatItCannotPlay) {
