@@ -3,6 +3,7 @@
 // Also the current folder, file search and the start of another program.
 #include <fcntl.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,6 +13,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
 #include "platform/api.h"
 #include "platform/files_state.h"
@@ -327,13 +329,6 @@ void OsFindClose(int search) { Runtime::Current().files().searches.erase(search)
 
 namespace {
 
-[[noreturn]] void ChildFail(int fd) {
-  int e = errno;
-  ssize_t n = write(fd, &e, sizeof e);
-  (void)n;
-  _exit(127);
-}
-
 // A file the shell can read as commands: readable, without a NUL byte in its
 // first block.
 bool LooksLikeScript(const std::string& prog) {
@@ -348,8 +343,10 @@ bool LooksLikeScript(const std::string& prog) {
 }
 
 // Starts `prog` in `cwd` without waiting, detached from this process: its own
-// process group, stdin from /dev/null, this process's environment. A file the
-// system cannot run is run by the shell when it is a script. Returns 0 or the
+// process group, stdin from /dev/null, no other descriptors, this process's
+// environment. A file the system cannot run is run by the shell when it is a
+// script. The child is spawned without copying this process (no fork) and
+// reaped by a thread of its own, so it is nobody's zombie. Returns 0 or the
 // errno of the failed start.
 int Spawn(const std::string& prog, const std::string& cwd) {
   bool executable = access(prog.c_str(), X_OK) == 0;
@@ -360,48 +357,36 @@ int Spawn(const std::string& prog, const std::string& cwd) {
   char* direct[] = {arg0.data(), nullptr};
   char* via_shell[] = {shell.data(), arg0.data(), nullptr};
 
-  int fds[2];
-  if (pipe2(fds, O_CLOEXEC) != 0) return errno;
-  pid_t child = fork();
-  if (child < 0) {
-    int e = errno;
-    close(fds[0]);
-    close(fds[1]);
+  posix_spawn_file_actions_t actions;
+  posix_spawnattr_t attr;
+  if (int e = posix_spawn_file_actions_init(&actions)) return e;
+  if (int e = posix_spawnattr_init(&attr)) {
+    posix_spawn_file_actions_destroy(&actions);
     return e;
   }
-  if (child == 0) {
-    // The middle process leaves at once, so the program is nobody's zombie.
-    pid_t grandchild = fork();
-    if (grandchild < 0) ChildFail(fds[1]);
-    if (grandchild > 0) _exit(0);
-    close(fds[0]);
-    setpgid(0, 0);
-    sigset_t none;
-    sigemptyset(&none);
-    sigprocmask(SIG_SETMASK, &none, nullptr);
-    int null_fd = open("/dev/null", O_RDONLY);
-    if (null_fd < 0 || dup2(null_fd, 0) < 0) ChildFail(fds[1]);
-    if (null_fd > 2) close(null_fd);
-    if (fds[1] > 3) close_range(3, static_cast<unsigned>(fds[1] - 1), 0);
-    if (fds[1] >= 3) close_range(static_cast<unsigned>(fds[1] + 1), ~0U, 0);
-    if (chdir(cwd.c_str()) != 0) ChildFail(fds[1]);
-    if (executable) {
-      execve(prog.c_str(), direct, environ);
-      if (errno != ENOEXEC || !script) ChildFail(fds[1]);
+  sigset_t none;
+  sigemptyset(&none);
+  int e = posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  if (!e) e = posix_spawn_file_actions_addclosefrom_np(&actions, 3);
+  if (!e) e = posix_spawn_file_actions_addchdir_np(&actions, cwd.c_str());
+  if (!e) e = posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK);
+  if (!e) e = posix_spawnattr_setpgroup(&attr, 0);
+  if (!e) e = posix_spawnattr_setsigmask(&attr, &none);
+  pid_t child = -1;
+  if (!e) {
+    e = ENOEXEC;
+    if (executable) e = posix_spawn(&child, prog.c_str(), &actions, &attr, direct, environ);
+    if (e == ENOEXEC && script) e = posix_spawn(&child, shell.c_str(), &actions, &attr, via_shell, environ);
+  }
+  posix_spawnattr_destroy(&attr);
+  posix_spawn_file_actions_destroy(&actions);
+  if (e) return e;
+  std::thread([child] {
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
-    execve(shell.c_str(), via_shell, environ);
-    ChildFail(fds[1]);
-  }
-  close(fds[1]);
-  int status = 0;
-  while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-  }
-  int e = 0;
-  ssize_t n;
-  while ((n = read(fds[0], &e, sizeof e)) < 0 && errno == EINTR) {
-  }
-  close(fds[0]);
-  return n == static_cast<ssize_t>(sizeof e) ? e : 0;
+  }).detach();
+  return 0;
 }
 
 }  // namespace
