@@ -9,12 +9,12 @@
 #include <map>
 #include <random>
 #include <string>
-#include <thread>
 
 #include "frame/frame.h"
 #include "lessons/registry.h"
 #include "platform/backend/headless.h"
 #include "platform/program.h"
+#include "tests/support/children.h"
 #include "tools/demo_site.h"
 
 #include "bench/resources.h"
@@ -97,6 +97,7 @@ long PeakKiB() {
 
 int main(int argc, char** argv) {
   std::string only = argc > 1 ? argv[1] : "";
+  testing::AdoptStartedPrograms();
   fs::path dir = fs::temp_directory_path() / ("hamiruta-bench-" + std::to_string(std::random_device{}()));
   std::printf("%-26s %10s %12s %12s %10s\n", "lesson", "wall ms", "contents ms", "virtual s", "peak KiB");
   for (const lessons::LessonEntry& e : lessons::AllLessons()) {
@@ -133,8 +134,7 @@ int main(int argc, char** argv) {
     std::printf("%-26s %10.1f %12.1f %12.1f %10ld%s\n", e.name.c_str(), wall, contents_ms,
                 static_cast<double>(b->Now()) / 100.0, PeakKiB(), status == 0 ? "" : "  (failed)");
   }
-  // The stand-in host started at each exit writes into the site: let it.
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  testing::WaitForStartedPrograms();  // the stand-in hosts write into the sites
   std::error_code ec;
   fs::remove_all(dir, ec);
   return 0;

@@ -20,6 +20,7 @@
 #include "lessons/divisors/lesson.h"
 #include "platform/backend/sdl.h"
 #include "platform/program.h"
+#include "tests/support/children.h"
 #include "tools/demo_site.h"
 
 const ham::ResourceTable& DivisorsResources();
@@ -89,6 +90,7 @@ void OnADisplay(char** argv) {
 
 int main(int, char** argv) {
   OnADisplay(argv);
+  testing::AdoptStartedPrograms();
   setenv("SDL_AUDIODRIVER", "dummy", 0);
   const frame::Lesson& lesson = lessons::DivisorsLesson();
   fs::path dir = fs::temp_directory_path() / ("hamiruta-pauses-" + std::to_string(std::random_device{}()));
@@ -126,6 +128,7 @@ int main(int, char** argv) {
   frame::Frame frame(lesson);
   int status = RunOn(rt, [&] { frame.Main(); });
   std::vector<double> o = t->overshoot;
+  testing::WaitForStartedPrograms();  // the stand-in host writes into the site
   std::error_code ec;
   fs::remove_all(dir, ec);
   if (o.empty()) {
