@@ -171,12 +171,40 @@ TEST(Text, DoubleScaleCoversTwiceTheExtent) {
   EXPECT_TRUE(Same(Drawn(t, "標準明朝", 16, 0, 0), Drawn(t, "標準明朝", 16, 1, 1)));
 }
 
+// What stays on the surface is the magnified text exactly; what falls off
+// it is left out, however far off or large the text is.
 TEST(Text, ClipsAtTheSurfaceEdges) {
-  Surface s(30, 10, 0);
-  detail::DrawTextPixels(s, -7, -5, "約数と公約数", "標準明朝", 24, 0xFFFFFF, 40, 40);
-  detail::DrawTextPixels(s, 2000000000, 2000000000, "約数", "標準明朝", 1e9, 0xFFFFFF, 1 << 30, 1 << 30);
-  detail::DrawTextPixels(s, 0, 0, std::string("\xE3\x81", 2) + "\xFF", "標準明朝", -3, 0xFFFFFF);
-  SUCCEED();
+  const std::string t = "約数と公約数";
+  Surface whole(200, 40, 0);
+  detail::DrawTextPixels(whole, 0, 0, t, "標準明朝", 24, 0xFFFFFF);
+  int gx = -1, gy = -1;  // the first inked pixel of the first inked row
+  for (int y = 0; y < whole.height() && gx < 0; ++y)
+    for (int x = 0; x < whole.width() && gx < 0; ++x)
+      if (whole.Get(x, y) != 0) {
+        gx = x;
+        gy = y;
+      }
+  ASSERT_GE(gx, 0);
+  for (int scale : {4, 40}) {
+    // Above and left of the surface, its corner on that pixel.
+    const int x = -(gx * scale + 1), y = -(gy * scale + 1);
+    Surface s(30, 10, 0);
+    detail::DrawTextPixels(s, x, y, t, "標準明朝", 24, 0xFFFFFF, scale, scale);
+    EXPECT_GT(InkBox(s, 0).count, 0) << scale;
+    for (int py = 0; py < s.height(); ++py)
+      for (int px = 0; px < s.width(); ++px)
+        ASSERT_EQ(s.Get(px, py), whole.Get((px - x) / scale, (py - y) / scale)) << scale << " " << px << "," << py;
+  }
+  Surface far(30, 10, 0);
+  detail::DrawTextPixels(far, 2000000000, 2000000000, "約数", "標準明朝", 1e9, 0xFFFFFF, 1 << 30, 1 << 30);
+  detail::DrawTextPixels(far, -2000000000, -2000000000, "約数", "標準明朝", 1e9, 0xFFFFFF, 1 << 30, 1 << 30);
+  EXPECT_EQ(InkBox(far, 0).count, 0);
+  // Broken UTF-8 at a size below 1 draws as at size 1.
+  const std::string broken = std::string("\xE3\x81", 2) + "\xFF";
+  Surface small(30, 10, 0), one(30, 10, 0);
+  detail::DrawTextPixels(small, 0, 0, broken, "標準明朝", -3, 0xFFFFFF);
+  detail::DrawTextPixels(one, 0, 0, broken, "標準明朝", 1, 0xFFFFFF);
+  EXPECT_TRUE(Same(small, one));
 }
 
 TEST(Text, GraphicTextMapsLogicalPositionsAndTraces) {
