@@ -20,10 +20,6 @@ constexpr Pixel kTitleBar = 0x000080;
 constexpr int kMaxControlSide = 4096;
 const char* const kDefaultFace = "標準明朝";
 
-std::string_view FaceOf(const Control& c) {
-  return c.font_name.empty() ? std::string_view(kDefaultFace) : std::string_view(c.font_name);
-}
-
 void FillRect(Surface& s, int x, int y, int w, int h, Pixel p) {
   const int x0 = std::max(0, x), y0 = std::max(0, y);
   const int x1 = std::min(s.width(), x + w), y1 = std::min(s.height(), y + h);
@@ -56,7 +52,7 @@ void Edge(Surface& s, int w, int h, bool raised) {
 }
 
 TextExtent Measure(const Control& c, std::string_view text) {
-  TextExtent e = MeasureText(FaceOf(c), c.font_size, text);
+  TextExtent e = MeasureText(ControlFace(c), c.font_size, text);
   if (e.height <= 0) e.height = static_cast<int>(c.font_size);
   return e;
 }
@@ -69,10 +65,10 @@ void DrawButton(Surface& s, const Control& c) {
   const int shift = c.pressed ? 1 : 0;
   const int tx = (w - e.width) / 2 + shift, ty = (h - e.height) / 2 + shift;
   if (c.enabled) {
-    DrawTextPixels(s, tx, ty, c.caption, FaceOf(c), c.font_size, c.text_color);
+    DrawTextPixels(s, tx, ty, c.caption, ControlFace(c), c.font_size, c.text_color);
   } else {
-    DrawTextPixels(s, tx + 1, ty + 1, c.caption, FaceOf(c), c.font_size, kHighlight);
-    DrawTextPixels(s, tx, ty, c.caption, FaceOf(c), c.font_size, kGreyText);
+    DrawTextPixels(s, tx + 1, ty + 1, c.caption, ControlFace(c), c.font_size, kHighlight);
+    DrawTextPixels(s, tx, ty, c.caption, ControlFace(c), c.font_size, kGreyText);
   }
 }
 
@@ -90,21 +86,21 @@ void DrawEdit(Surface& s, const Control& c, bool focused) {
   const int caret_x = 4 + eb.width + (c.preedit.empty() ? 0 : ep.width);
   const int tx = 4 - std::max(0, caret_x - (w - 5)), ty = std::max(2, (h - th) / 2);
   const Pixel ink = 0x000000;
-  DrawTextPixels(s, tx, ty, before, FaceOf(c), c.font_size, ink);
+  DrawTextPixels(s, tx, ty, before, ControlFace(c), c.font_size, ink);
   const int px = tx + eb.width;
   if (!c.preedit.empty()) {
-    DrawTextPixels(s, px, ty, c.preedit, FaceOf(c), c.font_size, ink);
+    DrawTextPixels(s, px, ty, c.preedit, ControlFace(c), c.font_size, ink);
     HLine(s, px, px + std::max(ep.width, 1) - 1, ty + th, ink);
   }
   const int cx = px + (c.preedit.empty() ? 0 : ep.width);
-  DrawTextPixels(s, cx, ty, after, FaceOf(c), c.font_size, ink);
+  DrawTextPixels(s, cx, ty, after, ControlFace(c), c.font_size, ink);
   if (focused) VLine(s, cx, ty, ty + th - 1, ink);
   Edge(s, w, h, false);  // last, over text that runs past the border
 }
 
 void DrawLabel(Surface& s, const Control& c) {
   s.Fill(c.back_color);
-  DrawTextPixels(s, 0, 0, c.caption, FaceOf(c), c.font_size, c.text_color);
+  DrawTextPixels(s, 0, 0, c.caption, ControlFace(c), c.font_size, c.text_color);
 }
 
 void DrawBitmapButton(Surface& s, const Control& c) {
@@ -178,6 +174,10 @@ void DrawMessageBox(Runtime& rt, Surface& out) {
 }
 
 }  // namespace
+
+std::string_view ControlFace(const Control& c) {
+  return c.font_name.empty() ? std::string_view(kDefaultFace) : std::string_view(c.font_name);
+}
 
 MessageBoxLayout MessageBoxLayoutOf(Runtime& rt) {
   const MessageBoxState& mb = rt.message_box();

@@ -23,9 +23,15 @@ enum class EventKind {
 
 const char* EventKindName(EventKind k);
 
+// A point on the desktop all forms stand on.
+struct DesktopPoint {
+  int x = 0, y = 0;
+};
+
 struct Rect {
   int x = 0, y = 0, w = 0, h = 0;
   bool Contains(int px, int py) const { return px >= x && py >= y && px < x + w && py < y + h; }
+  bool Contains(DesktopPoint p) const { return Contains(p.x, p.y); }
 };
 
 class Control {

@@ -63,6 +63,8 @@ std::unique_ptr<Form> BuildForm(std::string_view name, const ResourceTable& tabl
 // Visible forms bottom to top, each its surface then its controls.
 void ComposeDesktop(Runtime& rt, Surface& out);
 void DrawControl(Surface& out, int ox, int oy, const Control& c, bool focused);
+// The face a control's text is drawn in.
+std::string_view ControlFace(const Control& c);
 // Where the open message box stands on the desktop, and its OK button.
 struct MessageBoxLayout {
   Rect panel;

@@ -7,7 +7,6 @@
 
 #include "platform/api.h"
 #include "platform/internal.h"
-#include "platform/utf8.h"
 
 namespace ham {
 
@@ -208,126 +207,7 @@ void Runtime::SetFocus(Control* c) { focus_ = c; }
 
 void Runtime::Compose(Surface& out) { detail::ComposeDesktop(*this, out); }
 
-Form* Runtime::FormAt(int x, int y) {
-  auto order = FormsBottomToTop();
-  for (auto it = order.rbegin(); it != order.rend(); ++it) {
-    Form* f = *it;
-    if (x >= f->left && y >= f->top && x < f->left + f->width && y < f->top + f->height) return f;
-  }
-  return nullptr;
-}
-
-Control* Runtime::ControlAt(Form& f, int x, int y) {
-  int rx = x - f.left, ry = y - f.top;
-  for (auto it = f.controls.rbegin(); it != f.controls.rend(); ++it) {
-    Control* c = it->get();
-    if (c->kind == ControlKind::kMedia) continue;
-    if (c->rect.Contains(rx, ry)) return c;
-  }
-  return nullptr;
-}
-
-// ----- pupil actions -----------------------------------------------------------
-
-void Runtime::Hold(HeldEvent ev) {
-  if (!HasProcedure("FE$" + ev.handler)) return;  // inert declaration: no action
-  held_.push_back(std::move(ev));
-  pending_ = true;
-}
-
-void Runtime::PressControl(Control& c) {
-  if (msgbox_.open) return;
-  if (!c.enabled) return;
-  if (c.kind == ControlKind::kPushButton || c.kind == ControlKind::kBitmapButton) {
-    if (const std::string* h = c.Handler(EventKind::kOn)) Hold({c.form, &c, EventKind::kOn, *h});
-  } else if (c.kind == ControlKind::kLabel) {
-    if (const std::string* h = c.Handler(EventKind::kClick)) Hold({c.form, &c, EventKind::kClick, *h});
-  } else if (c.kind == ControlKind::kEditBox) {
-    SetFocus(&c);
-  }
-}
-
-void Runtime::MouseDownOnForm(Form& f) {
-  if (msgbox_.open) return;
-  if (auto it = f.handlers.find(EventKind::kMouseDown); it != f.handlers.end())
-    Hold({&f, nullptr, EventKind::kMouseDown, it->second});
-}
-
-static void HoldChange(Runtime& rt, Control& box) {
-  if (const std::string* h = box.Handler(EventKind::kChange))
-    rt.Hold({box.form, &box, EventKind::kChange, *h});
-}
-
-void Runtime::TypeText(Control& box, std::string_view utf8) {
-  if (msgbox_.open || box.kind != ControlKind::kEditBox || !box.enabled) return;
-  SetFocus(&box);
-  for (const std::string& ch : utf8::Split(utf8)) {
-    box.text = utf8::Insert(box.text, box.caret, ch);
-    box.caret += 1;
-    HoldChange(*this, box);
-  }
-}
-
-void Runtime::PressKey(Key k) {
-  if (msgbox_.open) {
-    if (k == Key::kReturn || k == Key::kEscape) CloseMessageBox();
-    return;
-  }
-  Control* c = focus_;
-  if (!c) return;
-  Form* f = c->form;
-  switch (k) {
-    case Key::kTab: {
-      if (!f) return;
-      std::vector<Control*> stops;
-      for (auto& x : f->controls)
-        if ((x->kind == ControlKind::kEditBox || x->kind == ControlKind::kPushButton) && x->enabled)
-          stops.push_back(x.get());
-      if (stops.empty()) return;
-      auto it = std::find(stops.begin(), stops.end(), c);
-      std::size_t i = it == stops.end() ? 0 : static_cast<std::size_t>(it - stops.begin()) + 1;
-      SetFocus(stops[i % stops.size()]);
-      return;
-    }
-    case Key::kReturn: {
-      if (c->kind == ControlKind::kPushButton) {
-        PressControl(*c);
-        return;
-      }
-      if (!f) return;
-      for (auto& x : f->controls)
-        if (x->kind == ControlKind::kPushButton) {
-          PressControl(*x);
-          return;
-        }
-      return;
-    }
-    default: break;
-  }
-  if (c->kind != ControlKind::kEditBox) return;
-  int len = utf8::Length(c->text);
-  c->caret = std::clamp(c->caret, 0, len);
-  switch (k) {
-    case Key::kBackspace:
-      if (c->caret > 0) {
-        c->text = utf8::Erase(c->text, c->caret - 1, 1);
-        c->caret -= 1;
-        HoldChange(*this, *c);
-      }
-      break;
-    case Key::kDelete:
-      if (c->caret < len) {
-        c->text = utf8::Erase(c->text, c->caret, 1);
-        HoldChange(*this, *c);
-      }
-      break;
-    case Key::kLeft: c->caret = std::max(0, c->caret - 1); break;
-    case Key::kRight: c->caret = std::min(len, c->caret + 1); break;
-    case Key::kHome: c->caret = 0; break;
-    case Key::kEnd: c->caret = len; break;
-    default: break;
-  }
-}
+// ----- closing ---------------------------------------------------------------------
 
 void Runtime::CloseWindow() {
   closing_ = true;
@@ -384,6 +264,7 @@ int Runtime::MessageBox(const std::string& caption, const std::string& text) {
   msgbox_.text = text;
   // While closing the box goes with the window.
   if (backend_ && !closing_) {
+    CancelPress();
     backend_->Present();
     backend_->RunMessageBox();
   }
@@ -418,6 +299,7 @@ void Runtime::Fatal(const std::string& detail, std::source_location loc) {
                      std::to_string(loc.line()) + "行]";
   TraceLine(&trace_, Now(), "fatal").Str("text", text).Str("detail", detail);
   std::cerr << text << "\n" << detail << std::endl;
+  CancelPress();
   if (backend_) backend_->ShowFatal(text + "\n" + detail);
   ended_ = true;
   throw ProgramExit{1};

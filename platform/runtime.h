@@ -131,10 +131,32 @@ class Runtime {
 
   // --- pupil actions (from a backend) ---
   void Hold(HeldEvent ev);            // marks the pending state
-  void PressControl(Control& c);      // button, bitmap button
+  // What a control does when clicked: a button or label acts, a box takes
+  // the focus; nothing while disabled or under the message box.
+  void PressControl(Control& c);
   void MouseDownOnForm(Form& f);
   void TypeText(Control& box, std::string_view utf8);  // one change per character
   void PressKey(Key k);               // in the focused control
+  // The pointer at desktop points, none when off the desktop. A button held
+  // down shows pressed while the pointer is over it and acts when released
+  // over it; a box takes the focus and the caret at the nearest character;
+  // a press beside the controls is the form's. While the message box is
+  // open only its OK takes the pointer. Each returns true when the screen
+  // shows something new.
+  bool PointerDown(DesktopPoint p);
+  bool PointerMove(std::optional<DesktopPoint> p);
+  bool PointerUp(std::optional<DesktopPoint> p);
+  // A click aimed at a control, as a script clicks: pressed and released
+  // over it wherever it stands, on a hidden form or under another.
+  void ClickControl(Control& c);
+  // Lets go of a held button without acting.
+  void CancelPress();
+  Control* pressed_control() const { return pressed_; }
+  // The focused control when it is an edit box.
+  Control* focused_box() const;
+  // Text the input method gives the focused box, and what it composes.
+  bool TypeInFocus(std::string_view utf8);
+  bool SetPreedit(std::string_view utf8);
   // The window's own close control, or a close signal: the pupil pressing
   // the exit button. From then on the program is closing: every wait ends at
   // once and no message box waits, so that the exit follows at once.
@@ -187,6 +209,8 @@ class Runtime {
   Form* main_form_ = nullptr;
   Control* focus_ = nullptr;
   long z_counter_ = 0;
+  Control* pressed_ = nullptr;  // button held down by the pointer
+  bool ok_down_ = false;        // the pointer went down on the message box's OK
   std::deque<HeldEvent> held_;
   bool pending_ = false;
   int handler_depth_ = 0;
@@ -199,6 +223,9 @@ class Runtime {
   std::shared_ptr<Media> media_;
   std::shared_ptr<TextCache> text_cache_;
   Runtime* previous_ = nullptr;
+
+  bool PressDown(Control& c, std::optional<int> box_x);
+  void Release(bool over);
 };
 
 // Runs a program's main on the runtime; returns its exit status.

@@ -158,7 +158,7 @@ void HeadlessBackend::Perform(const ScriptAction& a) {
   if (verb == "click") {
     std::string name = Trim(rest);
     if (Control* c = rt_.FindControl(name)) {
-      rt_.PressControl(*c);
+      rt_.ClickControl(*c);
       return;
     }
     if (Form* f = rt_.FindForm(name)) {

@@ -5,22 +5,15 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <cstring>
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <thread>
 #include <vector>
 
-#include "platform/internal.h"
 #include "platform/signals.h"
-#include "platform/utf8.h"
 
 namespace ham {
-
-namespace {
-// Same face and size the composition uses for the message box.
-constexpr const char* kBoxFace = "標準明朝";  // controls without a font of their own
-}  // namespace
 
 Rect FitDesktop(int out_w, int out_h) {
   constexpr int dw = Runtime::kDesktopWidth, dh = Runtime::kDesktopHeight;
@@ -35,8 +28,6 @@ Rect FitDesktop(int out_w, int out_h) {
   return {(out_w - w) / 2, (out_h - h) / 2, w, h};
 }
 
-Rect MessageBoxOkRect(Runtime& rt) { return detail::MessageBoxLayoutOf(rt).ok; }
-
 bool DrawableToDesktop(const Rect& fit, double x, double y, int* dx, int* dy) {
   if (fit.w <= 0 || fit.h <= 0) return false;
   double fx = (x - fit.x) * Runtime::kDesktopWidth / fit.w;
@@ -50,31 +41,6 @@ bool DrawableToDesktop(const Rect& fit, double x, double y, int* dx, int* dy) {
 
 namespace {
 constexpr const char* kTitle = "ハミルタ";
-
-std::string_view FaceOf(const Control& c) {
-  return c.font_name.empty() ? std::string_view(kBoxFace) : std::string_view(c.font_name);
-}
-
-// Character position in an edit box nearest to a point `x` pixels from the
-// box's left edge (its text starts 4 pixels in).
-int CaretAt(const Control& box, int x) {
-  const int n = utf8::Length(box.text);
-  int best = 0, best_dist = 1 << 30;
-  for (int i = 0; i <= n; ++i) {
-    int px = 4 + detail::MeasureText(FaceOf(box), box.font_size, utf8::Sub(box.text, 0, i)).width;
-    int d = std::abs(px - x);
-    if (d < best_dist) {
-      best_dist = d;
-      best = i;
-    }
-  }
-  return best;
-}
-
-bool IsButton(const Control& c) {
-  return c.kind == ControlKind::kPushButton || c.kind == ControlKind::kBitmapButton ||
-         c.kind == ControlKind::kLabel;
-}
 
 class SdlBackend : public Backend {
  public:
@@ -109,13 +75,8 @@ class SdlBackend : public Backend {
   void PollSignals();
   void FeedSound();
   void EndFeed();
-  bool ToDesktop(int wx, int wy, int* dx, int* dy);
-  void MouseDown(int x, int y);
-  void MouseUp(int x, int y);
-  void MouseMove(int x, int y);
+  std::optional<DesktopPoint> ToDesktop(int wx, int wy);
   void KeyDown(const SDL_KeyboardEvent& k);
-  Control* FocusedBox();
-  void Preedit(const char* text);
   void PlaceInputRect();
 
   Runtime& rt_;
@@ -137,8 +98,6 @@ class SdlBackend : public Backend {
   SDL_AudioStream* stream_ = nullptr;
   std::size_t next_sample_ = 0;
   std::vector<std::uint8_t> converted_;
-  Control* pressed_ = nullptr;
-  bool ok_down_ = false;  // mouse went down on the message box's OK
 };
 
 SdlBackend::~SdlBackend() {
@@ -290,18 +249,20 @@ bool SdlBackend::ReadBack(Surface& out) {
   return true;
 }
 
-bool SdlBackend::ToDesktop(int wx, int wy, int* dx, int* dy) {
+std::optional<DesktopPoint> SdlBackend::ToDesktop(int wx, int wy) {
   int ww = 0, wh = 0, ow = 0, oh = 0;
   SDL_GetWindowSize(window_, &ww, &wh);
   SDL_GetRendererOutputSize(renderer_, &ow, &oh);
-  if (ww <= 0 || wh <= 0) return false;
+  if (ww <= 0 || wh <= 0) return std::nullopt;
   // Window points to drawable pixels (they differ on high-density screens).
   double px = (wx + 0.5) * ow / ww, py = (wy + 0.5) * oh / wh;
-  return DrawableToDesktop(FitDesktop(ow, oh), px, py, dx, dy);
+  DesktopPoint p;
+  if (!DrawableToDesktop(FitDesktop(ow, oh), px, py, &p.x, &p.y)) return std::nullopt;
+  return p;
 }
 
 void SdlBackend::PlaceInputRect() {
-  Control* box = FocusedBox();
+  Control* box = rt_.focused_box();
   if (!box || !box->form) return;
   int ww = 0, wh = 0, ow = 0, oh = 0;
   SDL_GetWindowSize(window_, &ww, &wh);
@@ -317,64 +278,6 @@ void SdlBackend::PlaceInputRect() {
 }
 
 // ----- input ---------------------------------------------------------------------
-
-Control* SdlBackend::FocusedBox() {
-  Control* c = rt_.focus();
-  return c && c->kind == ControlKind::kEditBox ? c : nullptr;
-}
-
-void SdlBackend::MouseDown(int x, int y) {
-  if (rt_.message_box().open) {
-    ok_down_ = MessageBoxOkRect(rt_).Contains(x, y);
-    return;
-  }
-  Form* f = rt_.FormAt(x, y);
-  if (!f) return;
-  Control* c = rt_.ControlAt(*f, x, y);
-  if (!c) {
-    rt_.MouseDownOnForm(*f);
-    return;
-  }
-  if (!c->enabled) return;
-  if (IsButton(*c)) {
-    pressed_ = c;
-    if (c->kind != ControlKind::kLabel) {
-      c->pressed = true;
-      Present();
-    }
-  } else if (c->kind == ControlKind::kEditBox) {
-    rt_.SetFocus(c);
-    c->caret = CaretAt(*c, x - f->left - c->rect.x);
-    dirty_ = true;
-  }
-}
-
-void SdlBackend::MouseMove(int x, int y) {
-  if (!pressed_ || pressed_->kind == ControlKind::kLabel) return;
-  Form* f = rt_.FormAt(x, y);
-  bool over = f && rt_.ControlAt(*f, x, y) == pressed_;
-  if (over != pressed_->pressed) {
-    pressed_->pressed = over;
-    dirty_ = true;
-  }
-}
-
-void SdlBackend::MouseUp(int x, int y) {
-  if (rt_.message_box().open) {
-    if (ok_down_ && MessageBoxOkRect(rt_).Contains(x, y)) rt_.CloseMessageBox();
-    ok_down_ = false;
-    pressed_ = nullptr;
-    return;
-  }
-  ok_down_ = false;
-  Control* c = pressed_;
-  if (!c) return;
-  pressed_ = nullptr;
-  c->pressed = false;
-  dirty_ = true;
-  Form* f = rt_.FormAt(x, y);
-  if (f && rt_.ControlAt(*f, x, y) == c) rt_.PressControl(*c);
-}
 
 void SdlBackend::KeyDown(const SDL_KeyboardEvent& k) {
   Key key;
@@ -393,24 +296,12 @@ void SdlBackend::KeyDown(const SDL_KeyboardEvent& k) {
   }
   // A held Return or Escape acts once.
   if (k.repeat && (key == Key::kReturn || key == Key::kEscape)) return;
-  // While the input method composes, its keys are its own.
-  if (Control* box = FocusedBox(); box && !box->preedit.empty() && !rt_.message_box().open) return;
   rt_.PressKey(key);
   dirty_ = true;
 }
 
-void SdlBackend::Preedit(const char* text) {
-  Control* box = FocusedBox();
-  if (!box || rt_.message_box().open) return;
-  std::string t = text ? text : "";
-  if (t != box->preedit) {
-    box->preedit = std::move(t);
-    dirty_ = true;
-  }
-}
-
+// Events become the runtime's pupil actions; the runtime keeps their rules.
 void SdlBackend::Handle(const SDL_Event& ev) {
-  int x = 0, y = 0;
   switch (ev.type) {
     case SDL_QUIT:
       rt_.CloseWindow();
@@ -428,34 +319,26 @@ void SdlBackend::Handle(const SDL_Event& ev) {
       }
       break;
     case SDL_MOUSEBUTTONDOWN:
-      if (ev.button.button == SDL_BUTTON_LEFT && ToDesktop(ev.button.x, ev.button.y, &x, &y)) MouseDown(x, y);
+      if (ev.button.button != SDL_BUTTON_LEFT) break;
+      if (auto p = ToDesktop(ev.button.x, ev.button.y); p && rt_.PointerDown(*p)) Present();
       break;
     case SDL_MOUSEBUTTONUP:
-      if (ev.button.button != SDL_BUTTON_LEFT) break;
-      if (!ToDesktop(ev.button.x, ev.button.y, &x, &y)) x = y = -1;
-      MouseUp(x, y);
+      if (ev.button.button == SDL_BUTTON_LEFT && rt_.PointerUp(ToDesktop(ev.button.x, ev.button.y))) dirty_ = true;
       break;
     case SDL_MOUSEMOTION:
-      if (pressed_) {
-        if (!ToDesktop(ev.motion.x, ev.motion.y, &x, &y)) x = y = -1;
-        MouseMove(x, y);
-      }
+      if (rt_.pressed_control() && rt_.PointerMove(ToDesktop(ev.motion.x, ev.motion.y))) dirty_ = true;
       break;
     case SDL_KEYDOWN:
       KeyDown(ev.key);
       break;
     case SDL_TEXTINPUT:
-      if (Control* box = FocusedBox(); box && !rt_.message_box().open) {
-        box->preedit.clear();
-        rt_.TypeText(*box, ev.text.text);
-        dirty_ = true;
-      }
+      if (rt_.TypeInFocus(ev.text.text)) dirty_ = true;
       break;
     case SDL_TEXTEDITING:
-      Preedit(ev.edit.text);
+      if (rt_.SetPreedit(ev.edit.text)) dirty_ = true;
       break;
     case SDL_TEXTEDITING_EXT:
-      Preedit(ev.editExt.text);
+      if (rt_.SetPreedit(ev.editExt.text ? ev.editExt.text : "")) dirty_ = true;
       SDL_free(ev.editExt.text);
       break;
     default:
@@ -529,11 +412,6 @@ void SdlBackend::WaitForAction() {
 }
 
 void SdlBackend::RunMessageBox() {
-  ok_down_ = false;
-  if (pressed_) {
-    pressed_->pressed = false;
-    pressed_ = nullptr;
-  }
   Present();
   while (rt_.message_box().open) Pump(-1);
 }
@@ -602,10 +480,6 @@ void SdlBackend::StopSound() {
 bool SdlBackend::SoundPlaying() { return audio_ && (stream_ || SDL_GetQueuedAudioSize(audio_) > 0); }
 
 void SdlBackend::ShowFatal(const std::string& text) {
-  if (pressed_) {
-    pressed_->pressed = false;
-    pressed_ = nullptr;
-  }
   SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, kTitle, text.c_str(), window_);
 }
 

@@ -19,9 +19,6 @@ Rect FitDesktop(int out_w, int out_h);
 // Desktop point under a drawable point; false outside the desktop.
 bool DrawableToDesktop(const Rect& fit, double x, double y, int* dx, int* dy);
 
-// The OK button of the open message box, in desktop coordinates.
-Rect MessageBoxOkRect(Runtime& rt);
-
 // Renders the screen again and reads the window's pixels back (at the
 // drawable's size). False when `backend` is not the window backend.
 bool ReadBackWindow(Backend& backend, Surface& out);

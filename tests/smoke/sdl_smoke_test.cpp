@@ -223,7 +223,7 @@ TEST_F(SdlWindow, MessageBoxIsModal) {
   mb.caption = "ハミルタ";
   mb.text = "その番号はありません！";
   // The OK the window takes clicks on is where the box's button is drawn.
-  const Rect r = MessageBoxOkRect(rt_);
+  const Rect r = detail::MessageBoxLayoutOf(rt_).ok;
   Surface shot;
   ASSERT_TRUE(ReadBackWindow(rt_.backend(), shot));
   if (shot.width() == Runtime::kDesktopWidth) {
