@@ -112,6 +112,9 @@ class Frame {
   void DrawContentsPage();
   void ContentsLines();
   void ContentsPassMarks(int col);
+  // A page module's board: backdrop, heading, and three bands down to y 370
+  // split at y1 and y2.
+  void ModuleBoard(int n, int backdrop, int top, int y1, int y2);
   void ExplanationModule(int n);
   void PracticeModule(int n);
   void EndModule();

@@ -69,16 +69,20 @@ void Frame::ContentsPassMarks(int col) {
   }
 }
 
+void Frame::ModuleBoard(int n, int backdrop, int top, int y1, int y2) {
+  CommonOpening(392);
+  s_.CurrentPage = static_cast<float>(n);
+  RtDrawLine(nullptr, 0, 0, 640, 570, backdrop, LineShape::kFilledBox);
+  RtDrawText(nullptr, 20, 0, lesson_.pages[static_cast<std::size_t>(n)].module_heading, 10, 2, 2);
+  RtDrawLine(nullptr, 10, top, 630, y1, 1, LineShape::kFilledBox);
+  RtDrawLine(nullptr, 10, y1 + 1, 630, y2, 2, LineShape::kFilledBox);
+  RtDrawLine(nullptr, 10, y2 + 1, 630, 370, 0, LineShape::kFilledBox);
+}
+
 void Frame::ExplanationModule(int n) {
   const Page& page = lesson_.pages[static_cast<std::size_t>(n)];
   int paragraphs = page.explanation.paragraphs;
-  CommonOpening(392);
-  s_.CurrentPage = static_cast<float>(n);
-  RtDrawLine(nullptr, 0, 0, 640, 570, 13, LineShape::kFilledBox);
-  RtDrawText(nullptr, 20, 0, page.module_heading, 10, 2, 2);
-  RtDrawLine(nullptr, 10, 35, 630, 98, 1, LineShape::kFilledBox);
-  RtDrawLine(nullptr, 10, 99, 630, 160, 2, LineShape::kFilledBox);
-  RtDrawLine(nullptr, 10, 161, 630, 370, 0, LineShape::kFilledBox);
+  ModuleBoard(n, 13, 35, 98, 160);
   PrintAt(2, 2, "だん落何番から始めますか?");
   PrintAt(2, 3, "回答らんに1から" + Num(paragraphs) + "までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡");
   for (int k = 1; k <= paragraphs; ++k)
@@ -92,13 +96,7 @@ void Frame::ExplanationModule(int n) {
 void Frame::PracticeModule(int n) {
   const Page& page = lesson_.pages[static_cast<std::size_t>(n)];
   int count = static_cast<int>(page.practice.problems.size());
-  CommonOpening(392);
-  s_.CurrentPage = static_cast<float>(n);
-  RtDrawLine(nullptr, 0, 0, 640, 570, 14, LineShape::kFilledBox);
-  RtDrawText(nullptr, 20, 0, page.module_heading, 10, 2, 2);
-  RtDrawLine(nullptr, 10, 33, 630, 117, 1, LineShape::kFilledBox);
-  RtDrawLine(nullptr, 10, 118, 630, 157, 2, LineShape::kFilledBox);
-  RtDrawLine(nullptr, 10, 158, 630, 370, 0, LineShape::kFilledBox);
+  ModuleBoard(n, 14, 33, 117, 157);
   PrintAt(2, 2, "何番から始めますか?");
   PrintAt(2, 3, "回答らんに1から" + Num(count) + "までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡");
   PrintAt(2, 5, "1番から" + Num(count) + "番まですべて ごうかくするとパスワードが出ます｡");
