@@ -6,18 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/media_files.h"
+
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-void Put16(Bytes& b, std::uint32_t v) {
-  b.push_back(static_cast<std::uint8_t>(v & 255));
-  b.push_back(static_cast<std::uint8_t>((v >> 8) & 255));
-}
-void Put32(Bytes& b, std::uint32_t v) {
-  Put16(b, v & 0xFFFF);
-  Put16(b, v >> 16);
-}
+using namespace ham::testing;
 
 // Pixel bytes are a pattern; `extra` (masks, palette) sits between the
 // information header and the pixels.
@@ -27,24 +20,7 @@ Bytes Bmp(std::int32_t w, std::int32_t h, int bits, std::uint32_t comp, const By
     for (std::size_t i = 0; i < stride * static_cast<std::size_t>(h < 0 ? -h : h); ++i)
       pixels.push_back(static_cast<std::uint8_t>(i * 37 % 251));
   }
-  Bytes b = {'B', 'M'};
-  Put32(b, static_cast<std::uint32_t>(54 + extra.size() + pixels.size()));
-  Put32(b, 0);
-  Put32(b, static_cast<std::uint32_t>(54 + extra.size()));
-  Put32(b, 40);
-  Put32(b, static_cast<std::uint32_t>(w));
-  Put32(b, static_cast<std::uint32_t>(h));
-  Put16(b, 1);
-  Put16(b, static_cast<std::uint32_t>(bits));
-  Put32(b, comp);
-  Put32(b, static_cast<std::uint32_t>(pixels.size()));
-  Put32(b, 2835);
-  Put32(b, 2835);
-  Put32(b, 0);
-  Put32(b, 0);
-  b.insert(b.end(), extra.begin(), extra.end());
-  b.insert(b.end(), pixels.begin(), pixels.end());
-  return b;
+  return BmpWith(w, h, bits, comp, static_cast<std::uint32_t>(pixels.size()), extra, pixels);
 }
 
 Bytes Palette(int n) {
@@ -55,29 +31,21 @@ Bytes Palette(int n) {
 
 Bytes Wav(int tag, int channels, std::uint32_t rate, int block_align, int bits, const Bytes& fmt_extra,
           std::size_t data_bytes, bool fact) {
-  Bytes fmt;
-  Put16(fmt, static_cast<std::uint32_t>(tag));
-  Put16(fmt, static_cast<std::uint32_t>(channels));
-  Put32(fmt, rate);
-  Put32(fmt, rate * static_cast<std::uint32_t>(block_align));
-  Put16(fmt, static_cast<std::uint32_t>(block_align));
-  Put16(fmt, static_cast<std::uint32_t>(bits));
-  fmt.insert(fmt.end(), fmt_extra.begin(), fmt_extra.end());
-  Bytes b = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' '};
-  Put32(b, static_cast<std::uint32_t>(fmt.size()));
-  b.insert(b.end(), fmt.begin(), fmt.end());
-  if (fact) {
-    b.insert(b.end(), {'f', 'a', 'c', 't', 4, 0, 0, 0, 100, 0, 0, 0});
-  }
-  b.insert(b.end(), {'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0, 'd', 'a', 't', 'a'});
-  Put32(b, static_cast<std::uint32_t>(data_bytes));
+  WavSpec s;
+  s.tag = tag;
+  s.channels = channels;
+  s.rate = rate;
+  s.block_align = block_align;
+  s.bits = bits;
+  s.fmt_extra = fmt_extra;
+  if (fact) s.fact = 100;
+  s.junk_before_data = {'a', 'b', 'c'};
   for (std::size_t i = 0; i < data_bytes; ++i)
-    b.push_back(static_cast<std::uint8_t>(i % static_cast<std::size_t>(block_align) < static_cast<std::size_t>(channels)
-                                              ? 0
-                                              : i * 29 % 256));  // predictors 0 at each block's start
-  const std::uint32_t riff = static_cast<std::uint32_t>(b.size() - 8);
-  for (int k = 0; k < 4; ++k) b[4 + static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(riff >> (8 * k));
-  return b;
+    s.data.push_back(static_cast<std::uint8_t>(
+        i % static_cast<std::size_t>(block_align) < static_cast<std::size_t>(channels)
+            ? 0
+            : i * 29 % 256));  // predictors 0 at each block's start
+  return ham::testing::Wav(s);
 }
 
 void Write(const std::filesystem::path& dir, const std::string& name, const Bytes& b) {

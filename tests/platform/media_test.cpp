@@ -13,63 +13,18 @@
 #include "platform/api.h"
 #include "platform/backend/headless.h"
 #include "platform/internal.h"
+#include "tests/support/media_files.h"
 
 namespace ham {
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
-
-void Put16(Bytes& b, int v) {
-  b.push_back(static_cast<std::uint8_t>(v & 255));
-  b.push_back(static_cast<std::uint8_t>((v >> 8) & 255));
-}
-void Put32(Bytes& b, std::uint32_t v) {
-  Put16(b, static_cast<int>(v & 0xFFFF));
-  Put16(b, static_cast<int>(v >> 16));
-}
-void Chunk(Bytes& b, const char* tag, const Bytes& body) {
-  b.insert(b.end(), tag, tag + 4);
-  Put32(b, static_cast<std::uint32_t>(body.size()));
-  b.insert(b.end(), body.begin(), body.end());
-  if (body.size() & 1) b.push_back(0);
-}
-
-struct WavSpec {
-  int tag = 1;
-  int channels = 1;
-  std::uint32_t rate = 22050;
-  int block_align = 2;
-  int bits = 16;
-  Bytes fmt_extra;  // after the 16 common bytes, cbSize included
-  Bytes data;
-  std::optional<std::uint32_t> fact;
-  Bytes junk_before_data;  // body of an extra chunk before "data"
-};
-
-Bytes Wav(const WavSpec& s) {
-  Bytes fmt;
-  Put16(fmt, s.tag);
-  Put16(fmt, s.channels);
-  Put32(fmt, s.rate);
-  Put32(fmt, s.rate * static_cast<std::uint32_t>(s.block_align));
-  Put16(fmt, s.block_align);
-  Put16(fmt, s.bits);
-  fmt.insert(fmt.end(), s.fmt_extra.begin(), s.fmt_extra.end());
-  Bytes body = {'W', 'A', 'V', 'E'};
-  Chunk(body, "fmt ", fmt);
-  if (s.fact) {
-    Bytes f;
-    Put32(f, *s.fact);
-    Chunk(body, "fact", f);
-  }
-  if (!s.junk_before_data.empty()) Chunk(body, "LIST", s.junk_before_data);
-  Chunk(body, "data", s.data);
-  Bytes out = {'R', 'I', 'F', 'F'};
-  Put32(out, static_cast<std::uint32_t>(body.size()));
-  out.insert(out.end(), body.begin(), body.end());
-  return out;
-}
+using testing::Bytes;
+using testing::Chunk;
+using testing::Put16;
+using testing::Put32;
+using testing::Wav;
+using testing::WavSpec;
 
 Bytes Pcm16(const std::vector<int>& samples, int channels, std::uint32_t rate = 22050) {
   WavSpec s;

@@ -11,46 +11,16 @@
 #include "platform/api.h"
 #include "platform/backend/headless.h"
 #include "platform/internal.h"
+#include "tests/support/media_files.h"
 
 namespace ham {
 namespace {
 
 namespace fs = std::filesystem;
 
-void Put16(std::vector<std::uint8_t>& v, std::uint32_t x) {
-  v.push_back(static_cast<std::uint8_t>(x & 255));
-  v.push_back(static_cast<std::uint8_t>((x >> 8) & 255));
-}
-void Put32(std::vector<std::uint8_t>& v, std::uint32_t x) {
-  Put16(v, x & 0xFFFF);
-  Put16(v, x >> 16);
-}
-
-// A .BMP file: headers of `bits` with compression `comp` and `colours`
-// palette entries in use (0: all), then the bytes after them (masks,
-// palette) and the pixels.
-std::vector<std::uint8_t> BmpWith(std::int32_t w, std::int32_t h, int bits, std::uint32_t comp,
-                                  std::uint32_t image_size, const std::vector<std::uint8_t>& before_pixels,
-                                  const std::vector<std::uint8_t>& pixels, std::uint32_t colours = 0) {
-  std::vector<std::uint8_t> v = {'B', 'M'};
-  Put32(v, static_cast<std::uint32_t>(14 + 40 + before_pixels.size() + pixels.size()));
-  Put32(v, 0);
-  Put32(v, static_cast<std::uint32_t>(14 + 40 + before_pixels.size()));
-  Put32(v, 40);
-  Put32(v, static_cast<std::uint32_t>(w));
-  Put32(v, static_cast<std::uint32_t>(h));
-  Put16(v, 1);
-  Put16(v, static_cast<std::uint32_t>(bits));
-  Put32(v, comp);
-  Put32(v, image_size);
-  Put32(v, 2835);
-  Put32(v, 2835);
-  Put32(v, colours);
-  Put32(v, 0);
-  v.insert(v.end(), before_pixels.begin(), before_pixels.end());
-  v.insert(v.end(), pixels.begin(), pixels.end());
-  return v;
-}
+using testing::BmpWith;
+using testing::Put16;
+using testing::Put32;
 
 // A bitmap of w x h from rows given top first: palette indices for up to 8
 // bits, 0xRRGGBB values otherwise. With file_header false, a bare DIB.
