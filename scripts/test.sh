@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: a normal build and an
-# address + undefined-behaviour sanitizer build.
+# address + undefined-behaviour sanitizer build. HAM_WERROR=ON makes warnings
+# errors (CI sets it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -8,7 +9,7 @@ jobs=$(nproc 2>/dev/null || echo 4)
 
 run() {
   local dir=$1; shift
-  cmake -S . -B "$dir" -G Ninja "$@"
+  cmake -S . -B "$dir" -G Ninja -DHAM_WERROR="${HAM_WERROR:-OFF}" "$@"
   cmake --build "$dir" -j "$jobs"
   (cd "$dir" && ctest --output-on-failure -j "$jobs")
 }
