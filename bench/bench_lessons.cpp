@@ -12,12 +12,13 @@
 
 #include "frame/frame.h"
 #include "lessons/registry.h"
+#include "lessons/resources.h"
 #include "platform/backend/headless.h"
 #include "platform/program.h"
 #include "tests/support/children.h"
+#include "tests/support/walk.h"
 #include "tools/demo_site.h"
 
-#include "bench/resources.h"
 
 namespace {
 
@@ -44,47 +45,11 @@ std::string FullScript(const Lesson& l) {
   return s + "click BMPBUTTON7\n";
 }
 
-// Answers the problem on screen rightly: in the bar on top, the strings
-// among the expected ones that its OK accepts.
+// Answers the problem on screen rightly.
 void AnswerShownProblem(Runtime& rt, Frame& frame) {
-  const Lesson& l = frame.lesson();
-  const AnswerBar* bar = nullptr;
-  long z = -1;
-  for (const AnswerBar& b : l.bars) {
-    Form* f = frame.form(b.form);
-    if (f && f->visible && b.live && f->z > z) {
-      z = f->z;
-      bar = &b;
-    }
-  }
+  const AnswerBar* bar = testing::ShownBar(frame);
   if (!bar) return;
-  FrameState& st = frame.state();
-  std::vector<std::string> candidates(st.ExpectedAnswer.begin(), st.ExpectedAnswer.end());
-  std::size_t k = bar->boxes.size();
-  std::vector<std::size_t> pick(k, 0);
-  auto saved = st.TypedAnswer;
-  bool found = false;
-  while (!found) {
-    for (std::size_t i = 0; i < k; ++i) st.TypedAnswer[static_cast<std::size_t>(bar->typed[i])] = candidates[pick[i]];
-    if (bar->judge) {
-      found = bar->judge(frame);
-    } else {
-      found = true;
-      for (std::size_t i = 0; i < k; ++i)
-        found = found && st.TypedAnswer[static_cast<std::size_t>(bar->typed[i])] ==
-                             st.ExpectedAnswer[static_cast<std::size_t>(bar->expected[i])];
-    }
-    if (found) break;
-    std::size_t i = 0;
-    while (i < k && ++pick[i] == candidates.size()) pick[i++] = 0;
-    if (i == k) break;
-  }
-  std::vector<std::string> typed;
-  for (std::size_t i = 0; i < k; ++i) typed.push_back(candidates[pick[i]]);
-  st.TypedAnswer = saved;
-  for (std::size_t i = 0; i < k; ++i)
-    if (Control* box = frame.edit(bar->boxes[i])) rt.TypeText(*box, typed[i]);
-  if (Control* ok = frame.form(bar->form)->Find(bar->button)) rt.PressControl(*ok);
+  if (auto typed = testing::RightTyping(frame, *bar)) testing::TypeAndConfirm(rt, frame, *bar, *typed);
 }
 
 long PeakKiB() {
@@ -102,7 +67,7 @@ int main(int argc, char** argv) {
   std::printf("%-26s %10s %12s %12s %10s\n", "lesson", "wall ms", "contents ms", "virtual s", "peak KiB");
   for (const lessons::LessonEntry& e : lessons::AllLessons()) {
     if (!only.empty() && e.name != only) continue;
-    const ResourceTable* resources = bench::ResourcesOf(e.name);
+    const ResourceTable* resources = lessons::ResourcesOf(e.name);
     if (!resources) continue;
     const Lesson& lesson = e.lesson();
     tools::DemoSite site;

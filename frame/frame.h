@@ -132,6 +132,8 @@ class Frame {
   void RightAnswer(int page);
   void PassReward(int page);
   void WrongAnswer(int page);
+  // Fills the message rows (0,y1)-(640,y2) in colour 0, in the page's strip window.
+  void ClearMessageStrip(const PracticePage& pp, double y1, double y2);
 
   const Lesson& lesson_;
   const std::vector<float> dispatch_;

@@ -160,6 +160,9 @@ struct PracticePage {
   std::string reward;                   // reward message at 24 points, (col 5, row 7)
   int reward_col = 5;                   // its column
   double strip_y1 = 320, strip_y2 = 385;  // message strip cleared by right and wrong answers
+  // Height of the logical window the strip is cleared in, the one the
+  // problems draw in (0: the window in use).
+  double strip_window_height = 0;
   int praise_col = 28, praise_row = 17;
   // Line printed in colour 7 once a right answer has cleared the strip,
   // before the praise (empty: none).

@@ -72,7 +72,7 @@ void Frame::RightAnswer(int page) {
     s_.CommandCode = kIdle;
     return;
   }
-  RtDrawLine(nullptr, 0, pp.strip_y1, 640, pp.strip_y2, 0, LineShape::kFilledBox);
+  ClearMessageStrip(pp, pp.strip_y1, pp.strip_y2);
   SetColor(7);
   if (!pp.right_lead.empty()) PrintAt(pp.right_lead_col, pp.right_lead_row, pp.right_lead);
   if (problem->praise.empty()) PrintAt(pp.praise_col, pp.praise_row, "天才!ごうかく!", 2);
@@ -120,8 +120,8 @@ void Frame::WrongAnswer(int page) {
     return;
   }
   if (pp.wrong_erases_strip)
-    RtDrawLine(nullptr, 0, pp.wrong_strip_y1 < 0 ? pp.strip_y1 : pp.wrong_strip_y1, 640,
-               pp.wrong_strip_y2 < 0 ? pp.strip_y2 : pp.wrong_strip_y2, 0, LineShape::kFilledBox);
+    ClearMessageStrip(pp, pp.wrong_strip_y1 < 0 ? pp.strip_y1 : pp.wrong_strip_y1,
+                      pp.wrong_strip_y2 < 0 ? pp.strip_y2 : pp.wrong_strip_y2);
   SetColor(7);
   if (pp.blank_warning && RtRight(s_.TypedAnswer[0], 1) == " ") {
     PrintAt(10, 17, "最後には 空白キーをうたないでね!", 2);
@@ -154,6 +154,19 @@ void Frame::WrongAnswer(int page) {
     SetColor(7);
   }
   s_.CommandCode = kIdle;
+}
+
+void Frame::ClearMessageStrip(const PracticePage& pp, double y1, double y2) {
+  if (pp.strip_window_height <= 0) {
+    RtDrawLine(nullptr, 0, y1, 640, y2, 0, LineShape::kFilledBox);
+    return;
+  }
+  // The pupil's action has put the page modules' window back; in it the
+  // strip would reach up into the problem's figure.
+  const DrawState kept = s_.MainFormRef->state();
+  RtSetWindow(nullptr, 0, 0, 0, 0, 639, pp.strip_window_height);
+  RtDrawLine(nullptr, 0, y1, 640, y2, 0, LineShape::kFilledBox);
+  RtSetWindow(nullptr, 0, kept.wx1, kept.wy1, 0, kept.wx2, kept.wy2);
 }
 
 }  // namespace ham::frame

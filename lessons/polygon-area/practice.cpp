@@ -34,6 +34,7 @@ PracticePage Common() {
   pp.unit_y = 3;
   pp.blank_warning = false;
   pp.strip_y1 = 340;
+  pp.strip_window_height = 479;  // the figures' window
   pp.praise_col = 28;
   pp.praise_row = 22;
   return pp;

@@ -298,7 +298,7 @@ TEST(DivisorsExit, ClosingDuringANarrationExitsAtOnceWhereTheExitButtonWaits) {
   // Page 1 narrates from its first paragraph; 30 units in, the window is
   // closed, or the exit button is pressed.
   LessonRunOptions o;
-  o.on_probe = [](Runtime& rt, const std::string&) { rt.CloseWindow(); };
+  o.on_probe = [](LessonRun& run, const std::string&) { run.rt().CloseWindow(); };
   LessonRun closed = RunLesson("click BMPBUTTON3\n" + Choose(1) + "+30 probe close\n", o);
   LessonRun pressed = RunLesson("click BMPBUTTON3\n" + Choose(1) + "+30 click BMPBUTTON7\n");
   for (const LessonRun* r : {&closed, &pressed}) {

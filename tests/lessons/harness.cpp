@@ -107,7 +107,7 @@ LessonRun::LessonRun(const frame::Lesson& lesson, const ResourceTable& resources
   std::string error;
   if (!backend->SetScript(script, &error)) throw std::runtime_error(error);
   backend->SetShotsFolder(dir_ / "shots");
-  if (options.on_probe) backend->on_probe = [this, probe = options.on_probe](const std::string& name) { probe(*rt_, name); };
+  if (options.on_probe) backend->on_probe = [this, probe = options.on_probe](const std::string& name) { probe(*this, name); };
   rt_->SetBackend(std::move(backend));
   frame_ = std::make_unique<frame::Frame>(lesson);
   status = RunOn(*rt_, [this] { frame_->Main(); });

@@ -16,6 +16,8 @@
 
 namespace ham::testing {
 
+class LessonRun;
+
 struct LessonRunOptions {
   tools::DemoSiteOptions site;
   std::vector<std::vector<int>> flags;  // learner record's flags before the run
@@ -24,8 +26,8 @@ struct LessonRunOptions {
   std::string no_bas;                   // content of NO.BAS to start with
   // Changes the site before the run (a damaged file, a leftover).
   std::function<void(const tools::DemoSite&)> prepare;
-  // Called for a script line "probe NAME", with the runtime.
-  std::function<void(Runtime&, const std::string&)> on_probe;
+  // Called for a script line "probe NAME", with the run (its runtime and frame).
+  std::function<void(LessonRun&, const std::string&)> on_probe;
 };
 
 class LessonRun {
