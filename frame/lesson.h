@@ -54,8 +54,10 @@ struct BlinkStep {
 };
 // Paragraph k begins: old label erased, new label drawn, CurrentParagraph = k.
 struct ParagraphStep { int k; };
-// Shows an answer bar over FORM7: shown, cleared, its boxes blanked, focus in its first box.
-struct ShowBarStep { std::string form; };
+// Sets up an answer bar over FORM7, in this order: shown, cleared when
+// `clear`, its labels drawn on it, its boxes emptied, the focus in its first box.
+struct BarLabel { double x, y; std::string text; };
+struct ShowBarStep { std::string form; std::vector<BarLabel> labels; bool clear = false; };
 // Code of the lesson's own (an animation, a figure template).
 struct CallStep { std::function<void(Frame&)> run; };
 
@@ -96,7 +98,12 @@ inline Step NarrateWait(std::string file, std::optional<float> pause = std::null
 inline Step Pause(float n) { return PauseLengthStep{n}; }
 inline Step Paragraph(int k) { return ParagraphStep{k}; }
 inline Step Call(std::function<void(Frame&)> f) { return CallStep{std::move(f)}; }
-inline Step ShowBar(std::string form) { return ShowBarStep{std::move(form)}; }
+inline Step ShowBar(std::string form, std::vector<BarLabel> labels) {
+  return ShowBarStep{std::move(form), std::move(labels), false};
+}
+inline Step ShowClearedBar(std::string form, std::vector<BarLabel> labels) {
+  return ShowBarStep{std::move(form), std::move(labels), true};
+}
 inline Step TextOn(std::string form, double x, double y, std::string t, int color = -1) {
   return TextStep{x, y, std::move(t), color, 1, 1, std::move(form)};
 }

@@ -145,7 +145,8 @@ void Frame::RunSteps(const Steps& steps) {
           } else if constexpr (std::is_same_v<T, ShowBarStep>) {
             Form* bar = form(st.form);
             FmSetVisible(bar, -1);
-            RtClearScreen(bar, 0);
+            if (st.clear) RtClearScreen(bar, 0);
+            for (const BarLabel& label : st.labels) RtDrawText(bar, label.x, label.y, label.text);
             for (const AnswerBar& b : lesson_.bars)
               if (b.form == st.form) {
                 for (const std::string& box : b.boxes) FmSetText(edit(box), "");

@@ -20,12 +20,6 @@ void OneBox(Steps& s, const std::string& unit) {
   s.push_back(TextOn("FORM7", 200, 3, unit));
 }
 
-// A multi-box bar shown over FORM7, then its labels.
-void Bar(Steps& s, const std::string& form, std::vector<std::pair<std::pair<double, double>, std::string>> labels) {
-  s.push_back(ShowBar(form));
-  for (auto& [at, text] : labels) s.push_back(TextOn(form, at.first, at.second, text));
-}
-
 Hint Hint2(std::string text, int row = 18, Steps more = {}) {
   Hint h;
   h.text = std::move(text);
@@ -101,7 +95,7 @@ PracticePage Practice1() {
   p3.expected = {"160", "2080"};
   p3.setup = {Print(0, 5, "(3)おかあさんの作ったおにぎりは7こで1120gでした｡1この重さは平均何gですか｡"),
               Print(3, 6, "またこのおにぎり13こ分の重さは何gになりますか｡")};
-  Bar(p3.setup, "FORM11", {{{30, 3}, "答え 1こ平均"}, {{214, 3}, "g"}, {{240, 3}, "13こ分"}, {{366, 3}, "g"}});
+  p3.setup.push_back(ShowClearedBar("FORM11", {{30, 3, "答え 1こ平均"}, {214, 3, "g"}, {240, 3, "13こ分"}, {366, 3, "g"}}));
   p3.hints = {see("2")};
 
   Problem p4;
@@ -152,7 +146,7 @@ PracticePage Practice2() {
   // Every problem of this page first sets the main window's font name.
   auto font = [] { return Step{FontNameStep{"ＭＳ 明朝"}}; };
   auto three_boxes = [](Steps& s, const std::string& unit) {
-    Bar(s, "FORM12", {{{53, 3}, "答え ①"}, {{243, 3}, "②"}, {{396, 3}, "③"}, {{165, 3}, unit}, {{309, 3}, unit}});
+    s.push_back(ShowClearedBar("FORM12", {{53, 3, "答え ①"}, {243, 3, "②"}, {396, 3, "③"}, {165, 3, unit}, {309, 3, unit}}));
   };
 
   Problem p1;
@@ -185,9 +179,8 @@ PracticePage Practice2() {
               Print(3, 10, "②母の車は1ﾘｯﾄﾙのガソリンで何km走りますか｡"),
               Print(3, 12, "③父の車は1km走るのに何ﾘｯﾄﾙのガソリンを使いますか｡"),
               Print(3, 14, "④母の車は1km走るのに何ﾘｯﾄﾙのガソリンを使いますか｡")};
-  Bar(p3.setup, "FORM9",
-      {{{15, 3}, "答え ①"}, {{131, 3}, "km"}, {{172, 3}, "②"}, {{243, 3}, "km"},
-       {{284, 3}, "③"}, {{354, 3}, "ﾘｯﾄﾙ"}, {{396, 3}, "④"}, {{466, 3}, "ﾘｯﾄﾙ"}});
+  p3.setup.push_back(ShowClearedBar("FORM9", {{15, 3, "答え ①"}, {131, 3, "km"}, {172, 3, "②"}, {243, 3, "km"},
+                                              {284, 3, "③"}, {354, 3, "ﾘｯﾄﾙ"}, {396, 3, "④"}, {466, 3, "ﾘｯﾄﾙ"}}));
   p3.hints = {MarksHint(4, true)};
   p3.praise = "天才!この様に2通りの方法でいろいろな事がくらべられるのよ!";
   p3.praise_col = 10;

@@ -40,26 +40,10 @@ void Letter(Steps& s, double x, double y, const char* letter) {
   s.push_back(Font(16));
 }
 
-// The answer bar over FORM7: two boxes A and B, or three boxes A, B and C;
-// shown, cleared, labelled, emptied, focus in box A.
+// The answer bar over FORM7: two boxes A and B, or three boxes A, B and C.
 Step AnswerBar(bool three) {
-  return Call([three](Frame& f) {
-    Form* bar = f.form(three ? "FORM12" : "FORM11");
-    FmSetVisible(bar, -1);
-    RtClearScreen(bar, 0);
-    if (three) {
-      RtDrawText(bar, 58, 3, "答え A");
-      RtDrawText(bar, 248, 3, "B");
-      RtDrawText(bar, 401, 3, "C");
-    } else {
-      RtDrawText(bar, 80, 3, "答え A");
-      RtDrawText(bar, 280, 3, "B");
-    }
-    const std::vector<std::string> boxes =
-        three ? std::vector<std::string>{"EDIT16", "EDIT17", "EDIT18"} : std::vector<std::string>{"EDIT14", "EDIT15"};
-    for (const std::string& box : boxes) FmSetText(f.edit(box), "");
-    FmSetFocus(f.edit(boxes.front()));
-  });
+  if (three) return ShowClearedBar("FORM12", {{58, 3, "答え A"}, {248, 3, "B"}, {401, 3, "C"}});
+  return ShowClearedBar("FORM11", {{80, 3, "答え A"}, {280, 3, "B"}});
 }
 
 PracticePage Common(int problem_slot, const char* reward) {

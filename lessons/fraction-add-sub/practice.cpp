@@ -23,18 +23,15 @@ void QuestionLines(Steps& s, int col, const std::string& numerators, const std::
 }
 
 void TwoBoxBar(Steps& s) {
-  s.insert(s.end(), {ShowBar("FORM9"), TextOn("FORM9", 60, 3, "答え"), TextOn("FORM9", 100, 3, "A"),
-                     TextOn("FORM9", 244, 3, "B")});
+  s.push_back(ShowBar("FORM9", {{60, 3, "答え"}, {100, 3, "A"}, {244, 3, "B"}}));
 }
 
 void ThreeBoxBar(Steps& s) {
-  s.insert(s.end(), {ShowBar("FORM10"), TextOn("FORM10", 64, 3, "答え A"), TextOn("FORM10", 216, 3, "B"),
-                     TextOn("FORM10", 328, 3, "C")});
+  s.push_back(ShowBar("FORM10", {{64, 3, "答え A"}, {216, 3, "B"}, {328, 3, "C"}}));
 }
 
 void FourBoxBar(Steps& s) {
-  s.insert(s.end(), {ShowBar("FORM11"), TextOn("FORM11", 40, 3, "答え A"), TextOn("FORM11", 176, 3, "B"),
-                     TextOn("FORM11", 272, 3, "C"), TextOn("FORM11", 368, 3, "D")});
+  s.push_back(ShowBar("FORM11", {{40, 3, "答え A"}, {176, 3, "B"}, {272, 3, "C"}, {368, 3, "D"}}));
 }
 
 // ----- page 3 -----

@@ -103,10 +103,7 @@ PracticePage Practice2() {
                PrintNumber(10, 10, r.numerator),
                PrintNumber(10, 11, r.denominator),
                Line(80, 208, 107, 208, 7),
-               ShowBar("FORM9"),
-               TextOn("FORM9", 60, 3, "答え"),
-               TextOn("FORM9", 100, 3, "A"),
-               TextOn("FORM9", 244, 3, "B")};
+               ShowBar("FORM9", {{60, 3, "答え"}, {100, 3, "A"}, {244, 3, "B"}})};
     pp.problems.push_back(std::move(p));
   }
   // A correct but unfinished reduction is told which divisor still divides

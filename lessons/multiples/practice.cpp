@@ -14,8 +14,7 @@ namespace {
 
 // The three-box bar over FORM7, with its label.
 void AnswerInThreeBoxes(Problem& p) {
-  p.setup.push_back(ShowBar("FORM10"));
-  p.setup.push_back(TextOn("FORM10", 90, 3, "答え"));
+  p.setup.push_back(ShowBar("FORM10", {{90, 3, "答え"}}));
   p.answer_label = false;
 }
 
@@ -101,10 +100,7 @@ PracticePage Practice2() {
       Print(9, 9, "上り電車は9分おきに 下り電車は12分おきに発車します｡"),
       Print(9, 10, "10時に上り電車と下り電車が同時に発車しました｡"),
       Print(9, 11, "次に上り電車と下り電車が同時に発車するのは何時何分でしょう｡"),
-      ShowBar("FORM9"),
-      TextOn("FORM9", 90, 3, "答え"),
-      TextOn("FORM9", 204, 3, "時"),
-      TextOn("FORM9", 372, 3, "分"),
+      ShowBar("FORM9", {{90, 3, "答え"}, {204, 3, "時"}, {372, 3, "分"}}),
   };
   trains.answer_label = false;
   pp.problems.push_back(std::move(trains));

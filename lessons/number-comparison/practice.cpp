@@ -90,12 +90,11 @@ Problem FractionProblem(int n, const Row4& r) {
   if (!r.c) {
     Append(s, {Print(10, 8, "─"), Text(80, 141, "□"), Text(80, 162, "□"),
                Font(13), Text(84, 143, "A"), Text(84, 164, "B"), Font(16),
-               ShowBar("FORM11"), TextOn("FORM11", 80, 3, "答え A"), TextOn("FORM11", 280, 3, "B")});
+               ShowClearedBar("FORM11", {{80, 3, "答え A"}, {280, 3, "B"}})});
   } else {
     Append(s, {Print(8, 8, "□─"), Text(80, 141, "□"), Text(80, 162, "□"),
                Font(13), Text(69, 154, "A"), Text(84, 143, "B"), Text(84, 164, "C"), Font(16),
-               ShowBar("FORM12"), TextOn("FORM12", 58, 3, "答え A"), TextOn("FORM12", 248, 3, "B"),
-               TextOn("FORM12", 401, 3, "C")});
+               ShowClearedBar("FORM12", {{58, 3, "答え A"}, {248, 3, "B"}, {401, 3, "C"}})});
   }
   return p;
 }

@@ -30,8 +30,7 @@ class Pen {
 // with the unit for an area question.
 void AnswerLabels(Steps& s, bool two_boxes, bool area) {
   if (two_boxes) {
-    s.insert(s.end(), {ShowBar("FORM9"), TextOn("FORM9", 60, 3, "答え"), TextOn("FORM9", 100, 3, "A"),
-                       TextOn("FORM9", 244, 3, "B")});
+    s.push_back(ShowBar("FORM9", {{60, 3, "答え"}, {100, 3, "A"}, {244, 3, "B"}}));
     return;
   }
   s.push_back(TextOn("FORM7", 78, 3, "答え"));

@@ -97,9 +97,7 @@ Problem MakeProblem(int n, const Row& r, const Steps& figure, int second_slot, i
     s.push_back(Text(r.a_x, 143, "A"));
     s.push_back(Text(r.b_x, 143, "B"));
     s.push_back(Font(16));
-    s.push_back(ShowBar("FORM11"));
-    s.push_back(TextOn("FORM11", 80, 3, "答え A"));
-    s.push_back(TextOn("FORM11", 280, 3, "B"));
+    s.push_back(ShowClearedBar("FORM11", {{80, 3, "答え A"}, {280, 3, "B"}}));
   } else {
     s.push_back(TextOn("FORM7", 78, 3, "答え"));
     if (area) s.push_back(TextOn("FORM7", 200, 3, "c㎡"));

@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "lessons/registry.h"
 #include "lessons/resources.h"
 #include "tests/lessons/harness.h"
+#include "tests/every_lesson/every_lesson.h"
 #include "tests/support/walk.h"
 
 namespace ham::testing {
@@ -82,16 +82,7 @@ TEST_P(WrongAnswerBoard, LeavesTheBoardAboveTheHint) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryLesson, WrongAnswerBoard, ::testing::ValuesIn([] {
-                           std::vector<std::string> names;
-                           for (const lessons::LessonEntry& e : lessons::AllLessons()) names.push_back(e.name);
-                           return names;
-                         }()),
-                         [](const auto& param_info) {
-                           std::string n = param_info.param;
-                           std::replace(n.begin(), n.end(), '-', '_');
-                           return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(EveryLesson, WrongAnswerBoard, ::testing::ValuesIn(LessonNames()), LessonTestName());
 
 }  // namespace
 }  // namespace ham::testing

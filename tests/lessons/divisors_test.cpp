@@ -383,7 +383,7 @@ TEST(DivisorsFrame, NameOfNoFormOrBoxIsFatal) {
   };
   const Case cases[] = {
       {frame::TextOn("FORM77", 10, 10, "書く"), "form FORM77", ""},
-      {frame::ShowBar("FROM9"), "form FROM9", ""},
+      {frame::ShowBar("FROM9", {}), "form FROM9", ""},
       {frame::Call([](frame::Frame& f) { FmSetText(f.edit("EDIT99"), "1"); }), "edit box EDIT99", ""},
       {frame::TextOn("", 10, 10, "書く"), "", "MAINFORM"},
       {frame::TextOn("FORM7", 10, 10, "書く"), "", "FORM7"},
