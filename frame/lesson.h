@@ -128,6 +128,7 @@ struct ExplanationPage {
   double paragraph_window_height = 0;
   std::string end_text;             // page-end text in colour 1
   double end_x = 0, end_y = 0;
+  Steps opening;                    // drawn before paragraph 1's label (no pauses or sounds)
   Steps steps;                      // paragraph 1 begins implicitly
   bool close_at_end = true;         // "close wave1" at the page end (last narrated paragraph)
 };

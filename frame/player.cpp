@@ -182,6 +182,7 @@ void Frame::RunExplanation(int page) {
   RtDrawLine(nullptr, ex.bar_left, 0, ex.bar_right, ex.bar_bottom, 2, LineShape::kFilledBox);
   RtDrawText(nullptr, ex.heading_x, 2, ex.heading);
   if (ex.paragraph_window_height > 0) RtSetWindow(nullptr, 0, 0, 0, 0, 639, ex.paragraph_window_height);
+  RunSteps(ex.opening);
   ParagraphLabel(1, -1);
   s_.CurrentParagraph = 1;
   RunSteps(ex.steps);

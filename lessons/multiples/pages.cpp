@@ -24,9 +24,8 @@ Step VoicedWait(int units) {
 // the multiplication table.
 ExplanationPage Page1() {
   ExplanationPage ex{.paragraphs = 4, .bar_right = 240, .end_x = 80, .end_y = 320};
+  ex.opening = {Pic("CF.BMP", 190, 80), Pic("PF.BMP", 160, 80)};
   ex.steps = {
-      Pic("CF.BMP", 190, 80),
-      Pic("PF.BMP", 160, 80),
       // paragraph 1
       Pause(300),
       Narrate("SOUND1.WAV", 450),

@@ -324,6 +324,20 @@ TEST(MultiplesExplanation, MascotsEndWhereThePagesLeaveThem) {
   EXPECT_EQ(last_at(four, "CF.BMP"), "500,85");
 }
 
+TEST(MultiplesExplanation, PageOneOpensWithTheMascotsBeforeItsFirstLabel) {
+  for (int start = 1; start <= 4; ++start) {
+    SCOPED_TRACE(start);
+    LessonRun r = RunLesson(Page(1) + Choose(start));
+    std::vector<std::string> seq;
+    for (const TraceRecord& t : AfterAction(r, "click BUTTON1")) {
+      if (t.at("op") == "picture" && t.at("form") == "MAINFORM") seq.push_back(t.at("picture") + "@" + t.at("x"));
+      if (t.at("op") == "text" && t.at("text") == "だん落 1") seq.push_back("label");
+      if (seq.size() == 3) break;
+    }
+    EXPECT_EQ(seq, (std::vector<std::string>{"CF.BMP@190", "PF.BMP@160", "label"}));
+  }
+}
+
 TEST(MultiplesExplanation, ProblemStatementsInTheirOwnFace) {
   LessonRun r = RunLesson(Page(4) + Choose(4));
   std::vector<std::string> faces;
