@@ -25,6 +25,12 @@ Pixel FromRgb(std::uint32_t rgb) {
 
 int Ink(const Canvas& c, int color) { return color < 0 ? c.state().foreground : color; }
 
+// The pen's line style and draw mode, where they are not the plain ones.
+void PenFields(TraceLine& t, const DrawState& st) {
+  if (st.draw_style != 0) t.Int("style", st.draw_style);
+  if (st.draw_mode != kDrawCopyPen) t.Int("mode", st.draw_mode);
+}
+
 // Whether the pen draws the idx-th pixel of a stroke under a line style.
 bool PenOn(int style, long idx) {
   const long m = idx % 24;
@@ -264,7 +270,11 @@ void RtClearScreen(Canvas* target, int mode) {
 void RtSetWindow(Canvas* target, int flag1, double x1, double y1, int flag2, double x2, double y2) {
   (void)flag1;
   (void)flag2;
-  DrawState& s = detail::Target(target).state();
+  Canvas& c = detail::Target(target);
+  DrawState& s = c.state();
+  // Traced when it changes: the frame sets the same window again and again.
+  if (!s.window || s.wx1 != x1 || s.wy1 != y1 || s.wx2 != x2 || s.wy2 != y2)
+    TraceOp("window").Str("form", detail::TraceName(c)).Num("x1", x1).Num("y1", y1).Num("x2", x2).Num("y2", y2);
   s.window = true;
   s.wx1 = x1;
   s.wy1 = y1;
@@ -322,6 +332,7 @@ void RtDrawLine(Canvas* target, double x1, double y1, double x2, double y2, int 
     t.Str("form", detail::TraceName(c)).Num("x1", x1).Num("y1", y1).Num("x2", x2).Num("y2", y2);
     t.Int("color", ink);
     if (shape == LineShape::kFilledBox) t.Bool("filled", true).Int("fill", fill_color >= 0 ? fill_color : ink);
+    PenFields(t, c.state());
   }
   Surface& s = c.surface();
   const DrawState& st = c.state();
@@ -369,6 +380,7 @@ void RtDrawCircle(Canvas* target, double x, double y, double r, int color, doubl
     t.Str("form", detail::TraceName(c)).Num("x", x).Num("y", y).Num("r", r).Int("color", ink);
     t.Num("aspect", aspect).Num("start", start).Num("end", end);
     if (fill) t.Bool("filled", true).Int("fill", fill_ink);
+    PenFields(t, c.state());
   }
   Surface& s = c.surface();
   const DrawState& st = c.state();
@@ -472,6 +484,7 @@ void RtDrawPolyline(Canvas* target, const std::vector<PolyPoint>& points, int co
     TraceLine t = TraceOp("polyline");
     t.Str("form", detail::TraceName(c)).Nums("points", xy).Nums("rel", rel).Int("color", ink);
     if (filled) t.Bool("filled", true).Int("fill", fill_ink);
+    PenFields(t, c.state());
   }
   if (points.empty()) return;
   Surface& s = c.surface();
@@ -521,14 +534,14 @@ void RtDrawPolyline(Canvas* target, const std::vector<PolyPoint>& points, int co
 // transparent fill style paints nothing.
 void FmFloodFill(Canvas* target, double x, double y, std::uint32_t border_rgb, int mode) {
   Canvas& c = detail::Target(target);
-  TraceOp("fill")
-      .Str("form", detail::TraceName(c))
-      .Num("x", x)
-      .Num("y", y)
-      .Int("border", border_rgb)
-      .Int("mode", mode);
-  Surface& s = c.surface();
   const DrawState& st = c.state();
+  {
+    TraceLine t = TraceOp("fill");
+    t.Str("form", detail::TraceName(c)).Num("x", x).Num("y", y).Int("border", border_rgb).Int("mode", mode);
+    t.Int("rgb", FmRgb(PixelR(st.fill_color), PixelG(st.fill_color), PixelB(st.fill_color)));
+    if (st.fill_style == 1) t.Bool("transparent", true);
+  }
+  Surface& s = c.surface();
   if (st.fill_style == 1) return;
   const int sx = Round(c.MapX(x)), sy = Round(c.MapY(y));
   if (!s.Contains(sx, sy)) return;
