@@ -134,15 +134,16 @@ struct ExplanationPage {
 };
 
 // Hint rule: chosen for problems in [first, last] (0 = any) and, when
-// `typed` is set, only when the typed strings equal those given.
+// `typed` is set, only when the typed strings equal those given, from
+// TypedAnswer slot `typed_from` on.
 struct Hint {
   int first = 0, last = 0;
   std::vector<std::string> typed;
   std::string text;
   int col = 0, row = 17;
   int color = 2;
-  std::function<bool(const Frame&)> when;  // further condition of the lesson's own
   Steps steps;  // drawn after the text in its colour; with an empty text, instead of it
+  int typed_from = 0;
 };
 
 struct Problem {

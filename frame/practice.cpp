@@ -136,8 +136,8 @@ void Frame::WrongAnswer(int page) {
   auto matches = [&](const Hint& h) {
     if (h.first != 0 && (n < h.first || n > h.last)) return false;
     for (std::size_t i = 0; i < h.typed.size(); ++i)
-      if (s_.TypedAnswer[i] != h.typed[i]) return false;
-    return !h.when || h.when(*this);
+      if (s_.TypedAnswer[static_cast<std::size_t>(h.typed_from) + i] != h.typed[i]) return false;
+    return true;
   };
   const Hint* chosen = nullptr;
   for (const Hint& h : problem->hints)

@@ -211,11 +211,8 @@ PracticePage Practice2() {
   pp.problems.push_back(JuiceProblem());
   // Two results left unreduced are told apart from a miscalculation.
   const std::string reduce = "約分して一番かんたんな分数にしよう!";
-  Hint seven_unreduced{7, 7, {}, reduce, 10, 18};
-  seven_unreduced.when = [](const Frame& f) {
-    const auto& t = f.state().TypedAnswer;
-    return t[kTypedA] == "1" && t[kTypedA + 1] == "15" && t[kTypedA + 2] == "18";
-  };
+  Hint seven_unreduced{7, 7, {"1", "15", "18"}, reduce, 10, 18};
+  seven_unreduced.typed_from = kTypedA;  // the three-box bar's strings
   pp.hints.push_back(std::move(seven_unreduced));
   pp.hints.push_back({8, 8, {"40", "42"}, reduce, 10, 18});
   pp.hints.push_back({0, 0, {}, "計算まちがいしてない?まず通分してから計算するんだよ!", 0, 18});
