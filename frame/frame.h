@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "frame/lesson.h"
+#include "frame/names.h"
 #include "frame/state.h"
 #include "platform/api.h"
 
@@ -98,7 +99,7 @@ class Frame {
   void RegisterProcedures();
   void MoveModule();
   void ClearAnswerForms(Form* target, bool set_colour);
-  void NavButton(int k);
+  void OnNavButton(NavButton button);
   void Edit1Change();
   void Button1On();
   void AnswerOk(const AnswerBar& bar);

@@ -33,7 +33,7 @@ Picture& Frame::picture(const std::string& file) { return s_.Pictures[file]; }
 void Frame::RegisterProcedures() {
   Runtime& rt = Runtime::Current();
   for (int k = 1; k <= kNavButtons; ++k)
-    rt.RegisterProcedure(Procedure(kNavButtonPrefix + Num(k), "ON"), [this, k](Form*) { NavButton(k); });
+    rt.RegisterProcedure(Procedure(kNavButtonPrefix + Num(k), "ON"), [this, k](Form*) { OnNavButton(static_cast<NavButton>(k)); });
   rt.RegisterProcedure(Procedure(kTitleStripForm, "MOUSEDOWN"), [](Form*) { RtCallSub("move.sub"); });
   rt.RegisterProcedure(Procedure(kNumberBox, "CHANGE"), [this](Form*) { Edit1Change(); });
   rt.RegisterProcedure(Procedure(kNumberOk, "ON"), [this](Form*) { Button1On(); });
@@ -105,44 +105,44 @@ void Frame::ClearAnswerForms(Form* target, bool set_colour) {
   s_.InputMode = 0;
 }
 
-void Frame::NavButton(int k) {
+void Frame::OnNavButton(NavButton button) {
   Form* target = s_.MainFormRef;
-  switch (k) {
-    case 1:
+  switch (button) {
+    case NavButton::kPrevious:
       ClearAnswerForms(target, true);
       s_.PreviousPage = s_.CurrentPage;
       s_.CurrentPage -= 1;
       if (s_.CurrentPage == -1) s_.CurrentPage = 0;
       CallPageSub(s_.CurrentPage);
       break;
-    case 2: {
+    case NavButton::kLastSeen: {
       ClearAnswerForms(target, true);
       std::string t = RtStrFromSingle(s_.PreviousPage);
       s_.PreviousPage = s_.CurrentPage;
       RtCallSub("pag" + RtRight(t, RtLen(t) - 1) + ".sub");
       break;
     }
-    case 3:
+    case NavButton::kNext:
       ClearAnswerForms(target, true);
       s_.PreviousPage = s_.CurrentPage;
       s_.CurrentPage += 1;
       CallPageSub(s_.CurrentPage);
       break;
-    case 4:
+    case NavButton::kChooser:
       ClearAnswerForms(target, true);
       s_.PreviousPage = s_.CurrentPage;
       RtCallSub("site.sub");
       break;
-    case 5:
+    case NavButton::kPageStart:
       ClearAnswerForms(target, false);
       CallPageSub(s_.CurrentPage);
       break;
-    case 6:
+    case NavButton::kContents:
       ClearAnswerForms(target, true);
       s_.PreviousPage = s_.CurrentPage;
       RtCallSub("pag0.sub");
       break;
-    case 7:
+    case NavButton::kExit:
       s_.CommandCode = kExitCode;
       break;
   }
