@@ -2,13 +2,14 @@
 // few procedures in which it really differs.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
-#include "platform/api.h"
+#include "platform/shapes.h"
 
 namespace ham::frame {
 

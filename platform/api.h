@@ -15,6 +15,7 @@
 #include "platform/canvas.h"
 #include "platform/forms.h"
 #include "platform/runtime.h"
+#include "platform/shapes.h"
 
 namespace ham {
 
@@ -35,7 +36,6 @@ void RtSetPalette(Canvas* target, int index, int green, int red, int blue);
 // mask bits: 1 foreground, 2 background, 4 third, 8 fourth colour.
 void RtSetColor(Canvas* target, int fg, int bg, int c3, int c4, int mask);
 
-enum class LineShape { kLine, kBox, kFilledBox };
 // color -1: the foreground colour. A filled box with fill_color >= 0 is a
 // framed box: outline in `color`, inside in `fill_color`.
 void RtDrawLine(Canvas* target, double x1, double y1, double x2, double y2, int color = -1,
@@ -47,10 +47,6 @@ void RtDrawLine(Canvas* target, double x1, double y1, double x2, double y2, int 
 void RtDrawCircle(Canvas* target, double x, double y, double r, int color = -1, double aspect = 1,
                   double start = 0, double end = 0, bool fill = false, int fill_color = -1);
 
-struct PolyPoint {
-  double x = 0, y = 0;
-  bool relative = false;  // relative to the point before
-};
 // One chain: outlined open, or (filled) a closed polygon filled with
 // fill_color and outlined with color.
 void RtDrawPolyline(Canvas* target, const std::vector<PolyPoint>& points, int color = -1,

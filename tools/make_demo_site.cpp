@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "lessons/registry.h"
+#include "platform/runtime.h"
 #include "tools/demo_site.h"
 
 int main(int argc, char** argv) {
