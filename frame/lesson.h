@@ -203,7 +203,6 @@ struct Page {
 struct PictureSpec {
   std::string file;        // "ｻｲｹ.BMP"
   bool from_da = true;     // BaseFolder + "\da\" + file, else the lesson's folder
-  int demo_w = 40, demo_h = 40;  // size of the demo site's stand-in
 };
 
 // An answer bar and the procedures that serve it.

@@ -10,9 +10,9 @@ namespace ham::frame {
 
 std::vector<PictureSpec> SharedPictures() {
   return {
-      {"ｻｲｹ.BMP", true, 590, 90},   {"ﾎﾟｺ.BMP", true, 160, 200},  {"ﾁｬﾋﾟ.BMP", true, 160, 200},
-      {"ｽﾄﾗｲﾌﾟ.BMP", true, 200, 40}, {"ﾎﾟｺ2.BMP", true, 160, 200}, {"ﾁｬﾋﾟ2.BMP", true, 160, 200},
-      {"PF.BMP", true, 20, 50},       {"CF.BMP", true, 20, 50},
+      {"ｻｲｹ.BMP", true},   {"ﾎﾟｺ.BMP", true},  {"ﾁｬﾋﾟ.BMP", true},
+      {"ｽﾄﾗｲﾌﾟ.BMP", true}, {"ﾎﾟｺ2.BMP", true}, {"ﾁｬﾋﾟ2.BMP", true},
+      {"PF.BMP", true},       {"CF.BMP", true},
   };
 }
 

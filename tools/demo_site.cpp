@@ -8,6 +8,7 @@
 #include "frame/templates.h"
 #include "platform/api.h"
 #include "platform/internal.h"
+#include "tools/stand_ins.h"
 
 namespace ham::tools {
 
@@ -153,7 +154,8 @@ DemoSite BuildDemoSite(const frame::Lesson& lesson, const fs::path& drive_c, con
 
   for (const frame::PictureSpec& p : lesson.pictures) {
     fs::path dir = p.from_da ? site.host / "da" : site.lesson;
-    WriteBytes(dir / p.file, detail::EncodeBmpFile24(StandInPicture(p.file, p.demo_w, p.demo_h)));
+    const PictureSize size = StandInSize(lesson, p.file);
+    WriteBytes(dir / p.file, detail::EncodeBmpFile24(StandInPicture(p.file, size.w, size.h)));
   }
 
   int number = 0;

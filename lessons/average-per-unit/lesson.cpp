@@ -22,9 +22,9 @@ Lesson Build() {
 
   l.pictures = SharedPictures();
   const PictureSpec own[] = {
-      {"上指.BMP", false, 20, 20}, {"hok1.BMP", false, 20, 20}, {"hok2.BMP", false, 20, 20},
-      {"左指.BMP", false, 20, 20}, {"右指.BMP", false, 20, 20},  {"cr.BMP", true, 40, 60},
-      {"cl.BMP", true, 35, 60},    {"pr.BMP", true, 40, 60},
+      {"上指.BMP", false}, {"hok1.BMP", false}, {"hok2.BMP", false},
+      {"左指.BMP", false}, {"右指.BMP", false},  {"cr.BMP", true},
+      {"cl.BMP", true},    {"pr.BMP", true},
   };
   l.pictures.insert(l.pictures.end(), std::begin(own), std::end(own));
 

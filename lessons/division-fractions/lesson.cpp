@@ -19,7 +19,7 @@ Lesson Build() {
       Practice(Practice2()),
   });
   l.pictures = SharedPictures();
-  l.pictures.push_back({"cl.BMP", true, 35, 60});
+  l.pictures.push_back({"cl.BMP", true});
 
   // The one-box bar is shown by every problem but answers none: no
   // procedure for EDIT2 or BUTTON2. FORM11 judges with this lesson's OK,

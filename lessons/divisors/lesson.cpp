@@ -20,8 +20,8 @@ Lesson Build() {
       Practice(Practice2()),
   });
   l.pictures = SharedPictures();
-  l.pictures.push_back({"CL.BMP", true, 40, 50});
-  l.pictures.push_back({"PL.BMP", true, 40, 50});
+  l.pictures.push_back({"CL.BMP", true});
+  l.pictures.push_back({"PL.BMP", true});
   UseFrameBars(l, true, false);
   l.contents_mark_col = 55;
   l.chooser_mark_col = 53;

@@ -31,7 +31,7 @@ Lesson Build() {
       Practice(Practice2()),
   });
   l.pictures = SharedPictures();
-  l.pictures.push_back({"pl.BMP", true, 40, 40});
+  l.pictures.push_back({"pl.BMP", true});
   common::UseAnswerBars(l);
   // Every box of a bar counts: the three- and four-box bars compare
   // TypedAnswerA.. with ExpectedAnswer1.. box by box.

@@ -19,7 +19,7 @@ Lesson Build() {
       Practice(Practice2()),
   });
   l.pictures = SharedPictures();
-  l.pictures.push_back({"pl.BMP", true, 40, 60});  // loaded, never drawn
+  l.pictures.push_back({"pl.BMP", true});  // loaded, never drawn
 
   // The answer bars kit. The three- and four-box bars are never shown;
   // their OK compares every box, as the frame's does.

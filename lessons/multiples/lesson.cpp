@@ -21,7 +21,7 @@ Lesson Build() {
   l.pictures = SharedPictures();
   // The pointing and walking poses fit the boxes that erase them: the
   // narrowest is 35 wide, and 60 units high are some 50 pixels.
-  for (const char* pose : {"PR.BMP", "PL.BMP", "CR.BMP", "CL.BMP"}) l.pictures.push_back({pose, true, 35, 50});
+  for (const char* pose : {"PR.BMP", "PL.BMP", "CR.BMP", "CL.BMP"}) l.pictures.push_back({pose, true});
   UseFrameBars(l, true, true);  // every box writes from TypedAnswer1 on
   // Both problem numbers are 16-bit: a typed number is rounded.
   l.problem_rounded = {true, true, true};

@@ -20,7 +20,7 @@ Lesson Build() {
       Practice(Practice2()),
   });
   l.pictures = SharedPictures();
-  l.pictures.push_back({"右指.BMP", false, 20, 20});
+  l.pictures.push_back({"右指.BMP", false});
 
   // FORM2 is in the resources but never loaded: no drawing sheet here.
   l.before_main_form = nullptr;

@@ -24,10 +24,10 @@ Lesson Build() {
   // The lesson's own, from its folder: pieces of page 1's parallelogram
   // and the pointing hands.
   const PictureSpec own[] = {
-      {"B6.BMP", false, 32, 48},   {"B12.BMP", false, 3, 48},   {"B27.BMP", false, 105, 48},
-      {"B33.BMP", false, 105, 48}, {"B39.BMP", false, 70, 48},  {"B42.BMP", false, 24, 24},
-      {"B68.BMP", false, 50, 22},  {"上指.BMP", false, 20, 20}, {"右指.BMP", false, 20, 20},
-      {"左指.BMP", false, 20, 20},
+      {"B6.BMP", false},   {"B12.BMP", false},   {"B27.BMP", false},
+      {"B33.BMP", false}, {"B39.BMP", false},  {"B42.BMP", false},
+      {"B68.BMP", false},  {"上指.BMP", false}, {"右指.BMP", false},
+      {"左指.BMP", false},
   };
   l.pictures.insert(l.pictures.end(), std::begin(own), std::end(own));
   common::UseAnswerBars(l);

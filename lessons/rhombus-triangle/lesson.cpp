@@ -20,9 +20,9 @@ Lesson Build() {
   l.pictures = SharedPictures();
   // The parts of the triangle of page 3, sized to where the script places them.
   const PictureSpec own[] = {
-      {"B6.BMP", false, 32, 48},  {"B27.BMP", false, 24, 48}, {"B33.BMP", false, 56, 16},
-      {"B36.BMP", false, 16, 48}, {"B39.BMP", false, 40, 40}, {"B42.BMP", false, 40, 40},
-      {"B54.BMP", false, 56, 34}, {"B60.BMP", false, 8, 48},  {"B66.BMP", false, 50, 14},
+      {"B6.BMP", false},  {"B27.BMP", false}, {"B33.BMP", false},
+      {"B36.BMP", false}, {"B39.BMP", false}, {"B42.BMP", false},
+      {"B54.BMP", false}, {"B60.BMP", false},  {"B66.BMP", false},
   };
   l.pictures.insert(l.pictures.end(), std::begin(own), std::end(own));
   // The typed problem number is kept as typed: 2.5 names no problem.

@@ -7,6 +7,7 @@
 
 #include "lessons/parallelogram-trapezoid/lesson.h"
 #include "tests/lessons/harness.h"
+#include "tools/stand_ins.h"
 
 const ham::ResourceTable& ParallelogramTrapezoidResources();
 
@@ -67,7 +68,7 @@ TEST(PtStartUp, PicturesFormsAndBoxes) {
     auto it = r.state().Pictures.find(p.file);
     ASSERT_NE(it, r.state().Pictures.end()) << p.file;
     EXPECT_TRUE(it->second.loaded) << p.file;
-    EXPECT_EQ(it->second.surface().width(), p.demo_w) << p.file;
+    EXPECT_EQ(it->second.surface().width(), tools::StandInSize(TheLesson(), p.file).w) << p.file;
   }
   const std::vector<std::string> own = {"B6.BMP",  "B12.BMP",  "B27.BMP",  "B33.BMP",  "B39.BMP",
                                         "B42.BMP", "B68.BMP", "上指.BMP", "右指.BMP", "左指.BMP"};
