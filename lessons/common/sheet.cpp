@@ -42,7 +42,7 @@ bool JudgeThreeBoxes(const Frame& f) {
 
 }  // namespace
 
-Lesson SheetAndBars() {
+Lesson SheetAndBars(const SheetOptions& options) {
   const std::vector<std::string> more = {"FORM9", "FORM10", "FORM11", "FORM12"};
   Lesson l;
   l.forms = FrameForms({}, true);
@@ -58,7 +58,10 @@ Lesson SheetAndBars() {
   two.judge = JudgeTwoBoxes;
   AnswerBar three = Bar("FORM12", "BUTTON6", {"EDIT16", "EDIT17", "EDIT18"});
   three.judge = JudgeThreeBoxes;
-  l.bars = {Bar("FORM7", "BUTTON2", {"EDIT2"}), five, six, two, three};
+  AnswerBar one = Bar("FORM7", "BUTTON2", {"EDIT2"});
+  one.live = options.one_box_answers;
+  one.expected = {options.one_box_slot};
+  l.bars = {one, five, six, two, three};
 
   l.nav_blank = {"EDIT1", "EDIT2"};
   l.nav_hide = {"FORM7", "FORM9", "FORM10", "FORM11", "FORM12"};

@@ -119,6 +119,27 @@ TEST(SheetKit, FormsBarsAndNavigation) {
   EXPECT_TRUE(l.before_main_form);
 }
 
+TEST(SheetKit, OneBoxBarAsTheLessonSays) {
+  struct Case {
+    lessons::common::SheetOptions options;
+    bool live;
+    int slot;
+  };
+  const Case cases[] = {
+      {{}, true, 0},
+      {{.one_box_answers = false}, false, 0},
+      {{.one_box_slot = 3}, true, 3},
+  };
+  for (const Case& c : cases) {
+    frame::Lesson l = lessons::common::SheetAndBars(c.options);
+    const frame::AnswerBar& one = BarOf(l, "FORM7");
+    EXPECT_EQ(one.live, c.live) << c.slot;
+    EXPECT_EQ(one.expected, std::vector<int>{c.slot}) << c.slot;
+    EXPECT_EQ(one.typed, std::vector<int>{0}) << c.slot;
+    EXPECT_FALSE(one.judge) << c.slot;
+  }
+}
+
 TEST(SheetKit, TwoAndThreeBoxOksReadPageFoursStringsThere) {
   using lessons::common::kSecondAnswer1;
   using lessons::common::kSecondAnswer2;
