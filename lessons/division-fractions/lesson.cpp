@@ -23,9 +23,6 @@ Lesson Build() {
   l.pictures = SharedPictures();
   l.pictures.push_back({"cl.BMP", true, 35, 60});
 
-  // FORM11 judges with this lesson's OK, FORM12 with the template's.
-  for (AnswerBar& bar : l.bars)
-    if (bar.form == "FORM11") bar.judge = JudgeTwoBoxes;
   // Every problem shows its own bar over FORM7 last; only FORM9 goes first.
   l.practice_form_hide = {"FORM9"};
   // "move.sub" takes the sheet along, not the main window.

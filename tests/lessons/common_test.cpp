@@ -140,24 +140,28 @@ TEST(SheetKit, OneBoxBarAsTheLessonSays) {
   }
 }
 
-TEST(SheetKit, TwoAndThreeBoxOksReadPageFoursStringsThere) {
-  using lessons::common::kSecondAnswer1;
-  using lessons::common::kSecondAnswer2;
-  using lessons::common::kThirdAnswer1;
-  using lessons::common::kThirdAnswer2;
+TEST(SheetKit, TwoAndThreeBoxOksReadTheSlotsAndOrderTheLessonsTablesGive) {
+  // As a sheet lesson says it: page 2's problem 4 in either order, page 4
+  // comparing boxes B and C with its own strings.
   frame::Lesson l = lessons::common::SheetAndBars();
   l.pages = {frame::ContentsPage(), frame::Page{}, frame::Page{}, frame::Page{}, frame::Page{}, frame::EndPage()};
   l.pages[2].kind = frame::PageKind::kPractice;
+  l.pages[2].practice.problems.resize(4);
+  l.pages[2].practice.problems[3].any_order = true;
   l.pages[4].kind = frame::PageKind::kPractice;
+  l.pages[4].practice.problems.resize(4);
+  l.pages[4].practice.answer_slots = {0, 3, 4};
   frame::Frame f(l);
   frame::FrameState& s = f.state();
   s.ExpectedAnswer[0] = "6";
-  s.ExpectedAnswer[kSecondAnswer1] = "8";
-  s.ExpectedAnswer[kThirdAnswer1] = "2";
-  s.ExpectedAnswer[kSecondAnswer2] = "5";
-  s.ExpectedAnswer[kThirdAnswer2] = "3";
+  s.ExpectedAnswer[1] = "8";
+  s.ExpectedAnswer[2] = "2";
+  s.ExpectedAnswer[3] = "5";
+  s.ExpectedAnswer[4] = "3";
   const frame::AnswerBar& two = BarOf(l, "FORM11");
   const frame::AnswerBar& three = BarOf(l, "FORM12");
+  EXPECT_FALSE(two.judge);
+  EXPECT_FALSE(three.judge);
   struct Case {
     float page, problem;
     std::string a, b, c;
@@ -166,10 +170,11 @@ TEST(SheetKit, TwoAndThreeBoxOksReadPageFoursStringsThere) {
   const Case cases[] = {
       {2, 1, "6", "8", "2", true, true},
       {2, 1, "8", "6", "2", false, false},
-      // Problem 4 takes its two values in either order.
-      {2, 4, "8", "6", "2", true, false},
+      {2, 4, "8", "6", "2", true, true},
+      {2, 4, "6", "6", "2", false, false},
       {4, 1, "6", "5", "3", true, true},
       {4, 1, "6", "8", "2", false, false},
+      {4, 4, "5", "6", "3", false, false},
   };
   for (const Case& c : cases) {
     s.CurrentPage = c.page;
@@ -177,8 +182,8 @@ TEST(SheetKit, TwoAndThreeBoxOksReadPageFoursStringsThere) {
     s.TypedAnswer[0] = c.a;
     s.TypedAnswer[1] = c.b;
     s.TypedAnswer[2] = c.c;
-    EXPECT_EQ(two.judge(f), c.two_right) << c.page << " " << c.problem << " " << c.a << c.b;
-    EXPECT_EQ(three.judge(f), c.three_right) << c.page << " " << c.problem << " " << c.a << c.b << c.c;
+    EXPECT_EQ(f.IsRight(two), c.two_right) << c.page << " " << c.problem << " " << c.a << c.b;
+    EXPECT_EQ(f.IsRight(three), c.three_right) << c.page << " " << c.problem << " " << c.a << c.b << c.c;
   }
 }
 
