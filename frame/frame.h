@@ -58,6 +58,8 @@ class Frame {
   // Problem number of a practice page as stored.
   float& ProblemNumber(int page);
   const Problem* CurrentProblem(int page) const;
+  // Whether the bar's boxes hold a right answer, as its OK judges them.
+  bool IsRight(const AnswerBar& bar) const;
 
   // The page module "pag" + n + ".sub".
   void CallPageSub(float page);

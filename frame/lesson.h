@@ -156,6 +156,12 @@ struct Problem {
   std::string praise;
   int praise_col = 0, praise_row = 0;
   float jingle_pause = 250;             // pause after the pass jingle
+  // The bar's boxes may hold the expected strings in any order (two boxes:
+  // either order).
+  bool any_order = false;
+  // By place in the bar, a further ExpectedAnswer slot the answer of that
+  // place may also be typed as (-1: none).
+  std::vector<int> also_expected;
 };
 
 struct PracticePage {
@@ -165,6 +171,9 @@ struct PracticePage {
   std::string end_text;                 // at (col 30, row 15) in colour 1
   double label_x = 86, label_y = 3;     // "答え" on FORM7
   std::vector<Problem> problems;
+  // The ExpectedAnswer slot each box of a bar is compared with on this page,
+  // by the box's place in its bar (empty, or beyond its end: the bar's own).
+  std::vector<int> answer_slots;
   std::vector<Hint> hints;              // page hints, first match wins
   bool blank_warning = true;            // "最後には 空白キーをうたないでね!"
   std::string reward;                   // reward message at 24 points, (col 5, row 7)
@@ -213,7 +222,9 @@ struct AnswerBar {
   std::vector<int> typed;               // TypedAnswer slot per box
   std::vector<int> expected;            // ExpectedAnswer slot per box
   bool live = true;                     // false: no procedures at all
-  // The lesson's own comparison; default: every box equals its expected string.
+  // The lesson's own comparison; default: every box equals its expected
+  // string, with the slots, order and further strings the practice page and
+  // its problem shown give.
   std::function<bool(const Frame&)> judge;
 };
 

@@ -3,6 +3,7 @@
 #include "frame/frame.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "frame/internal.h"
 #include "frame/names.h"
@@ -184,15 +185,35 @@ void Frame::Button1On() {
   else if (IsWhole(p) && p >= 1 && p <= static_cast<float>(LastContentPage())) s_.CommandCode = p * kPageCodes + kStartCode;
 }
 
-void Frame::AnswerOk(const AnswerBar& bar) {
-  bool right = true;
-  if (bar.judge) {
-    right = bar.judge(*this);
-  } else {
-    for (std::size_t i = 0; i < bar.boxes.size(); ++i)
-      right = right && s_.TypedAnswer[static_cast<std::size_t>(bar.typed[i])] ==
-                           s_.ExpectedAnswer[static_cast<std::size_t>(bar.expected[i])];
+bool Frame::IsRight(const AnswerBar& bar) const {
+  if (bar.judge) return bar.judge(*this);
+  std::vector<int> slots = bar.expected;
+  const Problem* problem = nullptr;
+  if (IsPracticePage(s_.CurrentPage)) {
+    const int page = static_cast<int>(s_.CurrentPage);
+    const std::vector<int>& given = lesson_.pages[static_cast<std::size_t>(page)].practice.answer_slots;
+    for (std::size_t i = 0; i < slots.size() && i < given.size(); ++i) slots[i] = given[i];
+    problem = CurrentProblem(page);
   }
+  // Box `box` against the answer of place `k`.
+  auto fits = [&](std::size_t box, std::size_t k) {
+    const std::string& typed = s_.TypedAnswer[static_cast<std::size_t>(bar.typed[box])];
+    if (typed == s_.ExpectedAnswer[static_cast<std::size_t>(slots[k])]) return true;
+    if (!problem || k >= problem->also_expected.size() || problem->also_expected[k] < 0) return false;
+    return typed == s_.ExpectedAnswer[static_cast<std::size_t>(problem->also_expected[k])];
+  };
+  std::vector<std::size_t> order(slots.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  do {
+    bool right = true;
+    for (std::size_t i = 0; i < order.size() && right; ++i) right = fits(i, order[i]);
+    if (right) return true;
+  } while (problem && problem->any_order && std::next_permutation(order.begin(), order.end()));
+  return false;
+}
+
+void Frame::AnswerOk(const AnswerBar& bar) {
+  const bool right = IsRight(bar);
   s_.CommandCode = s_.CurrentPage * kPageCodes + (right ? kRightCode : kWrongCode);
   FmSetFocus(edit(bar.boxes.front()));
 }

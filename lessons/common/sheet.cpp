@@ -6,43 +6,7 @@ namespace ham::lessons::common {
 
 using namespace ham::frame;
 
-namespace {
-
-bool Same(const FrameState& s, int typed, int expected) {
-  return s.TypedAnswer[static_cast<std::size_t>(typed)] == s.ExpectedAnswer[static_cast<std::size_t>(expected)];
-}
-
-// The problem number of the page shown (its own slot on a practice page).
-float ProblemShown(const Frame& f) {
-  const FrameState& s = f.state();
-  for (int p = 0; p <= f.lesson().LastPage(); ++p) {
-    const Page& page = f.lesson().pages[static_cast<std::size_t>(p)];
-    if (s.CurrentPage == static_cast<float>(p) && page.kind == PageKind::kPractice)
-      return s.ProblemNumber[static_cast<std::size_t>(page.practice.problem_slot)];
-  }
-  return s.ProblemNumber[0];
-}
-
-// OK of FORM11 (boxes A and B). On page 4 B is compared with page 4's second
-// string; elsewhere problem 4 takes its two values in either order.
-bool JudgeTwoBoxes(const Frame& f) {
-  const FrameState& s = f.state();
-  if (s.CurrentPage == 4) return Same(s, 0, 0) && Same(s, 1, kSecondAnswer2);
-  if (ProblemShown(f) == 4)
-    return (Same(s, 0, 0) && Same(s, 1, kSecondAnswer1)) || (Same(s, 0, kSecondAnswer1) && Same(s, 1, 0));
-  return Same(s, 0, 0) && Same(s, 1, kSecondAnswer1);
-}
-
-// OK of FORM12: the three boxes against the page's three strings.
-bool JudgeThreeBoxes(const Frame& f) {
-  const FrameState& s = f.state();
-  if (s.CurrentPage == 4) return Same(s, 0, 0) && Same(s, 1, kSecondAnswer2) && Same(s, 2, kThirdAnswer2);
-  return Same(s, 0, 0) && Same(s, 1, kSecondAnswer1) && Same(s, 2, kThirdAnswer1);
-}
-
-}  // namespace
-
-Lesson SheetAndBars() {
+Lesson SheetAndBars(const SheetOptions& options) {
   const std::vector<std::string> more = {"FORM9", "FORM10", "FORM11", "FORM12"};
   Lesson l;
   l.forms = FrameForms({}, true);
@@ -54,11 +18,11 @@ Lesson SheetAndBars() {
   five.live = false;
   AnswerBar six = Bar("FORM10", "BUTTON4", {"EDIT8", "EDIT9", "EDIT10", "EDIT11", "EDIT12", "EDIT13"});
   six.live = false;
-  AnswerBar two = Bar("FORM11", "BUTTON5", {"EDIT14", "EDIT15"});
-  two.judge = JudgeTwoBoxes;
-  AnswerBar three = Bar("FORM12", "BUTTON6", {"EDIT16", "EDIT17", "EDIT18"});
-  three.judge = JudgeThreeBoxes;
-  l.bars = {Bar("FORM7", "BUTTON2", {"EDIT2"}), five, six, two, three};
+  AnswerBar one = Bar("FORM7", "BUTTON2", {"EDIT2"});
+  one.live = options.one_box_answers;
+  one.expected = {options.one_box_slot};
+  l.bars = {one, five, six, Bar("FORM11", "BUTTON5", {"EDIT14", "EDIT15"}),
+            Bar("FORM12", "BUTTON6", {"EDIT16", "EDIT17", "EDIT18"})};
 
   l.nav_blank = {"EDIT1", "EDIT2"};
   l.nav_hide = {"FORM7", "FORM9", "FORM10", "FORM11", "FORM12"};

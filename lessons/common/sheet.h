@@ -9,20 +9,20 @@
 
 namespace ham::lessons::common {
 
-// ExpectedAnswer slots of the second and third boxes: SecondAnswer1 and
-// ThirdAnswer1 serve every page but 4 (they are ExpectedAnswer2 and 3 there),
-// SecondAnswer2 and ThirdAnswer2 serve page 4.
-inline constexpr int kSecondAnswer1 = 1;
-inline constexpr int kThirdAnswer1 = 2;
-inline constexpr int kSecondAnswer2 = 3;
-inline constexpr int kThirdAnswer2 = 4;
+// Where the sheet lessons' one-box bar FORM7 differs.
+struct SheetOptions {
+  bool one_box_answers = true;  // false: FORM7 is shown but has no procedures
+  int one_box_slot = 0;         // the ExpectedAnswer slot FORM7's box is compared with
+};
 
 // A description holding only the sheet and the bars: the forms in load order
 // (FORM2 is loaded by before_main_form), the bound boxes, the bars with their
 // OK procedures, the navigation's blanking and hiding, the "move.sub"
 // targets and the forms hidden at a practice page's end and by
-// ShowPracticeForm. A lesson starts from it and adds its own content.
-frame::Lesson SheetAndBars();
+// ShowPracticeForm. Every bar compares its boxes as the frame's OK does,
+// with what the lesson's pages and problems say. A lesson starts from it
+// and adds its own content.
+frame::Lesson SheetAndBars(const SheetOptions& options = {});
 
 // Start-up: FORM2 loaded unseen, sized 640 x 480, given the frame's palette
 // and colours; the scratch picture created; then MAINFORM loaded as the main

@@ -10,7 +10,9 @@ namespace ham::lessons::division_fractions {
 using namespace ham::frame;
 
 Lesson Build() {
-  Lesson l = common::SheetAndBars();
+  // The one-box bar is shown by every problem but answers none: no
+  // procedure for EDIT2 or BUTTON2.
+  Lesson l = common::SheetAndBars({.one_box_answers = false});
   l.title = "5年生の算数     わり算と分数";
   l.pages = PageTable(7, 24, {
       Explanation("わり算と分数 1", DivisionPage()),
@@ -21,13 +23,6 @@ Lesson Build() {
   l.pictures = SharedPictures();
   l.pictures.push_back({"cl.BMP", true});
 
-  // The one-box bar is shown by every problem but answers none: no
-  // procedure for EDIT2 or BUTTON2. FORM11 judges with this lesson's OK,
-  // FORM12 with the template's.
-  for (AnswerBar& bar : l.bars) {
-    if (bar.form == "FORM7") bar.live = false;
-    if (bar.form == "FORM11") bar.judge = JudgeTwoBoxes;
-  }
   // Every problem shows its own bar over FORM7 last; only FORM9 goes first.
   l.practice_form_hide = {"FORM9"};
   // "move.sub" takes the sheet along, not the main window.

@@ -27,8 +27,4 @@ frame::ExplanationPage TimePage();      // page 3 "わり算と分数 2"
 frame::PracticePage Practice1();        // page 2
 frame::PracticePage Practice2();        // page 4
 
-// OK of the two-box bar FORM11: boxes A and B against the expected strings
-// of the page shown.
-bool JudgeTwoBoxes(const frame::Frame& f);
-
 }  // namespace ham::lessons::division_fractions

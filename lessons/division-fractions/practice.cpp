@@ -1,11 +1,10 @@
 // The practice pages: page 2 (quotients as fractions) and page 4 (times as
-// fractions), with the OK of the two-box bar FORM11.
+// fractions).
 #include <string>
 #include <vector>
 
 #include "frame/templates.h"
 #include "lessons/division-fractions/lesson.h"
-#include "lessons/common/sheet.h"
 
 namespace ham::lessons::division_fractions {
 
@@ -13,21 +12,16 @@ using namespace ham::frame;
 
 namespace {
 
-// ExpectedAnswer slots of boxes A, B and C. Page 4 keeps its second and
-// third strings apart from page 2's, where the three-box OK of the template
-// looks for them.
-constexpr int kBoxes2[] = {0, 1, 2};
-constexpr int kBoxes4[] = {0, common::kSecondAnswer2, common::kThirdAnswer2};
+// ExpectedAnswer slots of boxes A, B and C, compared on the page as it
+// gives them: page 4 keeps its second and third strings apart from page 2's.
+const std::vector<int> kBoxes2 = {0, 1, 2};
+const std::vector<int> kBoxes4 = {0, 3, 4};
 
 const char* const kAsk = "□にあてはまる数字を答えなさい｡";
 
-bool Same(const FrameState& s, int typed, int expected) {
-  return s.TypedAnswer[static_cast<std::size_t>(typed)] == s.ExpectedAnswer[static_cast<std::size_t>(expected)];
-}
-
 // The expected strings of boxes A, B (and C) into the page's slots.
-Step Expect(const int (&slots)[3], std::vector<std::string> texts) {
-  return Call([&slots, texts](Frame& f) {
+Step Expect(const std::vector<int>& slots, std::vector<std::string> texts) {
+  return Call([slots, texts](Frame& f) {
     for (std::size_t i = 0; i < texts.size(); ++i)
       f.state().ExpectedAnswer[static_cast<std::size_t>(slots[i])] = texts[i];
   });
@@ -75,14 +69,9 @@ Hint Always(const char* text, int col) {
 
 }  // namespace
 
-bool JudgeTwoBoxes(const Frame& f) {
-  const FrameState& s = f.state();
-  const int(&slots)[3] = s.CurrentPage == 4 ? kBoxes4 : kBoxes2;
-  return Same(s, 0, slots[0]) && Same(s, 1, slots[1]);
-}
-
 PracticePage Practice1() {
   PracticePage pp = Common(0, "やったね!パスワードは 天気(てんき) だよ!");
+  pp.answer_slots = kBoxes2;
   pp.strip_y1 = 330;
   pp.strip_y2 = 422;
   pp.praise_col = 10;
@@ -109,7 +98,7 @@ PracticePage Practice1() {
     Problem p;
     p.answer_label = false;
     Steps& s = p.setup;
-    s.push_back(Expect(kBoxes2, r.expected));
+    s.push_back(Expect(pp.answer_slots, r.expected));
     s.push_back(Print(0, 6, "(" + std::to_string(n) + ")"));
     s.push_back(Print(0, 7, "次のわり算の商を分数で答えると□にあてはまる数は何になりますか｡"));
     s.push_back(PrintNumber(8, 11, static_cast<float>(r.dividend)));
@@ -140,6 +129,7 @@ PracticePage Practice1() {
 
 PracticePage Practice2() {
   PracticePage pp = Common(1, "やったね!パスワードは 勇気(ゆうき) だよ!");
+  pp.answer_slots = kBoxes4;
   pp.strip_y1 = 324;
   pp.strip_y2 = 420;
   pp.praise_col = 28;
@@ -178,7 +168,7 @@ PracticePage Practice2() {
     Problem p;
     p.answer_label = false;
     Steps& s = p.setup;
-    s.push_back(Expect(kBoxes4, r.expected));
+    s.push_back(Expect(pp.answer_slots, r.expected));
     s.push_back(Print(r.label_col, 4, "(" + std::to_string(n) + ")"));
     if (r.group == kTime) {
       s.push_back(Print(10, 5, "を分数を使って    で表すと次の通りです｡"));

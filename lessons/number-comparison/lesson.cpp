@@ -10,8 +10,9 @@ namespace ham::lessons::number_comparison {
 using namespace ham::frame;
 
 Lesson Build() {
-  // The sheet lessons' forms, bars and navigation.
-  Lesson l = common::SheetAndBars();
+  // The sheet lessons' forms, bars and navigation; the one-box bar compares
+  // its box with OneBoxAnswer.
+  Lesson l = common::SheetAndBars({.one_box_slot = kOneBoxAnswer});
   l.title = "5年生の算数   整数と小数と分数をくらべる";
   l.pages = PageTable(7, 24, {
       Explanation("分数を小数に変える", FractionToDecimalPage()),
@@ -28,13 +29,6 @@ Lesson Build() {
   // Page 2's number rounded, page 4's kept as typed (2.5 names no problem).
   l.problem_rounded = common::kNumberBoxRounding;
 
-  // Bars: FORM7 judged by this lesson; FORM11 by the four-box OK on its two
-  // boxes; FORM12 by the plain three-box comparison.
-  for (AnswerBar& bar : l.bars) {
-    if (bar.form == "FORM7") bar.judge = JudgeOneBox;
-    if (bar.form == "FORM11") bar = common::FourBoxOk("FORM11", "BUTTON5", {"EDIT14", "EDIT15"});
-    if (bar.form == "FORM12") bar = frame::Bar("FORM12", "BUTTON6", {"EDIT16", "EDIT17", "EDIT18"});
-  }
   // A multi-box bar is shown over FORM7 after it; FORM7 is raised again for
   // the one-box problems.
   l.practice_form_hide = {"FORM9"};

@@ -21,14 +21,9 @@ frame::Lesson Build();
 // OneBoxAnswer, the one-box bar's expected text (on page 4, problems 1 to 5,
 // the question's left-hand text), kept apart from WavFile; and
 // ExpectedAnswerAlt, the lower-case letter the one-box bar also accepts on
-// the letter problems (empty until the first of them).
+// the letter problems, which say so (empty until the first of them).
 inline constexpr int kOneBoxAnswer = 3;
 inline constexpr int kExpectedAnswerAlt = 4;
-
-// OK of FORM7: on page 2 beyond problem 6 and on page 4 beyond problem 5
-// the typed text may be OneBoxAnswer or ExpectedAnswerAlt; elsewhere only
-// OneBoxAnswer.
-bool JudgeOneBox(const frame::Frame& f);
 
 frame::ExplanationPage FractionToDecimalPage();  // page 1 "分数を小数に変える"
 frame::ExplanationPage DecimalToFractionPage();  // page 3 "小数を分数に変える"

@@ -9,14 +9,6 @@ namespace ham::lessons::number_comparison {
 
 using namespace ham::frame;
 
-bool JudgeOneBox(const Frame& f) {
-  const FrameState& s = f.state();
-  const std::string& typed = s.TypedAnswer[0];
-  bool letters = (s.CurrentPage == 2 && s.ProblemNumber[0] > 6) || (s.CurrentPage == 4 && s.ProblemNumber[1] > 5);
-  if (typed == s.ExpectedAnswer[kOneBoxAnswer]) return true;
-  return letters && typed == s.ExpectedAnswer[kExpectedAnswerAlt];
-}
-
 namespace {
 
 const char* const kHint = "(ﾋﾝﾄ---分数は小数に直して考えるとよくわかるよ!)";
@@ -27,14 +19,17 @@ struct Row2 {
   int numerator, denominator;  // 0: none
   const char* right;           // FigureText: the decimal right of the box
   const char* answer;          // OneBoxAnswer
-  const char* alt;             // ExpectedAnswerAlt, or unchanged
+  const char* alt;             // ExpectedAnswerAlt, also right; or unchanged
 };
 
 Problem Problem2(int n, const Row2& r) {
   Problem p;
   Steps& s = p.setup;
   s.push_back(SetExpected(kOneBoxAnswer, r.answer));
-  if (r.alt) s.push_back(SetExpected(kExpectedAnswerAlt, r.alt));
+  if (r.alt) {
+    s.push_back(SetExpected(kExpectedAnswerAlt, r.alt));
+    p.also_expected = {kExpectedAnswerAlt};
+  }
   s.push_back(n <= 6 ? Print(0, 7, ProblemLabel(n)) : Print(4, 10, ProblemLabel(n)));
   if (n <= 3) {
     Append(s, {Print(0, 8, "次の分数を小数に変えなさい｡きちんとした小数で表せないものは"),
@@ -103,12 +98,13 @@ struct Row4Order {
   const char* answer;       // OneBoxAnswer
   const char* middle;       // ExpectedAnswer2: (い)
   const char* numerators;   // ExpectedAnswer3: of (あ) and (う)
-  const char* alt;          // ExpectedAnswerAlt
+  const char* alt;          // ExpectedAnswerAlt, also right
   const char* denominators; // FigureText
 };
 
 Problem OrderProblem(int n, const Row4Order& r) {
   Problem p;
+  p.also_expected = {kExpectedAnswerAlt};
   Steps& s = p.setup;
   Append(s, {SetExpected(kOneBoxAnswer, r.answer), SetExpected(1, r.middle), SetExpected(2, r.numerators),
              SetExpected(kExpectedAnswerAlt, r.alt), Print(0, 5, ProblemLabel(n)),

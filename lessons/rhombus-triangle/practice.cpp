@@ -1,9 +1,9 @@
 // The practice pages: page 2 (rhombi) and page 4 (triangles).
 #include <cstdint>
+#include <vector>
 
 #include "frame/templates.h"
 #include "lessons/rhombus-triangle/lesson.h"
-#include "lessons/common/sheet.h"
 
 namespace ham::lessons::rhombus_triangle {
 
@@ -20,10 +20,17 @@ struct Figure {
   const char* width_label;
 };
 
-// The answers: one box (second empty) or boxes A and B.
+// ExpectedAnswer slots of boxes A, B (and C) as each page compares them:
+// page 4 keeps its strings apart from page 2's.
+const std::vector<int> kRhombusSlots = {0, 1, 2};
+const std::vector<int> kTriangleSlots = {0, 3, 4};
+
+// The answers: one box (second empty) or boxes A and B, in this order or,
+// where `either_order`, in either.
 struct Answer {
   const char* first;
   const char* second;
+  bool either_order = false;
 };
 
 // The rhombus of diagonals h (vertical) and w (horizontal) in cm.
@@ -83,6 +90,7 @@ Problem MakeProblem(int n, const Row& r, const Steps& figure, int second_slot, i
                     const char* question, bool area) {
   Problem p;
   p.expected = {r.answer.first};
+  p.any_order = r.answer.either_order;
   p.answer_label = false;
   Steps& s = p.setup;
   s.push_back(WindowStep{0, 0, 639, 479});
@@ -120,11 +128,12 @@ PracticePage Common(const char* reward) {
 
 PracticePage RhombusPractice() {
   PracticePage pp = Common("やったね!パスワードは 散歩(さんぽ) だよ!");
+  pp.answer_slots = kRhombusSlots;
   const Row rows[] = {
       {{15, 11, 0, "15cm", "11cm"}, "15×11÷□", {"2", nullptr}},
       {{12, 7, 0, "12cm", "7cm"}, "12×□÷2", {"7", nullptr}},
       {{10, 8, 0, "10cm", "8cm"}, "□×8÷□", {"10", "2"}, 306, 362},
-      {{9, 13, 0, "9cm", "13cm"}, "□×□÷2", {"9", "13"}, 306, 338},
+      {{9, 13, 0, "9cm", "13cm"}, "□×□÷2", {"9", "13", true}, 306, 338},
       {{9, 6, 0, "9cm", "6cm"}, "", {"27", nullptr}},
       {{10, 7, 0, "10cm", "7cm"}, "", {"35", nullptr}},
       {{13, 7, 0, "13cm", "7cm"}, "", {"45.5", nullptr}},
@@ -134,7 +143,7 @@ PracticePage RhombusPractice() {
   for (const Row& r : rows) {
     ++n;
     bool area = n > 4;
-    pp.problems.push_back(MakeProblem(n, r, RhombusFigure(r.figure), common::kSecondAnswer1, 4,
+    pp.problems.push_back(MakeProblem(n, r, RhombusFigure(r.figure), pp.answer_slots[1], 4,
                                       area ? "次のひし形の面積を求めなさい｡"
                                            : "次の式は下のひし形の面積を求める式です｡□にあてはまる数字を答えなさい｡",
                                       area));
@@ -148,6 +157,7 @@ PracticePage RhombusPractice() {
 
 PracticePage TrianglePractice() {
   PracticePage pp = Common("やったね!パスワードは 健康(けんこう) だよ!");
+  pp.answer_slots = kTriangleSlots;
   pp.strip_y2 = 470;  // the right answer's strip; a wrong one clears down to 492
   pp.wrong_strip_y1 = 320;
   pp.wrong_strip_y2 = 492;
@@ -167,7 +177,7 @@ PracticePage TrianglePractice() {
   for (const Row& r : rows) {
     ++n;
     bool area = n > 5;
-    pp.problems.push_back(MakeProblem(n, r, TriangleFigure(r.figure, n), common::kSecondAnswer2, area ? 5 : 4,
+    pp.problems.push_back(MakeProblem(n, r, TriangleFigure(r.figure, n), pp.answer_slots[1], area ? 5 : 4,
                                       area ? "次の三角形の面積を求めなさい｡"
                                            : "次の式は下の三角形の面積を求める式です｡□にあてはまる数字を答えなさい｡",
                                       area));

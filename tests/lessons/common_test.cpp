@@ -119,24 +119,49 @@ TEST(SheetKit, FormsBarsAndNavigation) {
   EXPECT_TRUE(l.before_main_form);
 }
 
-TEST(SheetKit, TwoAndThreeBoxOksReadPageFoursStringsThere) {
-  using lessons::common::kSecondAnswer1;
-  using lessons::common::kSecondAnswer2;
-  using lessons::common::kThirdAnswer1;
-  using lessons::common::kThirdAnswer2;
+TEST(SheetKit, OneBoxBarAsTheLessonSays) {
+  struct Case {
+    lessons::common::SheetOptions options;
+    bool live;
+    int slot;
+  };
+  const Case cases[] = {
+      {{}, true, 0},
+      {{.one_box_answers = false}, false, 0},
+      {{.one_box_slot = 3}, true, 3},
+  };
+  for (const Case& c : cases) {
+    frame::Lesson l = lessons::common::SheetAndBars(c.options);
+    const frame::AnswerBar& one = BarOf(l, "FORM7");
+    EXPECT_EQ(one.live, c.live) << c.slot;
+    EXPECT_EQ(one.expected, std::vector<int>{c.slot}) << c.slot;
+    EXPECT_EQ(one.typed, std::vector<int>{0}) << c.slot;
+    EXPECT_FALSE(one.judge) << c.slot;
+  }
+}
+
+TEST(SheetKit, TwoAndThreeBoxOksReadTheSlotsAndOrderTheLessonsTablesGive) {
+  // As a sheet lesson says it: page 2's problem 4 in either order, page 4
+  // comparing boxes B and C with its own strings.
   frame::Lesson l = lessons::common::SheetAndBars();
   l.pages = {frame::ContentsPage(), frame::Page{}, frame::Page{}, frame::Page{}, frame::Page{}, frame::EndPage()};
   l.pages[2].kind = frame::PageKind::kPractice;
+  l.pages[2].practice.problems.resize(4);
+  l.pages[2].practice.problems[3].any_order = true;
   l.pages[4].kind = frame::PageKind::kPractice;
+  l.pages[4].practice.problems.resize(4);
+  l.pages[4].practice.answer_slots = {0, 3, 4};
   frame::Frame f(l);
   frame::FrameState& s = f.state();
   s.ExpectedAnswer[0] = "6";
-  s.ExpectedAnswer[kSecondAnswer1] = "8";
-  s.ExpectedAnswer[kThirdAnswer1] = "2";
-  s.ExpectedAnswer[kSecondAnswer2] = "5";
-  s.ExpectedAnswer[kThirdAnswer2] = "3";
+  s.ExpectedAnswer[1] = "8";
+  s.ExpectedAnswer[2] = "2";
+  s.ExpectedAnswer[3] = "5";
+  s.ExpectedAnswer[4] = "3";
   const frame::AnswerBar& two = BarOf(l, "FORM11");
   const frame::AnswerBar& three = BarOf(l, "FORM12");
+  EXPECT_FALSE(two.judge);
+  EXPECT_FALSE(three.judge);
   struct Case {
     float page, problem;
     std::string a, b, c;
@@ -145,10 +170,11 @@ TEST(SheetKit, TwoAndThreeBoxOksReadPageFoursStringsThere) {
   const Case cases[] = {
       {2, 1, "6", "8", "2", true, true},
       {2, 1, "8", "6", "2", false, false},
-      // Problem 4 takes its two values in either order.
-      {2, 4, "8", "6", "2", true, false},
+      {2, 4, "8", "6", "2", true, true},
+      {2, 4, "6", "6", "2", false, false},
       {4, 1, "6", "5", "3", true, true},
       {4, 1, "6", "8", "2", false, false},
+      {4, 4, "5", "6", "3", false, false},
   };
   for (const Case& c : cases) {
     s.CurrentPage = c.page;
@@ -156,9 +182,79 @@ TEST(SheetKit, TwoAndThreeBoxOksReadPageFoursStringsThere) {
     s.TypedAnswer[0] = c.a;
     s.TypedAnswer[1] = c.b;
     s.TypedAnswer[2] = c.c;
-    EXPECT_EQ(two.judge(f), c.two_right) << c.page << " " << c.problem << " " << c.a << c.b;
-    EXPECT_EQ(three.judge(f), c.three_right) << c.page << " " << c.problem << " " << c.a << c.b << c.c;
+    EXPECT_EQ(f.IsRight(two), c.two_right) << c.page << " " << c.problem << " " << c.a << c.b;
+    EXPECT_EQ(f.IsRight(three), c.three_right) << c.page << " " << c.problem << " " << c.a << c.b << c.c;
   }
+}
+
+TEST(AnswerTables, DefaultOkTakesTheSlotsOrderAndFurtherStringsOfThePageAndProblem) {
+  // Page 1: problem 2 in any order, problem 3's first answer also slot 4.
+  // Page 3 compares boxes B and C with slots 3 and 4; its problem 2 in any order.
+  frame::PracticePage first{.problem_slot = 0};
+  first.problems.resize(3);
+  first.problems[1].any_order = true;
+  first.problems[2].also_expected = {4};
+  frame::PracticePage second{.problem_slot = 1};
+  second.problems.resize(2);
+  second.problems[1].any_order = true;
+  second.answer_slots = {0, 3, 4};
+  frame::Lesson l;
+  l.pages = {frame::ContentsPage(), frame::Page{}, frame::Page{}, frame::Page{}, frame::EndPage()};
+  l.pages[1].kind = frame::PageKind::kPractice;
+  l.pages[1].practice = first;
+  l.pages[2].kind = frame::PageKind::kExplanation;
+  l.pages[3].kind = frame::PageKind::kPractice;
+  l.pages[3].practice = second;
+  const frame::AnswerBar one = frame::Bar("FORM7", "BUTTON2", {"EDIT2"});
+  const frame::AnswerBar two = frame::Bar("FORM11", "BUTTON5", {"EDIT14", "EDIT15"});
+  const frame::AnswerBar three = frame::Bar("FORM12", "BUTTON6", {"EDIT16", "EDIT17", "EDIT18"});
+  frame::Frame f(l);
+  frame::FrameState& s = f.state();
+  s.ExpectedAnswer[0] = "6";
+  s.ExpectedAnswer[1] = "8";
+  s.ExpectedAnswer[2] = "2";
+  s.ExpectedAnswer[3] = "5";
+  s.ExpectedAnswer[4] = "3";
+  struct Case {
+    float page, problem;
+    std::string a, b, c;
+    bool one, two, three;
+  };
+  const Case cases[] = {
+      {1, 1, "6", "8", "2", true, true, true},
+      {1, 1, "8", "6", "2", false, false, false},
+      {1, 1, "3", "8", "2", false, false, false},
+      {1, 2, "8", "6", "2", false, true, true},
+      {1, 2, "2", "8", "6", false, false, true},
+      {1, 2, "6", "6", "2", true, false, false},
+      {1, 3, "3", "8", "2", true, true, true},
+      {1, 3, "6", "3", "2", true, false, false},
+      {3, 1, "6", "5", "3", true, true, true},
+      {3, 1, "6", "8", "2", true, false, false},
+      {3, 1, "5", "6", "3", false, false, false},
+      {3, 2, "5", "6", "3", false, true, true},
+      // Elsewhere, and under a number that names no problem, the bar's own slots in order.
+      {2, 2, "8", "6", "2", false, false, false},
+      {1, 4, "8", "6", "2", false, false, false},
+      {1, 2.5f, "8", "6", "2", false, false, false},
+  };
+  for (const Case& c : cases) {
+    s.CurrentPage = c.page;
+    s.ProblemNumber[0] = c.page == 3 ? 1 : c.problem;
+    s.ProblemNumber[1] = c.page == 3 ? c.problem : 1;
+    s.TypedAnswer[0] = c.a;
+    s.TypedAnswer[1] = c.b;
+    s.TypedAnswer[2] = c.c;
+    SCOPED_TRACE(::testing::Message() << c.page << " " << c.problem << " " << c.a << c.b << c.c);
+    EXPECT_EQ(f.IsRight(one), c.one);
+    EXPECT_EQ(f.IsRight(two), c.two);
+    EXPECT_EQ(f.IsRight(three), c.three);
+  }
+  // A bar's own judge decides alone.
+  frame::AnswerBar own = two;
+  own.judge = [](const frame::Frame&) { return true; };
+  s.TypedAnswer[0] = "wrong";
+  EXPECT_TRUE(f.IsRight(own));
 }
 
 TEST(NumberBoxKit, ProceduresOtherLessonsTake) {

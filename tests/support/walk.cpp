@@ -22,14 +22,7 @@ bool Accepts(Frame& frame, const AnswerBar& bar, const std::vector<std::string>&
   auto saved = st.TypedAnswer;
   for (std::size_t i = 0; i < bar.boxes.size() && i < typed.size(); ++i)
     st.TypedAnswer[static_cast<std::size_t>(bar.typed[i])] = typed[i];
-  bool right = true;
-  if (bar.judge) {
-    right = bar.judge(frame);
-  } else {
-    for (std::size_t i = 0; i < bar.boxes.size(); ++i)
-      right = right && st.TypedAnswer[static_cast<std::size_t>(bar.typed[i])] ==
-                           st.ExpectedAnswer[static_cast<std::size_t>(bar.expected[i])];
-  }
+  const bool right = frame.IsRight(bar);
   st.TypedAnswer = saved;
   return right;
 }
