@@ -2,7 +2,9 @@
 // start-up, contents page and end page, of every explanation page played
 // from paragraph 1, and of every practice page with each problem set up,
 // answered wrong (each way the problem's hints tell apart) and answered
-// right, compared with the approved text in tests/approved/<lesson>/.
+// right, and of the contents page, chooser and practice pages' openings with
+// every problem passed, compared with the approved text in
+// tests/approved/<lesson>/.
 //
 // After an intended change, scripts/approve-traces.sh writes the approved
 // files anew; review the change as their diff.
@@ -101,6 +103,7 @@ struct Item {
   std::string script;
   int page = 0;        // practice page walked, 0 for none
   bool from_start = false;  // the whole run, else from the first action to the exit
+  bool passed = false;      // the record has every problem passed
 };
 
 std::vector<Item> Items(const Lesson& lesson) {
@@ -121,7 +124,21 @@ std::vector<Item> Items(const Lesson& lesson) {
       items.push_back({name, script, p, false});
     }
   }
+  // With every problem passed: the marks on the contents page, on the
+  // chooser and on each practice page's opening.
+  std::string passed;
+  for (int p = 1; p <= last; ++p)
+    if (lesson.pages[static_cast<std::size_t>(p)].kind == PageKind::kPractice) passed += Page(p);
+  items.push_back({"passed", passed + "click BMPBUTTON6\n", 0, true, true});
   return items;
+}
+
+// The record's flags with every problem of every practice page passed.
+std::vector<std::vector<int>> EveryProblemPassed(const Lesson& lesson) {
+  std::vector<std::vector<int>> flags;
+  for (const frame::Page& page : lesson.pages)
+    if (page.kind == PageKind::kPractice) flags.emplace_back(page.practice.problems.size(), 1);
+  return flags;
 }
 
 // What the walk typed, and where in the trace: shown as a line of its own.
@@ -185,6 +202,7 @@ TEST_P(ApprovedTraces, EveryPageAsApproved) {
   for (const Item& item : Items(lesson)) {
     std::vector<Answer> answers;
     LessonRunOptions o;
+    if (item.passed) o.flags = EveryProblemPassed(lesson);
     o.on_probe = [&item, &answers](LessonRun& r, const std::string& what) {
       Frame& frame = r.frame();
       const frame::AnswerBar* bar = ShownBar(frame);
