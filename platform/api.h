@@ -136,6 +136,12 @@ void RtFilePrintSingle(float v, int more);
 void RtFilePrintFloat(double v, int more);
 void RtFilePrintEnd(HAM_LOC);
 void RtFileDelete(std::string_view dos_path, HAM_LOC);
+// Holds a file for as long as the program runs: an exclusive advisory lock
+// on a hidden file beside it, "." + its name + ".lock", which the system
+// releases when the program ends, however it ends. The lock file is left in
+// place. -1 when the file is held (now, or already), 0 when another program
+// holds it. Programs this one starts do not hold it.
+int OsLockFile(std::string_view dos_path, HAM_LOC);
 
 // ----- folders, programs, time ----------------------------------------------------
 
