@@ -1,4 +1,4 @@
-// The learner record: read at start-up, written whole at the exit.
+// The learner record: held and read at start-up, written whole at the exit.
 #include "frame/frame.h"
 
 #include "frame/internal.h"
@@ -31,6 +31,12 @@ void Frame::LoadLearnerRecord() {
   RtFileClose({1});
   if (!SafeLearnerId(s_.LearnerId))
     Runtime::Current().Fatal("learner identifier refused: " + s_.LearnerId, std::source_location::current());
+  // The record is this copy's until it ends: another copy on it would write
+  // back at its exit what it read at its start, over this one's passes.
+  if (OsLockFile(RecordPath()) == 0) {
+    FmMessageBox(nullptr, "", "学習の記録が ほかの画面で使われています｡そちらを終わらせてから始めて下さい｡", 0, 1);
+    RtEnd(0);
+  }
   RtFileOpen(1, RecordPath(), "I");
   RtFileInputBegin(1);
   RtFileInputVars({s_.RecordCounts[0], s_.RecordCounts[1], s_.RecordCounts[2]});
