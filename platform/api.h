@@ -148,6 +148,9 @@ int OsLockFile(std::string_view dos_path, HAM_LOC);
 // The current folder as a DOS path (at most 260 characters).
 std::string OsGetCurrentDirectory(HAM_LOC);
 void OsSetCurrentDirectory(std::string_view dos_path, HAM_LOC);
+// The host's path of a DOS path, for what the program tells the teacher; the
+// DOS path as given when it leads nowhere on the host.
+std::string OsHostPath(std::string_view dos_path);
 // File search by name: start, then the test whether nothing was found
 // (-1 nothing, 0 found), then close.
 void OsFindFirstFile(int search, std::string_view dos_pattern);

@@ -1,5 +1,6 @@
 // The built divisors lesson run as its own process: two copies on one
-// learner record, one held at a point of its run while the other runs.
+// learner record, one held at a point of its run while the other runs, and
+// what a lesson that refuses to start tells the teacher.
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -135,6 +136,9 @@ TEST(LessonProgram, ASecondCopyOnTheSameRecordSaysSoAndLeavesTheRecordToTheFirst
     for (const TraceRecord& f : OpsOf(trace, "file")) EXPECT_EQ(f.at("path"), "NO.BAS");
     EXPECT_TRUE(OpsOf(trace, "run").empty());
     EXPECT_EQ(OpsOf(trace, "end").size(), 1u);
+    EXPECT_EQ(Lines(ReadText(t.path / "b.err")),
+              std::vector<std::string>{"lesson not started: the learner record " + site.record.string() +
+                                       " is held by another lesson that is still running on it; end that one first"});
     EXPECT_EQ(ReadText(site.record), DivisorsRecord());
     EXPECT_FALSE(fs::exists(site.host_log));
 
@@ -166,6 +170,49 @@ TEST(LessonProgram, ACopyKilledWhileItHoldsTheRecordLeavesItFree) {
   EXPECT_EQ(ReadText(site.record), DivisorsRecord({1}));
   ASSERT_TRUE(WaitForStartedPrograms());
   EXPECT_TRUE(fs::exists(site.host_log));
+}
+
+TEST(LessonProgram, ALessonThatRefusesToStartSaysWhyOnStderr) {
+  struct Case {
+    const char* what;
+    std::vector<std::string> site_flags;
+    std::string record;  // written over the site's when not empty
+    std::string box;
+    std::vector<std::string> said;  // parts of the line, after its start
+  };
+  const Case cases[] = {
+      {"host missing",
+       {"--no-host"},
+       "",
+       "ｷﾗﾘﾉｰﾄ1.0がありません｡ｸﾘﾌﾀのｻｲﾄで体験版を無料入手して､そこへこのｿﾌﾄを入れて下さい｡",
+       {"the host program ﾎﾟｺﾄﾁｬﾋﾟ1.exe is not in ", "/drive_c/KIRARI, where the lesson looks for it"}},
+      {"another lesson's record",
+       {},
+       " 6  6  0  1  1  1 \r\n",
+       "学習の記録がこの単元のものではありません｡先生に知らせて下さい｡",
+       {"the learner record ", "/drive_c/DI1YAKU01 is another lesson's: its problem counts are 6 6 0, this lesson's 9 11 0;",
+        "NO.BAS"}},
+  };
+  for (const Case& k : cases) {
+    AdoptStartedPrograms();
+    TempFolder t;
+    const SiteOnDisk site = MakeSite(t.path / "drive_c", k.site_flags);
+    if (!k.record.empty()) Write(site.record, k.record);
+    const std::string before = ReadText(site.record);
+    Write(t.path / "s.txt", "dismiss\n");
+    ProgramCall run = DivisorsRun(site, t.path / "s.txt", (t.path / "t.jsonl").string());
+    run.err = t.path / "err";
+    EXPECT_EQ(RunToEnd(run), 0) << k.what;
+    const std::vector<std::string> err = Lines(ReadText(run.err));
+    ASSERT_EQ(err.size(), 1u) << k.what << ": " << ReadText(run.err);
+    EXPECT_TRUE(err[0].starts_with("lesson not started: " + k.said[0])) << err[0];
+    for (const std::string& part : k.said) EXPECT_NE(err[0].find(part), std::string::npos) << err[0];
+    const std::vector<TraceRecord> trace = TraceOf(t.path / "t.jsonl");
+    ASSERT_EQ(OpsOf(trace, "msgbox").size(), 1u) << k.what;
+    EXPECT_EQ(OpsOf(trace, "msgbox")[0].at("text"), k.box);
+    EXPECT_TRUE(OpsOf(trace, "run").empty()) << k.what;
+    EXPECT_EQ(ReadText(site.record), before) << k.what;
+  }
 }
 
 }  // namespace
