@@ -65,11 +65,16 @@ int RunToEnd(const ProgramCall& call) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-fs::path BinaryDir() {
-  const char* dir = std::getenv("HAM_BINARY_DIR");
-  if (!dir || !*dir) throw std::runtime_error("HAM_BINARY_DIR is not set");
+namespace {
+fs::path FolderFrom(const char* variable) {
+  const char* dir = std::getenv(variable);
+  if (!dir || !*dir) throw std::runtime_error(std::string(variable) + " is not set");
   return dir;
 }
+}  // namespace
+
+fs::path SourceDir() { return FolderFrom("HAM_SOURCE_DIR"); }
+fs::path BinaryDir() { return FolderFrom("HAM_BINARY_DIR"); }
 
 fs::path Built(const std::string& relative) { return BinaryDir() / relative; }
 

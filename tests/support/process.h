@@ -29,7 +29,9 @@ int WaitStatus(pid_t pid, int options = 0);
 // ended it.
 int RunToEnd(const ProgramCall& call);
 
-// The build's folder (HAM_BINARY_DIR) and a program in it.
+// The checkout (HAM_SOURCE_DIR), the build's folder (HAM_BINARY_DIR) and a
+// program in it.
+std::filesystem::path SourceDir();
 std::filesystem::path BinaryDir();
 std::filesystem::path Built(const std::string& relative);
 
