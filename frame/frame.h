@@ -83,6 +83,9 @@ class Frame {
   void SetUpMainWindow();
   void LocateBaseFolder();
   void CheckHostProgram();
+  // Ends a lesson that cannot start: the pupil sees `box`, and a teacher who
+  // started it from a terminal reads `why` on stderr.
+  [[noreturn]] void RefuseStart(const std::string& box, const std::string& why);
   void LoadPictures();
   void SetPalette(Canvas* target);
   void ClearPassFlags();

@@ -1,4 +1,4 @@
-// The learner record: read at start-up, written whole at the exit.
+// The learner record: held and read at start-up, written whole at the exit.
 #include "frame/frame.h"
 
 #include "frame/internal.h"
@@ -31,6 +31,12 @@ void Frame::LoadLearnerRecord() {
   RtFileClose({1});
   if (!SafeLearnerId(s_.LearnerId))
     Runtime::Current().Fatal("learner identifier refused: " + s_.LearnerId, std::source_location::current());
+  // The record is this copy's until it ends: another copy on it would write
+  // back at its exit what it read at its start, over this one's passes.
+  if (OsLockFile(RecordPath()) == 0)
+    RefuseStart("学習の記録が ほかの画面で使われています｡そちらを終わらせてから始めて下さい｡",
+                "the learner record " + OsHostPath(RecordPath()) +
+                    " is held by another lesson that is still running on it; end that one first");
   RtFileOpen(1, RecordPath(), "I");
   RtFileInputBegin(1);
   RtFileInputVars({s_.RecordCounts[0], s_.RecordCounts[1], s_.RecordCounts[2]});
@@ -38,8 +44,16 @@ void Frame::LoadLearnerRecord() {
     // Another lesson's record: its flags are not this lesson's passes, and
     // writing ours over it would lose them.
     RtFileClose({1});
-    FmMessageBox(nullptr, "", "学習の記録がこの単元のものではありません｡先生に知らせて下さい｡", 0, 1);
-    RtEnd(0);
+    std::array<int, 3> own = RecordCountsOfLesson();
+    std::string read, ours;
+    for (std::size_t i = 0; i < own.size(); ++i) {
+      std::string count = RtStrFromSingle(s_.RecordCounts[i]);
+      read += " " + count.substr(count.find_first_not_of(' '));
+      ours += " " + Num(own[i]);
+    }
+    RefuseStart("学習の記録がこの単元のものではありません｡先生に知らせて下さい｡",
+                "the learner record " + OsHostPath(RecordPath()) + " is another lesson's: its problem counts are" +
+                    read + ", this lesson's" + ours + "; give each lesson of the site an identifier of its own in NO.BAS");
   }
   for (const Page& p : lesson_.pages) {
     if (p.kind != PageKind::kPractice) continue;

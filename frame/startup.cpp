@@ -2,6 +2,8 @@
 // the controls the frame keeps.
 #include "frame/frame.h"
 
+#include <iostream>
+
 #include "frame/internal.h"
 #include "frame/names.h"
 
@@ -54,11 +56,17 @@ void Frame::CheckHostProgram() {
   // A folder of the host's name is no host.
   if (OsFindNothing(1) == -1 || OsFindFoundFile(1) == 0) {
     OsFindClose(1);
-    FmMessageBox(nullptr, "",
-                 "ｷﾗﾘﾉｰﾄ1.0がありません｡ｸﾘﾌﾀのｻｲﾄで体験版を無料入手して､そこへこのｿﾌﾄを入れて下さい｡", 0, 1);
-    RtEnd(0);
+    RefuseStart("ｷﾗﾘﾉｰﾄ1.0がありません｡ｸﾘﾌﾀのｻｲﾄで体験版を無料入手して､そこへこのｿﾌﾄを入れて下さい｡",
+                std::string("the host program ") + kHostProgram + " is not in " + OsHostPath(s_.BaseFolder) +
+                    ", where the lesson looks for it");
   }
   OsFindClose(1);
+}
+
+void Frame::RefuseStart(const std::string& box, const std::string& why) {
+  std::cerr << "lesson not started: " << why << std::endl;
+  FmMessageBox(nullptr, "", box, 0, 1);
+  RtEnd(0);
 }
 
 void Frame::LoadPictures() {

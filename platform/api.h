@@ -132,12 +132,21 @@ void RtFilePrintSingle(float v, int more);
 void RtFilePrintFloat(double v, int more);
 void RtFilePrintEnd(HAM_LOC);
 void RtFileDelete(std::string_view dos_path, HAM_LOC);
+// Holds a file for as long as the program runs: an exclusive advisory lock
+// on a hidden file beside it, "." + its name + ".lock", which the system
+// releases when the program ends, however it ends. The lock file is left in
+// place. -1 when the file is held (now, or already), 0 when another program
+// holds it. Programs this one starts do not hold it.
+int OsLockFile(std::string_view dos_path, HAM_LOC);
 
 // ----- folders, programs, time ----------------------------------------------------
 
 // The current folder as a DOS path (at most 260 characters).
 std::string OsGetCurrentDirectory(HAM_LOC);
 void OsSetCurrentDirectory(std::string_view dos_path, HAM_LOC);
+// The host's path of a DOS path, for what the program tells the teacher; the
+// DOS path as given when it leads nowhere on the host.
+std::string OsHostPath(std::string_view dos_path);
 // File search by name: start, then the test whether nothing was found
 // (-1 nothing, 0 found), then close.
 void OsFindFirstFile(int search, std::string_view dos_pattern);

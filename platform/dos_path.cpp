@@ -277,6 +277,11 @@ void OsSetCurrentDirectory(std::string_view dos_path, Loc loc) {
   TraceLine(&rt.trace(), rt.Now(), "chdir").Str("path", dos_path);
 }
 
+std::string OsHostPath(std::string_view dos_path) {
+  auto host = detail::ResolveDosPath(Runtime::Current(), dos_path, nullptr);
+  return host ? host->string() : std::string(dos_path);
+}
+
 // ----- file search -----------------------------------------------------------------------
 
 void OsFindFirstFile(int search, std::string_view dos_pattern) {

@@ -12,8 +12,13 @@
 // length), and renamed over the file when closed; an output the program did
 // not close (a fatal error, an exception) is discarded, so the old file stays.
 // Temporaries of runs that are gone are removed when a folder is next written.
+//
+// A file is held with flock on its lock file: the lock belongs to the open
+// file, so it goes with the process, and no stale lock outlives a crash.
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -157,6 +162,7 @@ std::string Quote(std::string_view s) { return "\"" + std::string(s) + "\""; }
 
 Runtime::Files::~Files() {
   for (auto& [number, f] : open) DiscardOutput(f);
+  for (auto& [file, fd] : held) ::close(fd);
 }
 
 void RtFileOpen(int number, std::string_view dos_path, std::string_view mode, Loc loc) {
@@ -296,6 +302,37 @@ void RtFileDelete(std::string_view dos_path, Loc loc) {
   if (!fs::remove(*host, ec) || ec)
     rt.Fatal("cannot delete file " + Quote(dos_path) + ": " + ec.message(), loc);
   TraceLine(&rt.trace(), rt.Now(), "file").Str("mode", "delete").Str("path", dos_path);
+}
+
+int OsLockFile(std::string_view dos_path, Loc loc) {
+  Runtime& rt = Runtime::Current();
+  auto& files = rt.files();
+  std::string error;
+  auto host = detail::ResolveDosPath(rt, dos_path, &error);
+  if (!host) rt.Fatal("cannot lock file: " + error, loc);
+  if (files.held.count(*host)) return -1;
+  const fs::path lock = host->parent_path() / ("." + host->filename().string() + ".lock");
+  auto fail = [&](int fd, const std::string& why) {
+    if (fd >= 0) ::close(fd);
+    rt.Fatal("cannot lock file " + Quote(dos_path) + " with " + lock.string() + ": " + why, loc);
+  };
+  // Read-only is enough for flock, so a lock file made by another user
+  // serves as well; not blocking, so a FIFO there is refused, not waited on.
+  const int fd = ::open(lock.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
+  if (fd < 0) fail(fd, std::strerror(errno));
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) fail(fd, "not a file");
+  int r;
+  while ((r = ::flock(fd, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
+  }
+  if (r != 0) {
+    const int e = errno;
+    if (e != EWOULDBLOCK) fail(fd, std::strerror(e));
+    ::close(fd);
+    return 0;
+  }
+  files.held.emplace(*host, fd);
+  return -1;
 }
 
 }  // namespace ham

@@ -1,5 +1,5 @@
 // State of the file operations of one runtime: open files by number, the
-// statement in progress, and file searches by number.
+// statement in progress, file searches by number, and the files held.
 #pragma once
 
 #include <cstddef>
@@ -27,7 +27,8 @@ struct Runtime::Files {
   Files() = default;
   Files(const Files&) = delete;
   Files& operator=(const Files&) = delete;
-  // Output files still open when the runtime goes are discarded.
+  // Output files still open when the runtime goes are discarded; the files
+  // it holds are let go.
   ~Files();
 
   std::map<int, OpenFile> open;
@@ -36,6 +37,7 @@ struct Runtime::Files {
   bool printing = false;
   std::string line;       // the output statement's text so far
   std::map<int, std::optional<std::filesystem::path>> searches;  // search number -> what it found
+  std::map<std::filesystem::path, int> held;  // file held -> descriptor of its lock file
 };
 
 }  // namespace ham

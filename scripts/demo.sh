@@ -16,7 +16,7 @@ bash scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$(nproc 2>/dev/null || echo 4)" --target "lesson-$lesson" make-demo-site
 drive_c=${HAMIRUTA_DRIVE_C:-$PWD/demo/drive_c}
-folder=$(build/tools/make-demo-site "$lesson" "$drive_c" --keep-record)
+folder=$(build/tools/make-demo-site "$lesson" "$drive_c")
 program=$PWD/build/lessons/lesson-$lesson
 echo "lesson folder: $folder"
 cd "$folder"

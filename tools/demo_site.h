@@ -16,7 +16,7 @@ struct DemoSiteOptions {
   std::string lesson_folder = "L1";     // one to four characters
   std::string learner_id = "01";
   bool with_host = true;                // false: the host program is missing
-  bool fresh_record = true;             // (re)write the learner record with no passes
+  bool fresh_record = false;            // write the record anew with no passes even when there is one
 };
 
 struct DemoSite {
@@ -27,7 +27,10 @@ struct DemoSite {
   std::filesystem::path host_log; // written by the stand-in host when started
 };
 
-// Builds (or refreshes) the site; throws std::runtime_error on failure.
+// Builds the site, or writes an existing one anew: the host program, NO.BAS,
+// the pictures and sounds; a learner record there is kept unless
+// `fresh_record` asks for one with no passes, and other files are left.
+// Throws std::runtime_error on failure.
 DemoSite BuildDemoSite(const frame::Lesson& lesson, const std::filesystem::path& drive_c,
                        const DemoSiteOptions& options = {});
 

@@ -1,5 +1,6 @@
-// make-demo-site LESSON DRIVE_C [--no-host] [--keep-record]
-// Builds the demo site for a lesson and prints the lesson's folder.
+// make-demo-site LESSON DRIVE_C [--fresh-record] [--no-host]
+// Builds the demo site for a lesson, or writes an existing one anew keeping
+// its learner record, and prints the lesson's folder.
 #include <cstring>
 #include <iostream>
 
@@ -7,20 +8,39 @@
 #include "platform/runtime.h"
 #include "tools/demo_site.h"
 
+namespace {
+
+const char* const kUsage =
+    "usage: make-demo-site LESSON DRIVE_C [--fresh-record] [--no-host]\n"
+    "Builds the demo site of LESSON on the folder that stands for drive C, or writes\n"
+    "an existing one anew, and prints the lesson's folder. The learner record of an\n"
+    "existing site is kept; a new site gets one with no passes.\n"
+    "  --fresh-record  write the learner record anew, with no passes\n"
+    "  --no-host       no host program (one already there is removed)\n"
+    "  --keep-record   keep the learner record (the default; for older scripts)\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::cerr << "usage: make-demo-site LESSON DRIVE_C [--no-host] [--keep-record]\n";
+    std::cerr << kUsage;
     return 2;
+  }
+  ham::tools::DemoSiteOptions o;
+  for (int i = 3; i < argc; ++i) {
+    if (!std::strcmp(argv[i], "--no-host")) {
+      o.with_host = false;
+    } else if (!std::strcmp(argv[i], "--fresh-record")) {
+      o.fresh_record = true;
+    } else if (std::strcmp(argv[i], "--keep-record") != 0) {
+      std::cerr << "unknown option " << argv[i] << "\n" << kUsage;
+      return 2;
+    }
   }
   const ham::frame::Lesson* lesson = ham::lessons::FindLesson(argv[1]);
   if (!lesson) {
     std::cerr << "unknown lesson " << argv[1] << "\n";
     return 2;
-  }
-  ham::tools::DemoSiteOptions o;
-  for (int i = 3; i < argc; ++i) {
-    if (!std::strcmp(argv[i], "--no-host")) o.with_host = false;
-    else if (!std::strcmp(argv[i], "--keep-record")) o.fresh_record = false;
   }
   // One lesson folder name per lesson (one to four characters), and a learner
   // identifier of each lesson's own, so that lessons on one drive C keep

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <thread>
 #include <vector>
@@ -41,6 +42,17 @@ bool DrawableToDesktop(const Rect& fit, double x, double y, int* dx, int* dy) {
 
 namespace {
 constexpr const char* kTitle = "ハミルタ";
+
+// Why no display was found: the displays the environment names, which could
+// not be opened, or that it names none.
+std::string NoDisplayReason() {
+  std::vector<std::string> named;
+  for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"})
+    if (const char* v = SDL_getenv(variable); v && *v) named.push_back(std::string(variable) + "=" + v);
+  if (named.empty()) return "neither DISPLAY nor WAYLAND_DISPLAY is set";
+  if (named.size() == 1) return "the display " + named[0] + " cannot be opened";
+  return "neither the display " + named[0] + " nor " + named[1] + " can be opened";
+}
 
 class SdlBackend : public Backend {
  public:
@@ -127,11 +139,12 @@ bool SdlBackend::Open(std::string* error) {
   const char* asked = SDL_getenv("SDL_VIDEODRIVER");
   auto no_display = [&] {
     no_display_ = true;
-    if (error) *error = "no display: the lesson's window cannot be shown (DISPLAY is not set)";
+    if (error) *error = "no display: the lesson's window cannot be shown (" + NoDisplayReason() + ")";
     return false;
   };
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    if (!SDL_getenv("DISPLAY") && !SDL_getenv("WAYLAND_DISPLAY")) return no_display();
+    // No driver asked for, and none could start: there is no display to use.
+    if (!(asked && *asked)) return no_display();
     return fail("cannot start the video system");
   }
   video_up_ = true;

@@ -1,12 +1,17 @@
 // Sequential files by number: the learner record written and read back,
-// input items, output statements, delete, and the fatal report of a file
-// that cannot be used.
+// input items, output statements, delete, holding a file, and the fatal
+// report of a file that cannot be used.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <functional>
 #include <iterator>
 #include <stdexcept>
 
 #include "platform/api.h"
 #include "tests/platform/drive_fixture.h"
+#include "tests/support/children.h"
 
 namespace ham {
 namespace {
@@ -323,6 +328,16 @@ TEST(Files, UnusableFilesGiveTheFatalReport) {
       {"input from a closed file", [] { RtFileInputBegin(4); }},
       {"delete a missing file", [] { RtFileDelete("C:\\DI1999"); }},
       {"delete a folder", [] { RtFileDelete("C:\\APPS"); }},
+      {"lock file a folder",
+       [] {
+         fs::create_directory(Runtime::Current().drive_c() / ".DI1123.lock");
+         OsLockFile("C:\\DI1123");
+       }},
+      {"lock file a FIFO",  // refused, not waited on
+       [] {
+         ::mkfifo((Runtime::Current().drive_c() / ".DI1123.lock").c_str(), 0600);
+         OsLockFile("C:\\DI1123");
+       }},
       {"failed write", [] {
          RtFileOpen(1, "Z:\\dev\\full", "O");
          RtFilePrintBegin(1);
@@ -341,6 +356,59 @@ TEST(Files, UnusableFilesGiveTheFatalReport) {
     EXPECT_NE(fatal[0].find("行]"), std::string::npos) << fatal[0];
   }
   EXPECT_TRUE(fs::exists("/etc/passwd"));
+}
+
+// Another runtime on the same drive C stands for another program.
+int LockFromAnotherProgram(const DriveFixture& d, const char* dos_path) {
+  Runtime other;
+  other.SetDriveC(d.c);
+  other.current_folder() = d.c;
+  return OsLockFile(dos_path);
+}
+
+TEST(Files, AFileIsHeldByOneProgramAtATimeUntilItsRuntimeGoes) {
+  DriveFixture d;
+  d.Put(d.C("DI101"), " 9 \r\n");
+  {
+    Runtime holder;
+    holder.SetDriveC(d.c);
+    holder.current_folder() = d.c;
+    holder.trace().set_keep(true);
+    EXPECT_EQ(OsLockFile("C:\\DI101"), -1);
+    EXPECT_EQ(OsLockFile("c:\\di101"), -1);  // the same file, already held
+    EXPECT_EQ(LockFromAnotherProgram(d, "C:\\DI101"), 0);
+    EXPECT_EQ(LockFromAnotherProgram(d, "C:\\DI102"), -1);  // another file is free
+    EXPECT_TRUE(holder.trace().lines().empty());
+  }
+  // Let go with the runtime; the lock file stays, and serves again.
+  EXPECT_TRUE(fs::is_regular_file(d.C(".DI101.lock")));
+  EXPECT_EQ(LockFromAnotherProgram(d, "C:\\DI101"), -1);
+  EXPECT_EQ(d.Get(d.C("DI101")), " 9 \r\n");
+}
+
+TEST(Files, AProgramTheHolderStartsDoesNotHoldTheFile) {
+  DriveFixture d;
+  d.Put(d.C("DI101"), "");
+  // The program waits for a line on GO; this side keeps GO open until the
+  // program has ended, so that the program's open does not wait and the line
+  // stays there for it.
+  ASSERT_EQ(::mkfifo(d.C("GO").c_str(), 0600), 0);
+  const int go = ::open(d.C("GO").c_str(), O_RDWR | O_CLOEXEC);
+  ASSERT_GE(go, 0);
+  d.Put(d.C("WAIT.SH"), "read line < GO\n");
+  testing::AdoptStartedPrograms();
+  {
+    Runtime holder;
+    holder.SetDriveC(d.c);
+    holder.current_folder() = d.c;
+    ASSERT_EQ(OsLockFile("C:\\DI101"), -1);
+    RtRunProgram("WAIT.SH");
+  }
+  // The holder is gone; the program it started still runs.
+  EXPECT_EQ(LockFromAnotherProgram(d, "C:\\DI101"), -1);
+  EXPECT_EQ(::write(go, "\n", 1), 1);
+  EXPECT_TRUE(testing::WaitForStartedPrograms());
+  ::close(go);
 }
 
 TEST(Files, MissingInputFileNamesTheStatementLine) {
