@@ -32,16 +32,9 @@ Lesson Build() {
   });
   l.pictures = SharedPictures();
   l.pictures.push_back({"pl.BMP", true});
-  common::UseAnswerBars(l);
   // Every box of a bar counts: the three- and four-box bars compare
   // TypedAnswerA.. with ExpectedAnswer1.. box by box.
-  for (AnswerBar& bar : l.bars) {
-    if (bar.form == "FORM7") bar.judge = OneBoxRight;
-    if (bar.form == "FORM10" || bar.form == "FORM11") {
-      bar.judge = nullptr;
-      for (std::size_t i = 0; i < bar.typed.size(); ++i) bar.typed[i] = kTypedA + static_cast<int>(i);
-    }
-  }
+  common::UseAnswerBars(l, {.one_box_judge = OneBoxRight, .wide_bars_every_box = true});
   // One problem number for both practice pages, stored as typed.
   l.problem_rounded = {false, true, true};
   l.contents_mark_col = 60;

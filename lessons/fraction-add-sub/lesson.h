@@ -7,6 +7,7 @@
 
 #include "frame/figures.h"
 #include "frame/lesson.h"
+#include "lessons/common/bars.h"
 
 namespace ham::lessons {
 
@@ -21,7 +22,7 @@ frame::Lesson Build();
 
 // Answer strings: TypedAnswer1 and 2 of the one- and two-box bars are slots 0
 // and 1; TypedAnswerA to D of the three- and four-box bars are slots 2 to 5.
-inline constexpr int kTypedA = 2;
+inline constexpr int kTypedA = common::kWideBarsFirstSlot;
 // The question's two text lines, kept beside the expected answers (slots 0
 // to 3): NumeratorLine and DenominatorLine.
 inline constexpr int kNumeratorLine = 4;

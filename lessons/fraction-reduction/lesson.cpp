@@ -23,11 +23,7 @@ Lesson Build() {
 
   // The answer bars kit. The three- and four-box bars are never shown;
   // their OK compares every box, as the frame's does.
-  common::UseAnswerBars(l);
-  for (AnswerBar& bar : l.bars) {
-    if (bar.form == "FORM7") bar.judge = OneBoxRight;
-    if (bar.form == "FORM10" || bar.form == "FORM11") bar.judge = nullptr;
-  }
+  common::UseAnswerBars(l, {.one_box_judge = OneBoxRight, .wide_bars_every_box = true});
   // Page 3's problem number is kept as typed; a number that is not whole
   // names no problem.
   l.problem_rounded = {false, true, true};

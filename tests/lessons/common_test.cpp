@@ -52,7 +52,7 @@ TEST(AnswerBarsKit, BarSetForCarryingLessons) {
   };
   for (const Case& c : cases) {
     frame::Lesson l;
-    lessons::common::UseAnswerBars(l, c.wide);
+    lessons::common::UseAnswerBars(l, {.wide_bars = c.wide});
     std::vector<std::string> moved;
     for (const frame::MoveTarget& m : l.move) moved.push_back(m.form);
     EXPECT_EQ(FormNames(l), c.forms) << c.wide;
@@ -88,6 +88,20 @@ TEST(AnswerBarsKit, WideBarsJudgeTheirFirstBoxAlone) {
     s.TypedAnswer[2] = "13";
     EXPECT_FALSE(bar.judge(f)) << form;
   }
+}
+
+TEST(AnswerBarsKit, OptionsGiveTheOneBoxRuleAndWideBarsThatJudgeEveryBox) {
+  frame::Lesson l;
+  lessons::common::UseAnswerBars(
+      l, {.one_box_judge = [](const frame::Frame& f) { return f.state().TypedAnswer[0] == "yes"; },
+          .wide_bars_every_box = true});
+  ASSERT_TRUE(BarOf(l, "FORM7").judge);
+  for (const char* form : {"FORM9", "FORM10", "FORM11"}) EXPECT_FALSE(BarOf(l, form).judge) << form;
+  frame::Frame f(l);
+  f.state().TypedAnswer[0] = "yes";
+  EXPECT_TRUE(BarOf(l, "FORM7").judge(f));
+  f.state().TypedAnswer[0] = "no";
+  EXPECT_FALSE(BarOf(l, "FORM7").judge(f));
 }
 
 TEST(NavigationKit, TwoFrameBarsAndTheUsualWindowAfterAnAction) {
