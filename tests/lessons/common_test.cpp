@@ -167,11 +167,7 @@ TEST(SheetKit, TwoAndThreeBoxOksReadTheSlotsAndOrderTheLessonsTablesGive) {
   l.pages[4].practice.answer_slots = {0, 3, 4};
   frame::Frame f(l);
   frame::FrameState& s = f.state();
-  s.ExpectedAnswer[0] = "6";
-  s.ExpectedAnswer[1] = "8";
-  s.ExpectedAnswer[2] = "2";
-  s.ExpectedAnswer[3] = "5";
-  s.ExpectedAnswer[4] = "3";
+  s.ExpectedAnswer = {"6", "8", "2", "5", "3", ""};
   const frame::AnswerBar& two = BarOf(l, "FORM11");
   const frame::AnswerBar& three = BarOf(l, "FORM12");
   EXPECT_FALSE(two.judge);
@@ -224,11 +220,7 @@ TEST(AnswerTables, DefaultOkTakesTheSlotsOrderAndFurtherStringsOfThePageAndProbl
   const frame::AnswerBar three = frame::Bar("FORM12", "BUTTON6", {"EDIT16", "EDIT17", "EDIT18"});
   frame::Frame f(l);
   frame::FrameState& s = f.state();
-  s.ExpectedAnswer[0] = "6";
-  s.ExpectedAnswer[1] = "8";
-  s.ExpectedAnswer[2] = "2";
-  s.ExpectedAnswer[3] = "5";
-  s.ExpectedAnswer[4] = "3";
+  s.ExpectedAnswer = {"6", "8", "2", "5", "3", ""};
   struct Case {
     float page, problem;
     std::string a, b, c;
