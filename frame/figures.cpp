@@ -8,6 +8,36 @@ Step Arc(double x, double y, double r, double aspect, double start, double end, 
   return CircleStep{x, y, r, color, aspect, start, end};
 }
 
+Shape Closed(Points corners) { return Shape{std::move(corners), false, true, std::nullopt}; }
+
+Shape ClosedBySteps(double x, double y, Points steps, std::optional<std::pair<double, double>> close_at) {
+  steps.insert(steps.begin(), std::make_pair(x, y));
+  return Shape{std::move(steps), true, true, close_at};
+}
+
+Shape Open(Points points) { return Shape{std::move(points), false, false, std::nullopt}; }
+
+Shape OpenBySteps(double x, double y, Points steps) {
+  steps.insert(steps.begin(), std::make_pair(x, y));
+  return Shape{std::move(steps), true, false, std::nullopt};
+}
+
+Step Polygon(Shape shape, int outline, int fill) { return PolygonStep{std::move(shape), outline, fill}; }
+
+Step Polyline(Points points, int color) { return Polygon(Open(std::move(points)), color); }
+
+void DrawPolygon(Canvas* target, const PolygonStep& p) {
+  const Shape& s = p.shape;
+  std::vector<PolyPoint> points;
+  for (std::size_t i = 0; i < s.points.size(); ++i)
+    points.push_back({s.points[i].first, s.points[i].second, s.relative && i > 0});
+  if (s.closed && !s.points.empty()) {
+    auto [x, y] = s.close_at.value_or(s.points.front());
+    points.push_back({x, y, false});
+  }
+  RtDrawPolyline(target, points, p.color, p.fill >= 0, p.fill);
+}
+
 Step Dotted() { return DrawStyleStep{2}; }
 
 Step Solid() { return DrawStyleStep{0}; }

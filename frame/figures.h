@@ -1,13 +1,34 @@
 // Helpers the lessons' scripts share, beside the step constructors of
-// frame/lesson.h: arcs, line styles, font faces, longer step lists, and
-// the label and values a problem sets up.
+// frame/lesson.h: arcs, line styles, font faces, polygons, longer step
+// lists, and the label and values a problem sets up.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "frame/lesson.h"
 
 namespace ham::frame {
+
+using Points = std::vector<std::pair<double, double>>;
+
+// Shapes of polygons: through absolute points or from (x, y) by steps from
+// point to point; closed by a line back to the first point (or to
+// `close_at`), or left open.
+Shape Closed(Points corners);
+Shape ClosedBySteps(double x, double y, Points steps,
+                    std::optional<std::pair<double, double>> close_at = std::nullopt);
+Shape Open(Points points);
+Shape OpenBySteps(double x, double y, Points steps);
+
+// A shape outlined in `outline` and, when fill >= 0, filled in `fill`.
+Step Polygon(Shape shape, int outline, int fill = -1);
+// An open chain through absolute points (an arrowhead: tip in the middle).
+Step Polyline(Points points, int color = -1);
+// A polygon step drawn on a target of the lesson's own (a drawing sheet).
+void DrawPolygon(Canvas* target, const PolygonStep& p);
 
 // An arc of the ellipse with radius r (vertical radius r * aspect) from
 // `start` to `end`, fractions of a turn; a dimension bracket is dotted.

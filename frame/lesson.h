@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -34,6 +35,18 @@ struct CircleStep {
   bool filled = false; int fill = -1;
 };
 struct PolylineStep { std::vector<PolyPoint> points; int color = -1; bool filled = false; int fill = -1; };
+// A polygon's outline or an open chain of lines: from the first point
+// through the others, absolute or, when `relative`, each a step from the
+// point before; a closed one ends with a line to `close_at`, the first
+// point unless given.
+struct Shape {
+  std::vector<std::pair<double, double>> points;
+  bool relative = false;
+  bool closed = false;
+  std::optional<std::pair<double, double>> close_at;
+};
+// A shape outlined in `color` and, when fill >= 0, filled in `fill`.
+struct PolygonStep { Shape shape; int color = -1; int fill = -1; };
 struct PictureStep { std::string picture; double x, y; };  // by file name, e.g. "CF.BMP"
 struct DrawModeStep { int mode; };
 struct DrawStyleStep { int style; };
@@ -62,7 +75,7 @@ struct ShowBarStep { std::string form; std::vector<BarLabel> labels; bool clear 
 struct CallStep { std::function<void(Frame&)> run; };
 
 using Step = std::variant<TextStep, PrintStep, PrintNumberStep, FontSizeStep, FontNameStep, ColorStep,
-                          LineStep, CircleStep, PolylineStep, PictureStep, DrawModeStep, DrawStyleStep,
+                          LineStep, CircleStep, PolylineStep, PolygonStep, PictureStep, DrawModeStep, DrawStyleStep,
                           FillStyleStep, FloodFillStep, WindowStep, NarrationStep, PauseLengthStep,
                           CloseSoundStep, BlinkStep, ParagraphStep, ShowBarStep, CallStep>;
 using Steps = std::vector<Step>;
@@ -107,8 +120,6 @@ inline Step ShowClearedBar(std::string form, std::vector<BarLabel> labels) {
 inline Step TextOn(std::string form, double x, double y, std::string t, int color = -1) {
   return TextStep{x, y, std::move(t), color, 1, 1, std::move(form)};
 }
-// An open polyline through absolute points (an arrowhead: tip in the middle).
-Step Polyline(std::vector<std::pair<double, double>> points, int color = -1);
 Step Blink(double x, double y, std::string text);
 Step Blink(std::vector<BlinkStep::Item> items);
 

@@ -2,6 +2,7 @@
 // the explanation page that runs one.
 #include "frame/frame.h"
 
+#include "frame/figures.h"
 #include "frame/internal.h"
 #include "frame/names.h"
 
@@ -20,13 +21,6 @@ struct ScopedFlag {
 };
 
 }  // namespace
-
-Step Polyline(std::vector<std::pair<double, double>> points, int color) {
-  PolylineStep p;
-  for (auto& [x, y] : points) p.points.push_back({x, y, false});
-  p.color = color;
-  return p;
-}
 
 Step Blink(double x, double y, std::string text) { return BlinkStep{{{x, y, std::move(text)}}}; }
 
@@ -97,6 +91,8 @@ void Frame::RunSteps(const Steps& steps) {
             RtDrawCircle(nullptr, st.x, st.y, st.r, st.color, st.aspect, st.start, st.end, st.filled, st.fill);
           } else if constexpr (std::is_same_v<T, PolylineStep>) {
             RtDrawPolyline(nullptr, st.points, st.color, st.filled, st.fill);
+          } else if constexpr (std::is_same_v<T, PolygonStep>) {
+            DrawPolygon(kMainWindow, st);
           } else if constexpr (std::is_same_v<T, PictureStep>) {
             FmDrawPicture(nullptr, picture(st.picture), st.x, st.y);
           } else if constexpr (std::is_same_v<T, DrawModeStep>) {
