@@ -16,10 +16,6 @@ std::vector<PolyPoint> Chain(const Points& points) {
 
 }  // namespace
 
-Step Polygon(Points points, int fill, int outline) {
-  return PolylineStep{Chain(points), outline, true, fill};
-}
-
 Step Window479() { return WindowStep{0, 0, 639, 479}; }
 
 Blinking BlinkLine(double x1, double y1, double x2, double y2, int on_even, int on_odd) {

@@ -1,5 +1,5 @@
 // The polygon-area lesson: "多角形の面積"; its pages and the figure steps
-// they share: filled polygons and the blinks of lines, polygons and texts.
+// they share: the blinks of lines, polygons and texts.
 #pragma once
 
 #include <string>
@@ -22,8 +22,6 @@ frame::Lesson Build();
 
 using Points = std::vector<std::pair<double, double>>;
 
-// A closed polygon filled with `fill` and outlined with `outline`.
-frame::Step Polygon(Points points, int fill, int outline);
 frame::Step Window479();             // logical window (0,0)-(639,479)
 
 // One element of a blink, drawn once per pass in the colour the counter selects.
