@@ -15,8 +15,8 @@ Steps Mascots() { return {Pic("CF.BMP", 550, 200), Pic("PF.BMP", 580, 200)}; }
 
 // ----- page 1 ------------------------------------------------------------------------
 
-const Polygon kR1{200, 100, {{-60, 75}, {60, 75}, {60, -75}}, {}};
-const Polygon kEnclosing{140, 100, {{120, 0}, {0, 150}, {-120, 0}}, {}};
+const Shape kR1 = ClosedBySteps(200, 100, {{-60, 75}, {60, 75}, {60, -75}});
+const Shape kEnclosing = ClosedBySteps(140, 100, {{120, 0}, {0, 150}, {-120, 0}});
 
 // The diagonals of R1 with their length marks.
 Steps FigureF1() {
@@ -27,19 +27,23 @@ Steps FigureF1() {
           Solid(), Font(16)};
 }
 
-struct Quarter { Polygon triangle, rectangle; };
+struct Quarter { Shape triangle, rectangle; };
 const Quarter kQuarters[] = {
-    {{200, 100, {{0, 75}, {-60, 0}}, {}}, {140, 100, {{60, 0}, {0, 75}, {-60, 0}}, {}}},   // top left
-    {{200, 100, {{0, 75}, {60, 0}}, {}}, {200, 100, {{60, 0}, {0, 75}, {-60, 0}}, {}}},    // top right
-    {{200, 250, {{0, -75}, {60, 0}}, {}}, {200, 175, {{60, 0}, {0, 75}, {-60, 0}}, {}}},   // bottom right
-    {{200, 250, {{0, -75}, {-60, 0}}, {}}, {140, 175, {{60, 0}, {0, 75}, {-60, 0}}, {}}},  // bottom left
+    // top left
+    {ClosedBySteps(200, 100, {{0, 75}, {-60, 0}}), ClosedBySteps(140, 100, {{60, 0}, {0, 75}, {-60, 0}})},
+    // top right
+    {ClosedBySteps(200, 100, {{0, 75}, {60, 0}}), ClosedBySteps(200, 100, {{60, 0}, {0, 75}, {-60, 0}})},
+    // bottom right
+    {ClosedBySteps(200, 250, {{0, -75}, {60, 0}}), ClosedBySteps(200, 175, {{60, 0}, {0, 75}, {-60, 0}})},
+    // bottom left
+    {ClosedBySteps(200, 250, {{0, -75}, {-60, 0}}), ClosedBySteps(140, 175, {{60, 0}, {0, 75}, {-60, 0}})},
 };
 
 // A rhombus of diagonals w and h pixels with its length marks.
 Steps SmallRhombus(double half_w, double half_h, double mid_aspect, double tall_aspect, const char* w_label,
                    double w_lx, double w_ly, const char* h_label, double h_lx, double h_ly) {
   double cy = 100 + half_h;
-  return {PolygonStep({200, 100, {{-half_w, half_h}, {half_w, half_h}, {half_w, -half_h}}, {}}, 2, 2),
+  return {Polygon(ClosedBySteps(200, 100, {{-half_w, half_h}, {half_w, half_h}, {half_w, -half_h}}), 2, 2),
           Line(200 - half_w, cy, 200 + half_w, cy, 7), Line(200, 100, 200, 100 + 2 * half_h, 7),
           Dotted(), Font(13),
           Arc(200, cy, half_w, mid_aspect, 0, 0.5), Text(w_lx, w_ly, w_label),
@@ -122,7 +126,7 @@ Steps Drop() {
       FilledBlack(sheet, 70, 85 + 10 * i, 130, 155 + 10 * i);
       FmDrawPicture(sheet, f.picture("B27.BMP"), 98, 100 + 10 * i);
       FmDrawPicture(sheet, f.picture("B36.BMP"), 82, 100 + 10 * i);
-      DrawPolygon(sheet, {82, 150, {{-24, 48}, {40, 0}}, {}}, 2, 2);
+      DrawPolygon(sheet, {ClosedBySteps(82, 150, {{-24, 48}, {40, 0}}), 2, 2});
       FigureG(f, sheet, false);
       common::CopySheetBlock(f, 50, 100, 100, 120);
       f.Pause(2);
@@ -135,7 +139,7 @@ Steps Drop() {
 Steps SmallTriangle(double left, double h, double base, double h_mark_y, double h_aspect, const char* h_label,
                     double h_lx, double h_ly, double b_cx, double b_r, double b_aspect, const char* b_label,
                     double b_lx, double b_ly) {
-  return {PolygonStep({200, 100, {{left, h}, {base, 0}}, {}}, 2, 2),
+  return {Polygon(ClosedBySteps(200, 100, {{left, h}, {base, 0}}), 2, 2),
           Line(200, 100, 200, 100 + h, 7),
           Box(200, 95 + h, 205, 100 + h, 7),
           Dotted(), Font(13),
@@ -152,7 +156,7 @@ ExplanationPage RhombusPage() {
   Steps& s = ex.steps;
   // paragraph 1
   Append(s, Mascots());
-  s.push_back(PolygonStep(kR1, 7));
+  s.push_back(Polygon(kR1, 7));
   Append(s, FigureF1());
   Append(s, {Pause(200),
              Narrate("SOUND6.WAV"),
@@ -172,14 +176,14 @@ ExplanationPage RhombusPage() {
                Pause(50),
                Narrate("SOUND31.WAV"),
                BlinkPolygon(q.rectangle, 7, 20, [](int i) { return PassColours{6, Blink6(i)}; }),
-               PolygonStep(q.triangle, 2, 2),
+               Polygon(q.triangle, 2, 2),
                Pause(200)});
   }
   Append(s, {Narrate("SOUND10.WAV", 250), Narrate("SOUND11.WAV"),
              BlinkPolygon(kR1, 7, 20, [](int i) { return PassColours{2, (i % 2) * 2}; }),
              Pause(50),
              BlinkPolygon(kEnclosing, 7, 20, [](int i) { return PassColours{Blink6(i), Blink6(i)}; }),
-             PolygonStep(kR1, 2, 2), Pause(200),
+             Polygon(kR1, 2, 2), Pause(200),
              GuardedClose()});
   Append(s, FigureF1());
   Append(s, {Pause(100),
@@ -240,8 +244,8 @@ ExplanationPage TrianglePage() {
   Append(s, {Pause(250), Narrate("SOUND24.WAV")});
   Append(s, Turn());
   Append(s, Drop());
-  const Polygon triangle{81, 150, {{-24, 48}, {41, 0}}, std::make_pair(82.0, 150.0)};
-  const Polygon parallelogram{81, 150, {{-24, 48}, {41, 0}, {24, -48}}, std::make_pair(82.0, 150.0)};
+  const Shape triangle = ClosedBySteps(81, 150, {{-24, 48}, {41, 0}}, std::make_pair(82.0, 150.0));
+  const Shape parallelogram = ClosedBySteps(81, 150, {{-24, 48}, {41, 0}, {24, -48}}, std::make_pair(82.0, 150.0));
   Append(s, {Pause(450),
              Narrate("SOUND25.WAV"),
              Text(200, 180, "平行四辺形の面積=底辺×高さ"), Pause(550),
