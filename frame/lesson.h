@@ -34,7 +34,6 @@ struct CircleStep {
   double x, y, r; int color = -1; double aspect = 1; double start = 0, end = 0;
   bool filled = false; int fill = -1;
 };
-struct PolylineStep { std::vector<PolyPoint> points; int color = -1; bool filled = false; int fill = -1; };
 // A polygon's outline or an open chain of lines: from the first point
 // through the others, absolute or, when `relative`, each a step from the
 // point before; a closed one ends with a line to `close_at`, the first
@@ -75,7 +74,7 @@ struct ShowBarStep { std::string form; std::vector<BarLabel> labels; bool clear 
 struct CallStep { std::function<void(Frame&)> run; };
 
 using Step = std::variant<TextStep, PrintStep, PrintNumberStep, FontSizeStep, FontNameStep, ColorStep,
-                          LineStep, CircleStep, PolylineStep, PolygonStep, PictureStep, DrawModeStep, DrawStyleStep,
+                          LineStep, CircleStep, PolygonStep, PictureStep, DrawModeStep, DrawStyleStep,
                           FillStyleStep, FloodFillStep, WindowStep, NarrationStep, PauseLengthStep,
                           CloseSoundStep, BlinkStep, ParagraphStep, ShowBarStep, CallStep>;
 using Steps = std::vector<Step>;

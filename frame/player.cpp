@@ -89,8 +89,6 @@ void Frame::RunSteps(const Steps& steps) {
             RtDrawLine(nullptr, st.x1, st.y1, st.x2, st.y2, st.color, st.shape, st.fill);
           } else if constexpr (std::is_same_v<T, CircleStep>) {
             RtDrawCircle(nullptr, st.x, st.y, st.r, st.color, st.aspect, st.start, st.end, st.filled, st.fill);
-          } else if constexpr (std::is_same_v<T, PolylineStep>) {
-            RtDrawPolyline(nullptr, st.points, st.color, st.filled, st.fill);
           } else if constexpr (std::is_same_v<T, PolygonStep>) {
             DrawPolygon(kMainWindow, st);
           } else if constexpr (std::is_same_v<T, PictureStep>) {

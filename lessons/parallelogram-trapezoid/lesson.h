@@ -19,12 +19,6 @@ namespace ham::lessons::parallelogram_trapezoid {
 // The lesson as the frame runs it; ParallelogramTrapezoidLesson() holds it.
 frame::Lesson Build();
 
-using Offsets = std::vector<std::pair<double, double>>;
-
-// A polygon from (x, y) through relative steps, closed back to its start.
-frame::Step Polygon(double x, double y, const Offsets& steps, int color, bool filled);
-// Connected lines from (x, y) through relative steps, left open.
-frame::Step Bracket(double x, double y, const Offsets& steps, int color = 7);
 frame::Step DrawMode(int mode);
 frame::Step Window(double x2, double y2);
 // `text` drawn for i = first to last in colour (i MOD 2) * color, each

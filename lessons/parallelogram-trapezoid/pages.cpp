@@ -19,7 +19,9 @@ void ParallelogramPieces(Steps& out, double x) {
 }
 
 // The triangle cut off the parallelogram of page 1, its top corner at (x, y).
-Step CutTriangle(double x, double y, int color) { return Polygon(x, y, {{-24, 48}, {24, 0}}, color, false); }
+Step CutTriangle(double x, double y, int color) {
+  return Polygon(OpenBySteps(x, y, {{-24, 48}, {24, 0}, {0, -48}}), color);
+}
 
 }  // namespace
 
@@ -96,14 +98,16 @@ ExplanationPage ParallelogramPage2() {
   Steps& s = ex.steps;
   Append(s, {Pic("CF.BMP", 420, 200), Pic("PF.BMP", 440, 200), Pause(200), Narrate("SOUND16.WAV"),
              Text2x(10, 40, "平行四辺形の面積 = 底辺 × 高さ", 6), Pause(600), Narrate("SOUND17.WAV"),
-             Polygon(20, 100, {{50, 0}, {-10, 40}, {-50, 0}, {10, -40}}, 2, true), Line(20, 100, 20, 140, 6)});
+             Polygon(OpenBySteps(20, 100, {{50, 0}, {-10, 40}, {-50, 0}, {10, -40}}), 2, 2),
+             Line(20, 100, 20, 140, 6)});
   SmallDotted(s);
   Dimension(s, 20, 120, 10, 2, 0.75, 0.25, 31, 120, "4cm");
   Dimension(s, 35, 140, 25, 0.3, 0, 0.5, 30, 150, "5cm");
   NormalSolid(s);
   Append(s, {Box(15, 135, 20, 140, 6), Pause(300), Narrate("SOUND18.WAV"), Face(kMsMincho),
              Text(150, 124, "5 × 4 = 20     答え 20c㎡"), Face(kMincho), Pause(400), Narrate("SOUND19.WAV"),
-             Polygon(30, 190, {{100, 0}, {-20, 70}, {-100, 0}, {20, -70}}, 2, true), Line(40, 190, 40, 260, 6)});
+             Polygon(OpenBySteps(30, 190, {{100, 0}, {-20, 70}, {-100, 0}, {20, -70}}), 2, 2),
+             Line(40, 190, 40, 260, 6)});
   SmallDotted(s);
   Dimension(s, 40, 225, 10, 3.5, 0.75, 0.25, 51, 220, "7cm");
   Dimension(s, 60, 260, 50, 0.2, 0, 0.5, 50, 270, "10cm");
@@ -117,12 +121,14 @@ namespace {
 
 // The trapezoid of page 4 from (x, y), its copy upside down and its copy
 // turned a quarter.
-Step Trapezoid(double x, double y, int color) { return Polygon(x, y, {{-12, 49}, {70, 0}, {-16, -49}}, color, true); }
+Step Trapezoid(double x, double y, int color) {
+  return Polygon(OpenBySteps(x, y, {{-12, 49}, {70, 0}, {-16, -49}, {-42, 0}}), color, color);
+}
 Step UpsideDown(double x, double y, int color) {
-  return Polygon(x, y, {{16, 49}, {42, 0}, {12, -49}}, color, true);
+  return Polygon(OpenBySteps(x, y, {{16, 49}, {42, 0}, {12, -49}, {-70, 0}}), color, color);
 }
 Step QuarterTurned(double x, double y, int color) {
-  return Polygon(x, y, {{0, 42}, {49, 16}, {0, -70}}, color, true);
+  return Polygon(OpenBySteps(x, y, {{0, 42}, {49, 16}, {0, -70}, {-49, 12}}), color, color);
 }
 
 // Right-angle mark, height and the "7cm" and "6cm" dimensions of page 4.
@@ -175,10 +181,12 @@ ExplanationPage TrapezoidPage4() {
   SmallDotted(s);
   Dimension(s, 261, 190, 21, 0.5, 0, 0.5, 250, 200, "6cm", -1);
   NormalSolid(s);
-  Append(s, {Pause(250), Narrate("SOUND25.WAV"), Text(100, 300, "(6+10)", 6), Bracket(115, 315, {{0, 5}, {20, 0}, {0, -5}}),
-             Text(115, 323, "16"), Pause(650), Narrate("SOUND26.WAV"), Erase(145, 185, 165, 205),
-             Pic("右指.BMP", 145, 150), Pause(300), Narrate("SOUND27.WAV", 100), Text(155, 300, "×7", 6),
-             Bracket(125, 340, {{0, 5}, {40, 0}, {0, -20}}), Text(135, 348, "112"), Pause(750), Narrate("SOUND28.WAV"),
+  Append(s, {Pause(250), Narrate("SOUND25.WAV"), Text(100, 300, "(6+10)", 6),
+             Polygon(OpenBySteps(115, 315, {{0, 5}, {20, 0}, {0, -5}}), 7), Text(115, 323, "16"), Pause(650),
+             Narrate("SOUND26.WAV"), Erase(145, 185, 165, 205), Pic("右指.BMP", 145, 150), Pause(300),
+             Narrate("SOUND27.WAV", 100), Text(155, 300, "×7", 6),
+             Polygon(OpenBySteps(125, 340, {{0, 5}, {40, 0}, {0, -20}}), 7), Text(135, 348, "112"), Pause(750),
+             Narrate("SOUND28.WAV"),
              Erase(145, 150, 165, 170), Pic("上指.BMP", 190, 220), Pause(300), Text(187, 300, "÷2", 6),
              Face(kMsMincho), Text(219, 300, "= 56c㎡", 6), Face(kMincho), Pause(600),
              Narrate("SOUND29.WAV", 330), Narrate("SOUND30.WAV"), Font(13)});
@@ -205,21 +213,22 @@ ExplanationPage TrapezoidPage5() {
   Steps& s = ex.steps;
   Append(s, {Pic("CF.BMP", 420, 200), Pic("PF.BMP", 440, 200), Pause(200), Narrate("SOUND35.WAV"),
              Text2x(10, 40, "台形の面積=(上底+下底)×高さ÷2", 6), Pause(650), Narrate("SOUND36.WAV"),
-             Polygon(20, 100, {{50, 0}, {20, 60}, {-80, 0}, {10, -60}}, 2, true), Line(30, 100, 30, 160, 6)});
+             Polygon(OpenBySteps(20, 100, {{50, 0}, {20, 60}, {-80, 0}, {10, -60}}), 2, 2), Line(30, 100, 30, 160, 6)});
   SmallDotted(s);
   Dimension(s, 30, 130, 10, 3, 0.75, 0.25, 38, 120, "6cm");
   Dimension(s, 50, 160, 40, 0.25, 0, 0.5, 30, 167, "8cm");
   Dimension(s, 45, 100, 25, 0.3, 0.5, 1, 30, 82, "5cm");
   NormalSolid(s);
   Append(s, {Box(25, 155, 30, 160, 6), Pause(350), Narrate("SOUND37.WAV"), Text(150, 124, "(5 ＋ 8) × 6 ÷ 2", 6),
-             Pause(600), Narrate("SOUND38.WAV"), Bracket(160, 140, {{0, 5}, {42, 0}, {0, -5}}), Font(13),
-             Text(175, 152, "13", 7), Pause(450), Narrate("SOUND39.WAV"), Bracket(180, 165, {{0, 5}, {68, 0}, {0, -25}}),
-             Text(205, 177, "78", 7), Pause(450), Narrate("SOUND40.WAV"), Bracket(210, 190, {{0, 5}, {80, 0}, {0, -45}}),
+             Pause(600), Narrate("SOUND38.WAV"), Polygon(OpenBySteps(160, 140, {{0, 5}, {42, 0}, {0, -5}}), 7),
+             Font(13), Text(175, 152, "13", 7), Pause(450), Narrate("SOUND39.WAV"),
+             Polygon(OpenBySteps(180, 165, {{0, 5}, {68, 0}, {0, -25}}), 7), Text(205, 177, "78", 7), Pause(450),
+             Narrate("SOUND40.WAV"), Polygon(OpenBySteps(210, 190, {{0, 5}, {80, 0}, {0, -45}}), 7),
              Text(230, 202, "39", 7), Font(16), Pause(100), Text(300, 124, "= 39", 6), Pause(350),
              Narrate("SOUND41.WAV"), Face(kMsMincho), Text(400, 124, "答え 39c㎡", 6), Face(kMincho),
              Pause(800), Erase(0, 80, 640, 370), Narrate("SOUND42.WAV"),
-             Polygon(20, 100, {{100, 0}, {30, 80}, {-150, 0}, {20, -80}}, 2, true), Line(30, 100, 30, 180, 6),
-             Box(25, 175, 30, 180, 6)});
+             Polygon(OpenBySteps(20, 100, {{100, 0}, {30, 80}, {-150, 0}, {20, -80}}), 2, 2),
+             Line(30, 100, 30, 180, 6), Box(25, 175, 30, 180, 6)});
   SmallDotted(s);
   Dimension(s, 30, 140, 10, 4, 0.75, 0.25, 38, 140, "8cm");
   Dimension(s, 75, 180, 75, 0.2, 0, 0.5, 50, 197, "15cm");
