@@ -38,6 +38,22 @@ void DrawPolygon(Canvas* target, const PolygonStep& p) {
   RtDrawPolyline(target, points, p.color, p.fill >= 0, p.fill);
 }
 
+BlinkItem BlinkText(double x, double y, std::string text, CounterColours color, int scale) {
+  return BlinkItem{TextStep{x, y, std::move(text), -1, scale, scale}, std::move(color), {}};
+}
+
+BlinkItem BlinkLine(double x1, double y1, double x2, double y2, CounterColours color) {
+  return BlinkItem{LineStep{x1, y1, x2, y2}, std::move(color), {}};
+}
+
+BlinkItem BlinkPolygon(Shape shape, CounterColours outline, CounterColours fill) {
+  return BlinkItem{PolygonStep{std::move(shape)}, std::move(outline), std::move(fill)};
+}
+
+Step Blink(int first, int last, std::vector<BlinkItem> items, float pause) {
+  return BlinkStep{std::move(items), first, last, pause};
+}
+
 Step Dotted() { return DrawStyleStep{2}; }
 
 Step Solid() { return DrawStyleStep{0}; }

@@ -1,6 +1,6 @@
 // Helpers the lessons' scripts share, beside the step constructors of
-// frame/lesson.h: arcs, line styles, font faces, polygons, longer step
-// lists, and the label and values a problem sets up.
+// frame/lesson.h: arcs, line styles, font faces, polygons, blinks, longer
+// step lists, and the label and values a problem sets up.
 #pragma once
 
 #include <optional>
@@ -29,6 +29,14 @@ Step Polygon(Shape shape, int outline, int fill = -1);
 Step Polyline(Points points, int color = -1);
 // A polygon step drawn on a target of the lesson's own (a drawing sheet).
 void DrawPolygon(Canvas* target, const PolygonStep& p);
+
+// Items of a blink: a text (twice the size when `scale` is 2), a line, a
+// polygon outlined and, when `fill` chooses, filled by the counter.
+BlinkItem BlinkText(double x, double y, std::string text, CounterColours color, int scale = 1);
+BlinkItem BlinkLine(double x1, double y1, double x2, double y2, CounterColours color);
+BlinkItem BlinkPolygon(Shape shape, CounterColours outline, CounterColours fill = {});
+// Passes for the counter from `first` to `last`, each followed by a pause.
+Step Blink(int first, int last, std::vector<BlinkItem> items, float pause);
 
 // An arc of the ellipse with radius r (vertical radius r * aspect) from
 // `start` to `end`, fractions of a turn; a dimension bracket is dotted.

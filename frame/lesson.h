@@ -58,11 +58,23 @@ struct WindowStep { double x1, y1, x2, y2; };         // logical window of the m
 struct NarrationStep { std::string file; std::optional<float> pause; bool wait = false; };
 struct PauseLengthStep { float length; };  // PauseLength, then PauseStep
 struct CloseSoundStep {};  // "close wave1"
-// Texts drawn `count` times, colour on_odd for odd passes and on_even for
-// even ones (1-based), each pass followed by a pause.
+// Colours a blink's counter chooses from: on pass i, colours[i mod their
+// number]. One colour stays; two alternate, the first on even counters.
+using CounterColours = std::vector<int>;
+// What a blink draws on every pass: a text, a line or a polygon in the
+// colour `color` chooses; a polygon or a framed box is filled in the one
+// `fill` chooses. An empty choice keeps the figure's own colour.
+struct BlinkItem {
+  std::variant<TextStep, LineStep, PolygonStep> figure;
+  CounterColours color;
+  CounterColours fill;
+};
+// Passes for the counter from `first` to `last`: the items drawn in order,
+// then a pause.
 struct BlinkStep {
-  struct Item { double x, y; std::string text; };
-  std::vector<Item> items; int count = 10; int on_odd = 0; int on_even = 7; float pause = 15;
+  std::vector<BlinkItem> items;
+  int first = 1, last = 1;
+  float pause = 0;
 };
 // Paragraph k begins: old label erased, new label drawn, CurrentParagraph = k.
 struct ParagraphStep { int k; };
@@ -119,8 +131,6 @@ inline Step ShowClearedBar(std::string form, std::vector<BarLabel> labels) {
 inline Step TextOn(std::string form, double x, double y, std::string t, int color = -1) {
   return TextStep{x, y, std::move(t), color, 1, 1, std::move(form)};
 }
-Step Blink(double x, double y, std::string text);
-Step Blink(std::vector<BlinkStep::Item> items);
 
 // ----- pages -------------------------------------------------------------------------
 

@@ -20,11 +20,25 @@ struct ScopedFlag {
   ScopedFlag& operator=(const ScopedFlag&) = delete;
 };
 
+// The colour `colours` choose for the counter i.
+int Chosen(const CounterColours& colours, int i) {
+  const int n = static_cast<int>(colours.size());
+  return colours[static_cast<std::size_t>((i % n + n) % n)];
+}
+
+// A blink's item as pass i draws it.
+Step OnPass(const BlinkItem& item, int i) {
+  return std::visit(
+      [&item, i](auto figure) -> Step {
+        if (!item.color.empty()) figure.color = Chosen(item.color, i);
+        if constexpr (requires { figure.fill; })
+          if (!item.fill.empty()) figure.fill = Chosen(item.fill, i);
+        return figure;
+      },
+      item.figure);
+}
+
 }  // namespace
-
-Step Blink(double x, double y, std::string text) { return BlinkStep{{{x, y, std::move(text)}}}; }
-
-Step Blink(std::vector<BlinkStep::Item> items) { return BlinkStep{std::move(items)}; }
 
 void Frame::ParagraphLabel(int k, int color) { RtDrawText(nullptr, 570, 2, "だん落 " + Num(k), color); }
 
@@ -129,9 +143,8 @@ void Frame::RunStep(const Step& step) {
         } else if constexpr (std::is_same_v<T, CloseSoundStep>) {
           FmMciSend(s_.MciRef, "close wave1");
         } else if constexpr (std::is_same_v<T, BlinkStep>) {
-          for (int i = 1; i <= st.count; ++i) {
-            int c = (i % 2 == 1) ? st.on_odd : st.on_even;
-            for (const auto& item : st.items) RtDrawText(nullptr, item.x, item.y, item.text, c);
+          for (int i = st.first; i <= st.last; ++i) {
+            for (const BlinkItem& item : st.items) RunStep(OnPass(item, i));
             s_.PauseLength = st.pause;
             PauseStep();
           }

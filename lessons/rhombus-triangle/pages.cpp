@@ -190,7 +190,7 @@ ExplanationPage RhombusPage() {
              NarrateNoClose("SOUND12.WAV"),
              Text(300, 140, "ひし形の面積 = 15 × 12 ÷ 2"), Pause(400),
              Narrate("SOUND13.WAV", 350), Narrate("SOUND14.WAV", 250), Narrate("SOUND15.WAV"),
-             BlinkStep{{{100, 300, "ひし形の面積=対角線×対角線÷2"}}, 7, 6, 0, 30},
+             Blink(1, 7, {BlinkText(100, 300, "ひし形の面積=対角線×対角線÷2", {0, 6})}, 30),
              Pause(600),
              Erase(0, 60, 630, 390)});
   Append(s, Mascots());
