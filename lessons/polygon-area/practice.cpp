@@ -17,7 +17,7 @@ namespace {
 Problem Question(std::string line, std::string expected, std::string hint, int n, Steps figure) {
   Problem p;
   p.expected = {std::move(expected)};
-  p.setup = {Window479()};
+  p.setup = {WindowStep{0, 0, 639, 479}};
   if (!line.empty()) p.setup.push_back(Print(4, 4, std::move(line)));
   p.setup.push_back(Print(4, 5, "赤い部分の面積を求めなさい｡"));
   p.setup.push_back(Print(0, 4, ProblemLabel(n)));
