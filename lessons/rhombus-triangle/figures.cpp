@@ -20,14 +20,4 @@ Step GuardedClose() {
   });
 }
 
-Step BlinkPolygon(Shape p, int count, float pause, std::function<PassColours(int)> colours) {
-  return Call([p = std::move(p), count, pause, colours = std::move(colours)](Frame& f) {
-    for (int i = 1; i <= count; ++i) {
-      PassColours c = colours(i);
-      DrawPolygon(kMainWindow, {p, c.outline, c.fill});
-      f.Pause(pause);
-    }
-  });
-}
-
 }  // namespace ham::lessons::rhombus_triangle

@@ -2,11 +2,8 @@
 // drawing helpers of its scripts.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "frame/figures.h"
 #include "frame/frame.h"
@@ -28,11 +25,6 @@ frame::Lesson Build();
 frame::Step NarrateNoClose(std::string file, std::optional<float> pause = std::nullopt);
 // "close wave1" inside the guard of the running paragraph.
 frame::Step GuardedClose();
-
-// `count` passes of a polygon; colours(i) gives outline and fill of pass i
-// (fill < 0: outline only); each pass is followed by a pause.
-struct PassColours { int outline, fill; };
-frame::Step BlinkPolygon(frame::Shape p, int count, float pause, std::function<PassColours(int)> colours);
 
 frame::ExplanationPage RhombusPage();
 frame::ExplanationPage TrianglePage();

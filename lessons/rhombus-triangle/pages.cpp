@@ -8,9 +8,6 @@ using namespace ham::frame;
 
 namespace {
 
-// Blink colour of pass i: 6 on odd passes, 0 on even ones.
-int Blink6(int i) { return (i % 2) * 6; }
-
 Steps Mascots() { return {Pic("CF.BMP", 550, 200), Pic("PF.BMP", 580, 200)}; }
 
 // ----- page 1 ------------------------------------------------------------------------
@@ -165,24 +162,24 @@ ExplanationPage RhombusPage() {
              Text(300, 100, "対角線×対角線"), Pause(200), Text(300, 120, "   15 × 12"), Pause(350),
              Narrate("SOUND8.WAV"),
              Text(410, 100, "=黄色い長方形の面積"), Text(410, 120, "=黄色い長方形の面積"),
-             BlinkPolygon(kEnclosing, 7, 30, [](int i) { return PassColours{Blink6(i), -1}; }),
+             Blink(1, 7, {BlinkPolygon(kEnclosing, {0, 6})}, 30),
              Pause(300)});
   // Each quarter's triangle, then the rectangle it halves, blink in yellow
   // (the outline stays yellow, the inside turns yellow and black); the
   // triangle is left green.
   for (const Quarter& q : kQuarters) {
     Append(s, {Narrate("SOUND9.WAV"),
-               BlinkPolygon(q.triangle, 7, 20, [](int i) { return PassColours{6, Blink6(i)}; }),
+               Blink(1, 7, {BlinkPolygon(q.triangle, {6}, {0, 6})}, 20),
                Pause(50),
                Narrate("SOUND31.WAV"),
-               BlinkPolygon(q.rectangle, 7, 20, [](int i) { return PassColours{6, Blink6(i)}; }),
+               Blink(1, 7, {BlinkPolygon(q.rectangle, {6}, {0, 6})}, 20),
                Polygon(q.triangle, 2, 2),
                Pause(200)});
   }
   Append(s, {Narrate("SOUND10.WAV", 250), Narrate("SOUND11.WAV"),
-             BlinkPolygon(kR1, 7, 20, [](int i) { return PassColours{2, (i % 2) * 2}; }),
+             Blink(1, 7, {BlinkPolygon(kR1, {2}, {0, 2})}, 20),
              Pause(50),
-             BlinkPolygon(kEnclosing, 7, 20, [](int i) { return PassColours{Blink6(i), Blink6(i)}; }),
+             Blink(1, 7, {BlinkPolygon(kEnclosing, {0, 6}, {0, 6})}, 20),
              Polygon(kR1, 2, 2), Pause(200),
              GuardedClose()});
   Append(s, FigureF1());
@@ -222,14 +219,7 @@ ExplanationPage TrianglePage() {
              Text(200, 100, "三角形の面積=底辺×高さ÷2", 6), Pause(750),
              Narrate("SOUND20.WAV"),
              Text(300, 70, "(底の辺)"), Font(13), Text(320, 87, "↑"), Pause(300),
-             Call([](Frame& f) {
-               for (int i = 1; i <= 7; ++i) {
-                 RtDrawLine(kMainWindow, 58, 197, 98, 197, 2);
-                 f.Pause(30);
-                 RtDrawLine(kMainWindow, 58, 197, 98, 197, 6);
-                 f.Pause(30);
-               }
-             }),
+             Blink(1, 14, {BlinkLine(58, 197, 98, 197, {6, 2})}, 30),
              Font(13), Text(320, 118, "↓"), Font(16), Text(320, 130, "5"), Pause(300),
              Narrate("SOUND21.WAV"),
              Font(13), Text(364, 118, "↓"), Font(16), Text(340, 130, "× 6"), Pause(300),
@@ -250,8 +240,8 @@ ExplanationPage TrianglePage() {
              Narrate("SOUND25.WAV"),
              Text(200, 180, "平行四辺形の面積=底辺×高さ"), Pause(550),
              Narrate("SOUND26.WAV"),
-             BlinkPolygon(triangle, 8, 20, [](int i) { return PassColours{i % 2 == 1 ? 6 : 0, -1}; }),
-             BlinkPolygon(parallelogram, 14, 20, [](int i) { return PassColours{i % 2 == 1 ? 6 : 0, -1}; }),
+             Blink(1, 8, {BlinkPolygon(triangle, {0, 6})}, 20),
+             Blink(1, 14, {BlinkPolygon(parallelogram, {0, 6})}, 20),
              Pause(250),
              Narrate("SOUND27.WAV"),
              Text(200, 200, "    三角形の面積=底辺×高さ÷2"), Pause(700),
