@@ -2,7 +2,6 @@
 #pragma once
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "frame/figures.h"
@@ -21,10 +20,6 @@ frame::Lesson Build();
 
 frame::Step DrawMode(int mode);
 frame::Step Window(double x2, double y2);
-// `text` drawn for i = first to last in colour (i MOD 2) * color, each
-// drawing followed by a pause.
-void BlinkByCounter(frame::Steps& out, double x, double y, const std::string& text, int first, int last,
-                    int color, float pause);
 
 frame::ExplanationPage ParallelogramPage1();
 frame::ExplanationPage ParallelogramPage2();

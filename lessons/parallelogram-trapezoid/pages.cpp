@@ -33,11 +33,11 @@ ExplanationPage ParallelogramPage1() {
   ParallelogramPieces(s, 210);
   Append(s, {Pause(200), Narrate("SOUND1.WAV", 120), Pic("右指.BMP", 190, 83)});
   // The base blinks.
-  for (int i = 1; i <= 10; ++i) Append(s, {Line(218, 87, 290, 87, i % 2 == 0 ? 6 : 2), Pause(25)});
+  s.push_back(Blink(1, 10, {BlinkLine(218, 87, 290, 87, {6, 2})}, 25));
   Append(s, {Text(400, 40, "平行四辺形"), Text(400, 60, "底辺 8cm"), Text(480, 60, "(底の辺のことｮ)"), Pause(350),
              Narrate("SOUND2.WAV"), Erase(190, 83, 210, 103), Pic("右指.BMP", 190, 60)});
   // The height blinks.
-  for (int i = 0; i <= 10; ++i) Append(s, {Line(245, 40, 245, 87, i % 2 == 0 ? 6 : 2), Pause(25)});
+  s.push_back(Blink(0, 10, {BlinkLine(245, 40, 245, 87, {6, 2})}, 25));
   Append(s, {Text(400, 80, "高さ 6cm"), Pause(430), Erase(190, 60, 210, 80), Narrate("SOUND5.WAV", 100),
              Pic("B27.BMP", 210, 40), Pause(100)});
   // The cut triangle moves down, right, then up into the gap.
@@ -151,12 +151,10 @@ ExplanationPage TrapezoidPage4() {
   TrapezoidMarks(s, true);
   Append(s, {Pause(200), Narrate("SOUND21.WAV", 200), Pic("右指.BMP", 155, 136)});
   // The upper base blinks, then the lower one.
-  for (int i = 1; i <= 4; ++i)
-    Append(s, {Line(182, 140, 224, 140, 2), Pause(30), Line(182, 140, 224, 140, 6), Pause(30)});
+  s.push_back(Blink(1, 8, {BlinkLine(182, 140, 224, 140, {6, 2})}, 30));
   Append(s, {Text(400, 100, "上底 6cm (うわぞこのことョ)"), Pause(350), Narrate("SOUND44.WAV"),
              Erase(155, 136, 175, 156), Pic("右指.BMP", 145, 185)});
-  for (int i = 1; i <= 4; ++i)
-    Append(s, {Line(170, 189, 240, 189, 2), Pause(30), Line(170, 189, 240, 189, 6), Pause(30)});
+  s.push_back(Blink(1, 8, {BlinkLine(170, 189, 240, 189, {6, 2})}, 30));
   Append(s, {Text(400, 120, "下底 10cm (したぞこのことョ)"), Pause(450), Narrate("SOUND22.WAV"),
              Erase(145, 185, 165, 205), Pic("右指.BMP", 145, 150)});
   // A copy rises, moves right, turns and comes down beside the trapezoid.
@@ -174,10 +172,8 @@ ExplanationPage TrapezoidPage4() {
   Append(s, {UpsideDown(224, 140, 2), Pause(500), NarrateWait("SOUND23.WAV", 350), Narrate("SOUND24.WAV"),
              Erase(145, 150, 165, 170), Pic("右指.BMP", 145, 185), Pause(200), Dotted(), Line(224, 140, 240, 189, 0),
              Solid()});
-  for (int i = 1; i <= 5; ++i)
-    Append(s, {Line(182, 140, 223, 140, 6), Pause(10), Line(182, 140, 223, 140, 2), Pause(10)});
-  for (int i = 1; i <= 5; ++i)
-    Append(s, {Line(241, 189, 282, 189, 6), Pause(10), Line(241, 189, 282, 189, 2), Pause(10)});
+  s.push_back(Blink(1, 10, {BlinkLine(182, 140, 223, 140, {2, 6})}, 10));
+  s.push_back(Blink(1, 10, {BlinkLine(241, 189, 282, 189, {2, 6})}, 10));
   SmallDotted(s);
   Dimension(s, 261, 190, 21, 0.5, 0, 0.5, 250, 200, "6cm", -1);
   NormalSolid(s);
@@ -191,19 +187,19 @@ ExplanationPage TrapezoidPage4() {
              Face(kMsMincho), Text(219, 300, "= 56c㎡", 6), Face(kMincho), Pause(600),
              Narrate("SOUND29.WAV", 330), Narrate("SOUND30.WAV"), Font(13)});
   // The pieces of the formula blink, ending visible.
-  BlinkByCounter(s, 195, 120, "6cm", 0, 9, 7, 15);
-  BlinkByCounter(s, 190, 200, "10cm", 0, 9, 7, 15);
+  s.push_back(Blink(0, 9, {BlinkText(195, 120, "6cm", {0, 7})}, 15));
+  s.push_back(Blink(0, 9, {BlinkText(190, 200, "10cm", {0, 7})}, 15));
   s.push_back(Font(16));
-  BlinkByCounter(s, 100, 300, "(6+10)", 0, 9, 6, 20);
+  s.push_back(Blink(0, 9, {BlinkText(100, 300, "(6+10)", {0, 6})}, 20));
   Append(s, {Pause(100), Narrate("SOUND31.WAV")});
-  BlinkByCounter(s, 155, 300, "×7", 1, 9, 6, 20);
-  BlinkByCounter(s, 187, 300, "÷2", 1, 9, 6, 20);
+  s.push_back(Blink(1, 9, {BlinkText(155, 300, "×7", {0, 6})}, 20));
+  s.push_back(Blink(1, 9, {BlinkText(187, 300, "÷2", {0, 6})}, 20));
   Append(s, {Pause(150), Narrate("SOUND32.WAV", 300), Erase(190, 220, 210, 240), Pic("上指.BMP", 70, 290),
              Text(0, 270, "台形の面積 =", 2), Narrate("SOUND33.WAV"), Text(100, 270, "(上底", 2),
              Text(145, 270, "+下底)", 2)});
-  BlinkByCounter(s, 100, 300, "(6+10)", 0, 9, 6, 20);
+  s.push_back(Blink(0, 9, {BlinkText(100, 300, "(6+10)", {0, 6})}, 20));
   Append(s, {Narrate("SOUND34.WAV"), Text(195, 270, "×高さ÷2", 2)});
-  BlinkByCounter(s, 155, 300, "×7 ÷2", 0, 9, 6, 20);
+  s.push_back(Blink(0, 9, {BlinkText(155, 300, "×7 ÷2", {0, 6})}, 20));
   return ex;
 }
 
