@@ -68,6 +68,9 @@ class Frame {
   void ApplyPalette(Canvas* target) { SetPalette(target); }
 
  private:
+  // player.cpp: one step of a script.
+  void RunStep(const Step& step);
+
   // frame.cpp
   void MainLoop();
   void Dispatch();

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -34,7 +35,18 @@ struct CircleStep {
   double x, y, r; int color = -1; double aspect = 1; double start = 0, end = 0;
   bool filled = false; int fill = -1;
 };
-struct PolylineStep { std::vector<PolyPoint> points; int color = -1; bool filled = false; int fill = -1; };
+// A polygon's outline or an open chain of lines: from the first point
+// through the others, absolute or, when `relative`, each a step from the
+// point before; a closed one ends with a line to `close_at`, the first
+// point unless given.
+struct Shape {
+  std::vector<std::pair<double, double>> points;
+  bool relative = false;
+  bool closed = false;
+  std::optional<std::pair<double, double>> close_at;
+};
+// A shape outlined in `color` and, when fill >= 0, filled in `fill`.
+struct PolygonStep { Shape shape; int color = -1; int fill = -1; };
 struct PictureStep { std::string picture; double x, y; };  // by file name, e.g. "CF.BMP"
 struct DrawModeStep { int mode; };
 struct DrawStyleStep { int style; };
@@ -47,11 +59,23 @@ struct WindowStep { double x1, y1, x2, y2; };         // logical window of the m
 struct NarrationStep { std::string file; std::optional<float> pause; bool wait = false; };
 struct PauseLengthStep { float length; };  // PauseLength, then PauseStep
 struct CloseSoundStep {};  // "close wave1"
-// Texts drawn `count` times, colour on_odd for odd passes and on_even for
-// even ones (1-based), each pass followed by a pause.
+// Colours a blink's counter chooses from: on pass i, colours[i mod their
+// number]. One colour stays; two alternate, the first on even counters.
+using CounterColours = std::vector<int>;
+// What a blink draws on every pass: a text, a line or a polygon in the
+// colour `color` chooses; a polygon or a framed box is filled in the one
+// `fill` chooses. An empty choice keeps the figure's own colour.
+struct BlinkItem {
+  std::variant<TextStep, LineStep, PolygonStep> figure;
+  CounterColours color;
+  CounterColours fill;
+};
+// Passes for the counter from `first` to `last`: the items drawn in order,
+// then a pause.
 struct BlinkStep {
-  struct Item { double x, y; std::string text; };
-  std::vector<Item> items; int count = 10; int on_odd = 0; int on_even = 7; float pause = 15;
+  std::vector<BlinkItem> items;
+  int first = 1, last = 1;
+  float pause = 0;
 };
 // Paragraph k begins: old label erased, new label drawn, CurrentParagraph = k.
 struct ParagraphStep { int k; };
@@ -63,7 +87,7 @@ struct ShowBarStep { std::string form; std::vector<BarLabel> labels; bool clear 
 struct CallStep { std::function<void(Frame&)> run; };
 
 using Step = std::variant<TextStep, PrintStep, PrintNumberStep, FontSizeStep, FontNameStep, ColorStep,
-                          LineStep, CircleStep, PolylineStep, PictureStep, DrawModeStep, DrawStyleStep,
+                          LineStep, CircleStep, PolygonStep, PictureStep, DrawModeStep, DrawStyleStep,
                           FillStyleStep, FloodFillStep, WindowStep, NarrationStep, PauseLengthStep,
                           CloseSoundStep, BlinkStep, ParagraphStep, ShowBarStep, CallStep>;
 using Steps = std::vector<Step>;
@@ -108,10 +132,6 @@ inline Step ShowClearedBar(std::string form, std::vector<BarLabel> labels) {
 inline Step TextOn(std::string form, double x, double y, std::string t, int color = -1) {
   return TextStep{x, y, std::move(t), color, 1, 1, std::move(form)};
 }
-// An open polyline through absolute points (an arrowhead: tip in the middle).
-Step Polyline(std::vector<std::pair<double, double>> points, int color = -1);
-Step Blink(double x, double y, std::string text);
-Step Blink(std::vector<BlinkStep::Item> items);
 
 // ----- pages -------------------------------------------------------------------------
 

@@ -2,6 +2,7 @@
 // the explanation page that runs one.
 #include "frame/frame.h"
 
+#include "frame/figures.h"
 #include "frame/internal.h"
 #include "frame/names.h"
 
@@ -19,18 +20,25 @@ struct ScopedFlag {
   ScopedFlag& operator=(const ScopedFlag&) = delete;
 };
 
-}  // namespace
-
-Step Polyline(std::vector<std::pair<double, double>> points, int color) {
-  PolylineStep p;
-  for (auto& [x, y] : points) p.points.push_back({x, y, false});
-  p.color = color;
-  return p;
+// The colour `colours` choose for the counter i.
+int Chosen(const CounterColours& colours, int i) {
+  const int n = static_cast<int>(colours.size());
+  return colours[static_cast<std::size_t>((i % n + n) % n)];
 }
 
-Step Blink(double x, double y, std::string text) { return BlinkStep{{{x, y, std::move(text)}}}; }
+// A blink's item as pass i draws it.
+Step OnPass(const BlinkItem& item, int i) {
+  return std::visit(
+      [&item, i](auto figure) -> Step {
+        if (!item.color.empty()) figure.color = Chosen(item.color, i);
+        if constexpr (requires { figure.fill; })
+          if (!item.fill.empty()) figure.fill = Chosen(item.fill, i);
+        return figure;
+      },
+      item.figure);
+}
 
-Step Blink(std::vector<BlinkStep::Item> items) { return BlinkStep{std::move(items)}; }
+}  // namespace
 
 void Frame::ParagraphLabel(int k, int color) { RtDrawText(nullptr, 570, 2, "だん落 " + Num(k), color); }
 
@@ -71,93 +79,94 @@ void Frame::PlayWaveWait() {
 // ----- steps -------------------------------------------------------------------------------
 
 void Frame::RunSteps(const Steps& steps) {
-  for (const Step& step : steps) {
-    std::visit(
-        [this](const auto& st) {
-          using T = std::decay_t<decltype(st)>;
-          if constexpr (std::is_same_v<T, TextStep>) {
-            RtDrawText(st.form.empty() ? kMainWindow : form(st.form), st.x, st.y, st.text, st.color, st.sx, st.sy);
-          } else if constexpr (std::is_same_v<T, PrintStep>) {
-            PrintAt(st.col, st.row, st.text, st.color);
-          } else if constexpr (std::is_same_v<T, PrintNumberStep>) {
-            RtLocate(nullptr, st.col, st.row);
-            if (st.color >= 0) SetColor(st.color);
-            RtPrintBegin(nullptr);
-            RtPrintSingle(st.value);
-            RtPrintEnd();
-          } else if constexpr (std::is_same_v<T, FontSizeStep>) {
-            FmSetFontSize(kMainWindow, st.size);
-          } else if constexpr (std::is_same_v<T, FontNameStep>) {
-            FmSetFontName(nullptr, st.face);
-          } else if constexpr (std::is_same_v<T, ColorStep>) {
-            SetColor(st.fg);
-          } else if constexpr (std::is_same_v<T, LineStep>) {
-            RtDrawLine(nullptr, st.x1, st.y1, st.x2, st.y2, st.color, st.shape, st.fill);
-          } else if constexpr (std::is_same_v<T, CircleStep>) {
-            RtDrawCircle(nullptr, st.x, st.y, st.r, st.color, st.aspect, st.start, st.end, st.filled, st.fill);
-          } else if constexpr (std::is_same_v<T, PolylineStep>) {
-            RtDrawPolyline(nullptr, st.points, st.color, st.filled, st.fill);
-          } else if constexpr (std::is_same_v<T, PictureStep>) {
-            FmDrawPicture(nullptr, picture(st.picture), st.x, st.y);
-          } else if constexpr (std::is_same_v<T, DrawModeStep>) {
-            FmSetDrawMode(nullptr, st.mode);
-          } else if constexpr (std::is_same_v<T, DrawStyleStep>) {
-            FmSetDrawStyle(nullptr, st.style);
-          } else if constexpr (std::is_same_v<T, FillStyleStep>) {
-            FmSetFillStyle(nullptr, st.style);
-          } else if constexpr (std::is_same_v<T, FloodFillStep>) {
-            FmSetFillColor(nullptr, FmRgb(st.r, st.g, st.b));
-            FmFloodFill(nullptr, st.x, st.y, FmRgb(255, 255, 255), 0);
-          } else if constexpr (std::is_same_v<T, WindowStep>) {
-            RtSetWindow(nullptr, 0, st.x1, st.y1, 0, st.x2, st.y2);
-          } else if constexpr (std::is_same_v<T, NarrationStep>) {
-            // Every narration but the page's first, and but one right after
-            // a narration that waited for its end, closes the sound first.
-            bool close = first_narration_done_ && !after_wait_narration_;
-            first_narration_done_ = true;
-            after_wait_narration_ = st.wait;
-            if (s_.StartParagraph <= s_.CurrentParagraph) {
-              if (close) FmMciSend(s_.MciRef, "close wave1");
-              s_.WavFile = st.file;
-              if (st.wait) PlayWaveWait();
-              else PlayWave();
-              if (st.pause) {
-                s_.PauseLength = *st.pause;
-                PauseStep();
-              }
-            }
-          } else if constexpr (std::is_same_v<T, PauseLengthStep>) {
-            s_.PauseLength = st.length;
-            PauseStep();
-          } else if constexpr (std::is_same_v<T, CloseSoundStep>) {
-            FmMciSend(s_.MciRef, "close wave1");
-          } else if constexpr (std::is_same_v<T, BlinkStep>) {
-            for (int i = 1; i <= st.count; ++i) {
-              int c = (i % 2 == 1) ? st.on_odd : st.on_even;
-              for (const auto& item : st.items) RtDrawText(nullptr, item.x, item.y, item.text, c);
-              s_.PauseLength = st.pause;
+  for (const Step& step : steps) RunStep(step);
+}
+
+void Frame::RunStep(const Step& step) {
+  std::visit(
+      [this](const auto& st) {
+        using T = std::decay_t<decltype(st)>;
+        if constexpr (std::is_same_v<T, TextStep>) {
+          RtDrawText(st.form.empty() ? kMainWindow : form(st.form), st.x, st.y, st.text, st.color, st.sx, st.sy);
+        } else if constexpr (std::is_same_v<T, PrintStep>) {
+          PrintAt(st.col, st.row, st.text, st.color);
+        } else if constexpr (std::is_same_v<T, PrintNumberStep>) {
+          RtLocate(nullptr, st.col, st.row);
+          if (st.color >= 0) SetColor(st.color);
+          RtPrintBegin(nullptr);
+          RtPrintSingle(st.value);
+          RtPrintEnd();
+        } else if constexpr (std::is_same_v<T, FontSizeStep>) {
+          FmSetFontSize(kMainWindow, st.size);
+        } else if constexpr (std::is_same_v<T, FontNameStep>) {
+          FmSetFontName(nullptr, st.face);
+        } else if constexpr (std::is_same_v<T, ColorStep>) {
+          SetColor(st.fg);
+        } else if constexpr (std::is_same_v<T, LineStep>) {
+          RtDrawLine(nullptr, st.x1, st.y1, st.x2, st.y2, st.color, st.shape, st.fill);
+        } else if constexpr (std::is_same_v<T, CircleStep>) {
+          RtDrawCircle(nullptr, st.x, st.y, st.r, st.color, st.aspect, st.start, st.end, st.filled, st.fill);
+        } else if constexpr (std::is_same_v<T, PolygonStep>) {
+          DrawPolygon(kMainWindow, st);
+        } else if constexpr (std::is_same_v<T, PictureStep>) {
+          FmDrawPicture(nullptr, picture(st.picture), st.x, st.y);
+        } else if constexpr (std::is_same_v<T, DrawModeStep>) {
+          FmSetDrawMode(nullptr, st.mode);
+        } else if constexpr (std::is_same_v<T, DrawStyleStep>) {
+          FmSetDrawStyle(nullptr, st.style);
+        } else if constexpr (std::is_same_v<T, FillStyleStep>) {
+          FmSetFillStyle(nullptr, st.style);
+        } else if constexpr (std::is_same_v<T, FloodFillStep>) {
+          FmSetFillColor(nullptr, FmRgb(st.r, st.g, st.b));
+          FmFloodFill(nullptr, st.x, st.y, FmRgb(255, 255, 255), 0);
+        } else if constexpr (std::is_same_v<T, WindowStep>) {
+          RtSetWindow(nullptr, 0, st.x1, st.y1, 0, st.x2, st.y2);
+        } else if constexpr (std::is_same_v<T, NarrationStep>) {
+          // Every narration but the page's first, and but one right after
+          // a narration that waited for its end, closes the sound first.
+          bool close = first_narration_done_ && !after_wait_narration_;
+          first_narration_done_ = true;
+          after_wait_narration_ = st.wait;
+          if (s_.StartParagraph <= s_.CurrentParagraph) {
+            if (close) FmMciSend(s_.MciRef, "close wave1");
+            s_.WavFile = st.file;
+            if (st.wait) PlayWaveWait();
+            else PlayWave();
+            if (st.pause) {
+              s_.PauseLength = *st.pause;
               PauseStep();
             }
-          } else if constexpr (std::is_same_v<T, ParagraphStep>) {
-            ParagraphLabel(st.k - 1, 0);
-            ParagraphLabel(st.k, -1);
-            s_.CurrentParagraph = static_cast<float>(st.k);
-          } else if constexpr (std::is_same_v<T, ShowBarStep>) {
-            Form* bar = form(st.form);
-            FmSetVisible(bar, -1);
-            if (st.clear) RtClearScreen(bar, 0);
-            for (const BarLabel& label : st.labels) RtDrawText(bar, label.x, label.y, label.text);
-            for (const AnswerBar& b : lesson_.bars)
-              if (b.form == st.form) {
-                for (const std::string& box : b.boxes) FmSetText(edit(box), "");
-                if (!b.boxes.empty()) FmSetFocus(edit(b.boxes.front()));
-              }
-          } else if constexpr (std::is_same_v<T, CallStep>) {
-            st.run(*this);
           }
-        },
-        step);
-  }
+        } else if constexpr (std::is_same_v<T, PauseLengthStep>) {
+          s_.PauseLength = st.length;
+          PauseStep();
+        } else if constexpr (std::is_same_v<T, CloseSoundStep>) {
+          FmMciSend(s_.MciRef, "close wave1");
+        } else if constexpr (std::is_same_v<T, BlinkStep>) {
+          for (int i = st.first; i <= st.last; ++i) {
+            for (const BlinkItem& item : st.items) RunStep(OnPass(item, i));
+            s_.PauseLength = st.pause;
+            PauseStep();
+          }
+        } else if constexpr (std::is_same_v<T, ParagraphStep>) {
+          ParagraphLabel(st.k - 1, 0);
+          ParagraphLabel(st.k, -1);
+          s_.CurrentParagraph = static_cast<float>(st.k);
+        } else if constexpr (std::is_same_v<T, ShowBarStep>) {
+          Form* bar = form(st.form);
+          FmSetVisible(bar, -1);
+          if (st.clear) RtClearScreen(bar, 0);
+          for (const BarLabel& label : st.labels) RtDrawText(bar, label.x, label.y, label.text);
+          for (const AnswerBar& b : lesson_.bars)
+            if (b.form == st.form) {
+              for (const std::string& box : b.boxes) FmSetText(edit(box), "");
+              if (!b.boxes.empty()) FmSetFocus(edit(b.boxes.front()));
+            }
+        } else if constexpr (std::is_same_v<T, CallStep>) {
+          st.run(*this);
+        }
+      },
+      step);
 }
 
 void Frame::RunExplanation(int page) {

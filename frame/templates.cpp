@@ -176,7 +176,7 @@ namespace {
 // Pause units a step may wait; narration steps mark where a sound starts.
 double StepUnits(const Step& s) {
   if (auto* p = std::get_if<PauseLengthStep>(&s)) return p->length;
-  if (auto* b = std::get_if<BlinkStep>(&s)) return static_cast<double>(b->count) * b->pause;
+  if (auto* b = std::get_if<BlinkStep>(&s)) return std::max(b->last - b->first + 1, 0) * static_cast<double>(b->pause);
   return 0;
 }
 }  // namespace

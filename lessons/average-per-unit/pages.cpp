@@ -18,11 +18,6 @@ Step RemoveEgg(double x, double y) { return Egg(x, y, 0); }
 
 Step FloodFill(double x, double y, int r, int g, int b) { return FloodFillStep{x, y, r, g, b}; }
 
-// Text drawn `count` times, colours alternating, pause 15 after each pass.
-Step BlinkText(double x, double y, std::string text, int count, int on_odd, int on_even) {
-  return BlinkStep{{{x, y, std::move(text)}}, count, on_odd, on_even, 15};
-}
-
 // A column of `count` eggs at x, one every 10 units upward from y 215.
 void Column(Steps& s, double x, int count) {
   for (int i = 1; i <= count; ++i) s.push_back(Egg(x, 225 - 10 * i));
@@ -118,7 +113,7 @@ ExplanationPage AveragePage() {
              Erase(86, 255, 106, 275), Text(190, 180, "9 + 13 + 12 + 10 = 44"), Pause(550),
              Narrate("SOUND8.WAV", 300),
              Text(326, 180, "= 44", 0),
-             BlinkText(182, 180, "(                ) ÷ 4", 11, 7, 0),
+             Blink(1, 11, {BlinkText(182, 180, "(                ) ÷ 4", {0, 7})}, 15),
              Pause(250),
              Narrate("SOUND9.WAV", 100),
              Text(374, 180, "= 11"),
@@ -171,7 +166,7 @@ ExplanationPage AveragePage() {
   for (int i = 0; i <= 4; ++i) s.push_back(FilledBox(30 + 20 * i, 291, 40 + 20 * i, 360, 7));
   for (int i = 0; i <= 4; ++i) s.push_back(Text(30 + 20 * i, 280, "45"));
   Append(s, {Font(16), Pause(350),
-             BlinkText(230, 310, "45 × 5 = 225", 16, 0, 7),
+             Blink(1, 16, {BlinkText(230, 310, "45 × 5 = 225", {7, 0})}, 15),
              Text(300, 330, "答え 225人")});
   // The closing "close wave1" and the label of paragraph 5 are the page end's.
   return ex;
@@ -228,9 +223,9 @@ ExplanationPage PerUnitPage() {
       Paragraph(3),
       // paragraph 3: the answer
       Narrate("SOUND25.WAV", 350),
-      BlinkText(392, 250, "198円", 12, 0, 6),
+      Blink(1, 12, {BlinkText(392, 250, "198円", {6, 0})}, 15),
       Pause(170),
-      BlinkText(392, 280, "220円", 12, 0, 6),
+      Blink(1, 12, {BlinkText(392, 280, "220円", {6, 0})}, 15),
       Narrate("SOUND26.WAV"),
       Text(300, 310, "答え パクパクドッグフードの方が高い"), Pause(550),
       Narrate("SOUND27.WAV", 700),

@@ -202,14 +202,14 @@ ExplanationPage DivisionPage() {
   Append(s, {Pic("CF.BMP", 220, 60), Pic("PF.BMP", 240, 60), Pause(200),
              Narrate("SOUND1.WAV"),
              Text(5, 30, "3本のカステラを4人で分けると一人分はどれだけになるでしょう｡"), Pause(400),
-             BlinkStep{{{10, 60, "３÷４"}}, 11, 7, 0, 40}});
+             Blink(1, 11, {BlinkText(10, 60, "３÷４", {0, 7})}, 40)});
   Append(s, {ThreeBars(90), Narrate("SOUND2.WAV", 100), CutBars(90, 20, 3, 10),
              FilledBox(61, 120, 99, 136, 7), Pause(100)});
   Append(s, QuarterCells());
   Append(s, {Text(105, 120, "← 一人分は─"), Text(196, 112, "3"), Text(196, 128, "4"), Pause(550),
              Narrate("SOUND3.WAV"),
              Text(5, 160, "3本のカステラを5人で分けると一人分はどれだけになるでしょう｡"), Pause(400),
-             BlinkStep{{{10, 190, "３÷５"}}, 11, 7, 0, 40}});
+             Blink(1, 11, {BlinkText(10, 190, "３÷５", {0, 7})}, 40)});
   Append(s, {ThreeBars(220), Narrate("SOUND4.WAV", 100), CutBars(220, 18, 4, 8),
              FilledBox(61, 250, 99, 266, 7), Pause(100)});
   Append(s, FifthCells());

@@ -149,12 +149,10 @@ ExplanationPage Page5() {
     y += 30;
   }
   s.push_back(Pause(600));
-  BlinkStep blink{{{100, 284, "今日の勉強は商はどうでもいいの!"}, {100, 314, "あまりだけを見るのよ!"}}};
-  blink.count = 12;  // counter 0 to 11 in colour (counter MOD 2) * 6
-  blink.on_odd = 0;
-  blink.on_even = 6;
-  blink.pause = 15;
-  s.push_back(blink);
+  s.push_back(Blink(0, 11,
+                    {BlinkText(100, 284, "今日の勉強は商はどうでもいいの!", {0, 6}),
+                     BlinkText(100, 314, "あまりだけを見るのよ!", {0, 6})},
+                    15));
   s.push_back(Pause(700));
   s.push_back(Erase(0, 26, 640, 340));
   // paragraph 2: the groups of remainders by 2, 3 and 4

@@ -1,5 +1,4 @@
-// Figure steps of the fraction add-sub lesson: blanks, fraction strips and
-// blinking texts.
+// Figure steps of the fraction add-sub lesson: blanks and fraction strips.
 #include "lessons/fraction-add-sub/lesson.h"
 
 namespace ham::lessons::fraction_add_sub {
@@ -13,17 +12,6 @@ void Strip(Steps& out, double x1, double x2, double y1, double y2, int n, int m)
   out.push_back(FilledBox(x1, y1, x2, y2, 7));
   out.push_back(FilledBox(x1, y1, x1 + m * w, y2, 2));
   for (int k = 1; k < n; ++k) out.push_back(Line(x1 + k * w, y1, x1 + k * w, y2, 0));
-}
-
-void BlinkRounds(Steps& out, int first, int last, const std::vector<TextStep>& texts,
-                 const std::function<int(int)>& colour, float pause) {
-  for (int i = first; i <= last; ++i) {
-    for (TextStep t : texts) {
-      t.color = colour(i);
-      out.push_back(std::move(t));
-    }
-    out.push_back(Pause(pause));
-  }
 }
 
 }  // namespace ham::lessons::fraction_add_sub

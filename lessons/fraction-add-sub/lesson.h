@@ -1,7 +1,6 @@
 // The fraction add-sub lesson: "通分と分数のたし算ひき算".
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,11 +33,6 @@ std::string Blanks(int k);
 // A fraction strip: a white box of n parts, the first m green, the parts
 // parted by lines in colour 0.
 void Strip(frame::Steps& out, double x1, double x2, double y1, double y2, int n, int m);
-
-// Texts drawn for i = first to last in colour(i), each round followed by a
-// pause.
-void BlinkRounds(frame::Steps& out, int first, int last, const std::vector<frame::TextStep>& texts,
-                 const std::function<int(int)>& colour, float pause);
 
 frame::ExplanationPage AddSubPage1();  // "分数のたし算ひき算"
 frame::ExplanationPage CommonDenominatorPage2();  // "通分"

@@ -9,10 +9,6 @@ using namespace ham::frame;
 
 namespace {
 
-TextStep T(double x, double y, std::string text, int scale = 1) {
-  return TextStep{x, y, std::move(text), -1, scale, scale};
-}
-
 // Horizontal lines of length `len` at y from each x.
 void Bars(Steps& out, double y, std::initializer_list<double> xs, double len) {
   for (double x : xs) out.push_back(Line(x, y, x + len, y, 7));
@@ -23,7 +19,8 @@ Step Mark(double x, double y, std::string text, int color) {
   return TextStep{x, y, std::move(text), color, 0, 1};
 }
 
-int Mod8(int i) { return i % 8; }
+// The eight colours in turn: colour i MOD 8 on pass i.
+const CounterColours kEveryColour{0, 1, 2, 3, 4, 5, 6, 7};
 
 }  // namespace
 
@@ -55,12 +52,13 @@ ExplanationPage AddSubPage1() {
   s.push_back(Text2x(175, 299, "-"));
   Strip(s, 200, 320, 304, 324, 2, 1);
   s.insert(s.end(), {Text2x(335, 299, "="), Pause(400)});
-  BlinkRounds(s, 0, 25, {T(380, 254, "？", 2), T(395, 299, "？", 2)}, Mod8, 10);
+  s.push_back(Blink(0, 25, {BlinkText(380, 254, "？", kEveryColour, 2), BlinkText(395, 299, "？", kEveryColour, 2)},
+                    10));
   s.insert(s.end(), {Pause(150), Narrate("SOUND27.WAV", 650), Erase(0, 90, 550, 400),
                      Narrate("SOUND28.WAV", 200)});
   // The least common multiple of the denominators.
   s.push_back(Text(40, 90, "分母を2と3の最小公倍数にする｡", 2));
-  BlinkRounds(s, 0, 31, {T(40, 64, "    3   2")}, Mod8, 10);
+  s.push_back(Blink(0, 31, {BlinkText(40, 64, "    3   2", kEveryColour)}, 10));
   s.insert(s.end(), {Pause(150), Narrate("SOUND29.WAV"), Text(40, 110, "2と3の最小公倍数は6 (分母を6にする｡)"),
                      Pause(700), Narrate("SOUND30.WAV")});
   // 2/3 = 4/6.
@@ -73,7 +71,7 @@ ExplanationPage AddSubPage1() {
   Strip(s, 200, 320, 150, 160, 3, 2);
   s.push_back(Text(330, 148, "="));
   Strip(s, 350, 470, 150, 160, 6, 4);
-  BlinkRounds(s, 0, 9, {T(40, 140, "        4")}, [](int i) { return (i % 2) * 7; }, 20);
+  s.push_back(Blink(0, 9, {BlinkText(40, 140, "        4", {0, 7})}, 20));
   s.insert(s.end(), {Pause(350), Narrate("SOUND32.WAV")});
   // 1/2 = 3/6.
   s.insert(s.end(), {Text(40, 220, "1"), Text(40, 240, "2       6")});
@@ -85,14 +83,14 @@ ExplanationPage AddSubPage1() {
   Strip(s, 200, 320, 230, 240, 2, 1);
   s.push_back(Text(330, 228, "="));
   Strip(s, 350, 470, 230, 240, 6, 3);
-  BlinkRounds(s, 0, 9, {T(40, 220, "        3")}, [](int i) { return (i % 2) * 7; }, 20);
+  s.push_back(Blink(0, 9, {BlinkText(40, 220, "        3", {0, 7})}, 20));
   s.push_back(Pause(200));
   // The problem rewritten: 2/3 - 1/2 = 4/6 - 3/6 = 1/6.
-  BlinkRounds(s,
-              0, 13,
-              {T(42, 258, "           4    3"), T(37, 268, "この問題は － - － って書きかえることができる｡"),
-               T(42, 276, "           6    6")},
-              [](int i) { return (i % 2) * 6; }, 20);
+  s.push_back(Blink(0, 13,
+                    {BlinkText(42, 258, "           4    3", {0, 6}),
+                     BlinkText(37, 268, "この問題は － - － って書きかえることができる｡", {0, 6}),
+                     BlinkText(42, 276, "           6    6", {0, 6})},
+                    20));
   s.insert(s.end(), {Pause(450), Narrate("SOUND34.WAV"), Text(42, 304, "2    1    4    3    1"),
                      Text(38, 314, "－ - － = － - － = －"), Text(42, 322, "3    2    6    6    6"), Pause(600),
                      Narrate("SOUND35.WAV"), Text(42, 352, "分母をそろえて分数を書きかえることを通分と言う｡", 2),
@@ -104,33 +102,31 @@ ExplanationPage AddSubPage1() {
 ExplanationPage CommonDenominatorPage2() {
   ExplanationPage ex{.paragraphs = 2, .heading = "通分                                2ﾍﾟｰｼﾞ", .bar_left = 180,
                      .bar_right = 252, .bar_bottom = 24, .paragraph_window_height = 479, .end_x = 400, .end_y = 380};
-  auto seven = [](int i) { return (i % 2) * 7; };
-  auto two = [](int i) { return (i % 2) * 2; };
   Steps& s = ex.steps;
   // The exercise: 2/9 and 1/6.
   s.insert(s.end(), {Erase(0, 30, 640, 400), Pic("CF.BMP", 450, 110), Pic("PF.BMP", 480, 110),
                      Text(0, 30, "次の分数を通分しなさい｡"), Text(42, 64, " 2    1"), Text(37, 74, "(－ , －)"),
                      Text(42, 82, " 9    6"), Pause(200), Narrate("SOUND23.WAV", 450), Narrate("SOUND36.WAV"),
                      Text(0, 134, "答え"), Text(40, 143, "(－ , －)"), Font(13)});
-  BlinkRounds(s, 1, 7, {T(42, 152, " 18"), T(81, 152, " 18")}, seven, 20);
+  s.push_back(Blink(1, 7, {BlinkText(42, 152, " 18", {0, 7}), BlinkText(81, 152, " 18", {0, 7})}, 20));
   s.insert(s.end(), {Font(16), Pause(700), Narrate("SOUND37.WAV", 50)});
   // 9 to 18 and 2 to 4: twice, on the left of 2/9.
   s.insert(s.end(), {Font(11), Mark(40, 86, "－", 2), Arc(42, 125, 10, 3.5, 0.26, 0.75, 2), Mark(40, 155, "→", 2),
                      Pause(50)});
-  BlinkRounds(s, 1, 11, {T(15, 120, "2倍")}, two, 20);
+  s.push_back(Blink(1, 11, {BlinkText(15, 120, "2倍", {0, 2})}, 20));
   s.insert(s.end(), {Font(16), Pause(400), Narrate("SOUND38.WAV", 50), Font(11), Mark(40, 67, "－", 4),
                      Arc(42, 105, 10, 3.4, 0.26, 0.75, 4), Mark(40, 134, "→", 4), Text(15, 92, "2倍", 4), Font(16),
                      Pause(50)});
-  BlinkRounds(s, 1, 7, {T(42, 134, " 4")}, seven, 20);
+  s.push_back(Blink(1, 7, {BlinkText(42, 134, " 4", {0, 7})}, 20));
   s.insert(s.end(), {Pause(450), Narrate("SOUND39.WAV", 50)});
   // 6 to 18 and 1 to 3: three times, on the right of 1/6.
   s.insert(s.end(), {Font(11), Mark(102, 87, "－", 2), Arc(111, 126, 10, 3.5, 0.75, 0.22, 2),
                      Mark(103, 155, "←", 2), Pause(50)});
-  BlinkRounds(s, 1, 11, {T(124, 120, "3倍")}, two, 20);
+  s.push_back(Blink(1, 11, {BlinkText(124, 120, "3倍", {0, 2})}, 20));
   s.insert(s.end(), {Font(16), Pause(400), Narrate("SOUND40.WAV"), Font(11), Mark(102, 68, "－", 4),
                      Arc(111, 106, 10, 3.4, 0.75, 0.22, 4), Mark(103, 134, "←", 4), Text(124, 92, "3倍", 4),
                      Font(16)});
-  BlinkRounds(s, 1, 9, {T(45, 134, "      3")}, seven, 20);
+  s.push_back(Blink(1, 9, {BlinkText(45, 134, "      3", {0, 7})}, 20));
   // Which is larger.
   s.insert(s.end(), {Erase(480, 110, 500, 170), Pic("pl.BMP", 122, 134), Pause(250),
                      Text(7, 204, "通分すると－と－では－の方が大きいってことがよくわかるね｡", 6),

@@ -9,12 +9,6 @@ using namespace ham::frame;
 
 namespace {
 
-// The text drawn for k = 0 to last in colour (k MOD 2) * 7, pause 50 after
-// each pass: it ends in colour 7.
-Step BlinkTo(double x, double y, std::string text, int last) {
-  return BlinkStep{{{x, y, std::move(text)}}, last + 1, 0, 7, 50};
-}
-
 // A line of a long-division figure.
 Step DivisionLine(double y) { return Line(315, y, 380, y, 7); }
 
@@ -40,21 +34,24 @@ ExplanationPage FractionToDecimalPage() {
   Append(s, {Narrate("SOUND4.WAV", 200),
              DivisionLine(49), Text(300, 50, "5 ) 3"), Text(300, 70, "    3 0"), DivisionLine(88),
              Text(300, 90, "      0"),
-             BlinkTo(300, 30, "    0.6", 11), BlinkTo(110, 100, "= 0.6", 11),
+             Blink(0, 11, {BlinkText(300, 30, "    0.6", {0, 7})}, 50),
+             Blink(0, 11, {BlinkText(110, 100, "= 0.6", {0, 7})}, 50),
              Narrate("SOUND5.WAV", 550),
              Narrate("SOUND6.WAV", 300),
              Text(10, 160, "─ = 1 ÷ 2"), Text(13, 150, "1"), Text(13, 170, "2"), Pause(200),
              Narrate("SOUND7.WAV", 300),
              DivisionLine(144), Text(300, 145, "2 ) 1"), Text(300, 165, "    1 0"), DivisionLine(183),
              Text(300, 185, "      0"),
-             BlinkTo(300, 125, "    0.5", 9), BlinkTo(110, 160, "= 0.5", 9),
+             Blink(0, 9, {BlinkText(300, 125, "    0.5", {0, 7})}, 50),
+             Blink(0, 9, {BlinkText(110, 160, "= 0.5", {0, 7})}, 50),
              Pause(200),
              Narrate("SOUND8.WAV"),
              Text(10, 220, "─ = 5 ÷ 7"), Text(13, 210, "5"), Text(13, 230, "7"), Pause(250),
              Narrate("SOUND9.WAV", 200),
              DivisionLine(239), Text(300, 240, "7 ) 5"), Text(300, 260, "    4 9"), DivisionLine(278),
              Text(300, 280, "      1 0"), Text(300, 300, "        7"), DivisionLine(318), Text(300, 320, "    0.0 3"),
-             BlinkTo(300, 220, "    0.7 1", 7), BlinkTo(110, 220, "= 0.7 1 あまり 0.0 3", 7),
+             Blink(0, 7, {BlinkText(300, 220, "    0.7 1", {0, 7})}, 50),
+             Blink(0, 7, {BlinkText(110, 220, "= 0.7 1 あまり 0.0 3", {0, 7})}, 50),
              Narrate("SOUND10.WAV", 300),
              Paragraph(3)});
 
@@ -71,10 +68,10 @@ ExplanationPage FractionToDecimalPage() {
   Append(s, {Dotted(), Arc(50, 180, 40, 0.25, 0.5, 1), Solid(),
              Text(50, 145, "─"), Text(53, 135, "2"), Text(53, 155, "5"), Pause(300),
              Text(75, 145, "= 2÷5 = 0.4"), Pause(300),
-             BlinkTo(55, 40, "= 1.4", 7),
+             Blink(0, 7, {BlinkText(55, 40, "= 1.4", {0, 7})}, 50),
              Narrate("SOUND14.WAV", 280),
              Narrate("SOUND15.WAV"),
-             Pic("右指.BMP", 3, 43), BlinkTo(102, 40, ">", 7)});
+             Pic("右指.BMP", 3, 43), Blink(0, 7, {BlinkText(102, 40, ">", {0, 7})}, 50)});
   return ex;
 }
 
@@ -110,7 +107,7 @@ ExplanationPage DecimalToFractionPage() {
              Font(16), Pause(500),
              Narrate("SOUND23.WAV"),
              Text(10, 160, "0.23"), Pause(300),
-             BlinkTo(10, 160, "   3", 7),
+             Blink(0, 7, {BlinkText(10, 160, "   3", {0, 7})}, 50),
              Narrate("SOUND24.WAV", 300),
              Text(55, 160, "= ─"), Text(54, 150, "  23"), Font(13), Text(56, 170, "  100"), Font(16), Pause(400),
              Erase(0, 24, 545, 390),

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "frame/figures.h"
@@ -19,18 +18,8 @@ namespace ham::lessons::parallelogram_trapezoid {
 // The lesson as the frame runs it; ParallelogramTrapezoidLesson() holds it.
 frame::Lesson Build();
 
-using Offsets = std::vector<std::pair<double, double>>;
-
-// A polygon from (x, y) through relative steps, closed back to its start.
-frame::Step Polygon(double x, double y, const Offsets& steps, int color, bool filled);
-// Connected lines from (x, y) through relative steps, left open.
-frame::Step Bracket(double x, double y, const Offsets& steps, int color = 7);
 frame::Step DrawMode(int mode);
 frame::Step Window(double x2, double y2);
-// `text` drawn for i = first to last in colour (i MOD 2) * color, each
-// drawing followed by a pause.
-void BlinkByCounter(frame::Steps& out, double x, double y, const std::string& text, int first, int last,
-                    int color, float pause);
 
 frame::ExplanationPage ParallelogramPage1();
 frame::ExplanationPage ParallelogramPage2();

@@ -50,7 +50,7 @@ Steps ParallelogramProblemSteps(const ParallelogramFigure& f) {
   } else {
     s.push_back(Print(4, 7, "次の平行四辺形の面積を求めなさい｡"));
   }
-  s.push_back(Polygon(30, 190, {{w, 0}, {-d, h}, {-w, 0}, {d, -h}}, 2, true));
+  s.push_back(Polygon(OpenBySteps(30, 190, {{w, 0}, {-d, h}, {-w, 0}, {d, -h}}), 2, 2));
   Pen pen(s);
   pen.Dotted();
   s.insert(s.end(), {Arc(30 - d + w / 2, 190 + h, w / 2, 0.2, 0, 0.5),
@@ -101,7 +101,7 @@ Steps TrapezoidProblemSteps(const TrapezoidFigure& f) {
   } else {
     s.insert(s.end(), {Print(4, 7, "次の台形の面積を求めなさい｡"), Font(16)});
   }
-  s.push_back(Polygon(30, 190, {{u, 0}, {sx, h}, {l, 0}, {t, -h}}, 2, true));
+  s.push_back(Polygon(OpenBySteps(30, 190, {{u, 0}, {sx, h}, {l, 0}, {t, -h}}), 2, 2));
   const bool flat = f.n == 7;  // a low trapezoid: a wider height bracket
   s.insert(s.end(), {Dotted(), Arc(30 + u / 2, 190, u / 2, 0.2, 0.5, 1), Text(20 + u / 2, 168, f.upper_label, 7),
                      Arc(30 - t - l / 2, 190 + h, -l / 2, 0.2, 0, 0.5),

@@ -4,26 +4,6 @@ namespace ham::lessons::rhombus_triangle {
 
 using namespace ham::frame;
 
-namespace {
-
-std::vector<PolyPoint> Points(const Polygon& p) {
-  std::vector<PolyPoint> pts{{p.x, p.y, false}};
-  for (auto [dx, dy] : p.steps) pts.push_back({dx, dy, true});
-  auto [cx, cy] = p.close.value_or(std::make_pair(p.x, p.y));
-  pts.push_back({cx, cy, false});
-  return pts;
-}
-
-}  // namespace
-
-void DrawPolygon(Canvas* target, const Polygon& p, int outline, int fill) {
-  RtDrawPolyline(target, Points(p), outline, fill >= 0, fill);
-}
-
-Step PolygonStep(const Polygon& p, int outline, int fill) {
-  return PolylineStep{Points(p), outline, fill >= 0, fill};
-}
-
 Step NarrateNoClose(std::string file, std::optional<float> pause) {
   return Call([file, pause](Frame& f) {
     FrameState& s = f.state();
@@ -37,16 +17,6 @@ Step NarrateNoClose(std::string file, std::optional<float> pause) {
 Step GuardedClose() {
   return Call([](Frame& f) {
     if (f.state().StartParagraph <= f.state().CurrentParagraph) FmMciSend(f.state().MciRef, "close wave1");
-  });
-}
-
-Step BlinkPolygon(Polygon p, int count, float pause, std::function<PassColours(int)> colours) {
-  return Call([p = std::move(p), count, pause, colours = std::move(colours)](Frame& f) {
-    for (int i = 1; i <= count; ++i) {
-      PassColours c = colours(i);
-      DrawPolygon(kMainWindow, p, c.outline, c.fill);
-      f.Pause(pause);
-    }
   });
 }
 

@@ -2,11 +2,8 @@
 // drawing helpers of its scripts.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "frame/figures.h"
 #include "frame/frame.h"
@@ -23,27 +20,11 @@ namespace ham::lessons::rhombus_triangle {
 // The lesson as the frame runs it; RhombusTriangleLesson() holds it.
 frame::Lesson Build();
 
-// A polygon: a first point, steps from point to point, closed at `close`
-// (the first point unless given).
-struct Polygon {
-  double x, y;
-  std::vector<std::pair<double, double>> steps;
-  std::optional<std::pair<double, double>> close;
-};
-// Outline colour; filled when fill >= 0.
-void DrawPolygon(Canvas* target, const Polygon& p, int outline, int fill = -1);
-frame::Step PolygonStep(const Polygon& p, int outline, int fill = -1);
-
 // A narration inside the running paragraph's guard that does not close the
 // sound before it (one that follows its own guarded close).
 frame::Step NarrateNoClose(std::string file, std::optional<float> pause = std::nullopt);
 // "close wave1" inside the guard of the running paragraph.
 frame::Step GuardedClose();
-
-// `count` passes of a polygon; colours(i) gives outline and fill of pass i
-// (fill < 0: outline only); each pass is followed by a pause.
-struct PassColours { int outline, fill; };
-frame::Step BlinkPolygon(Polygon p, int count, float pause, std::function<PassColours(int)> colours);
 
 frame::ExplanationPage RhombusPage();
 frame::ExplanationPage TrianglePage();

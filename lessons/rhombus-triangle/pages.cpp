@@ -8,15 +8,12 @@ using namespace ham::frame;
 
 namespace {
 
-// Blink colour of pass i: 6 on odd passes, 0 on even ones.
-int Blink6(int i) { return (i % 2) * 6; }
-
 Steps Mascots() { return {Pic("CF.BMP", 550, 200), Pic("PF.BMP", 580, 200)}; }
 
 // ----- page 1 ------------------------------------------------------------------------
 
-const Polygon kR1{200, 100, {{-60, 75}, {60, 75}, {60, -75}}, {}};
-const Polygon kEnclosing{140, 100, {{120, 0}, {0, 150}, {-120, 0}}, {}};
+const Shape kR1 = ClosedBySteps(200, 100, {{-60, 75}, {60, 75}, {60, -75}});
+const Shape kEnclosing = ClosedBySteps(140, 100, {{120, 0}, {0, 150}, {-120, 0}});
 
 // The diagonals of R1 with their length marks.
 Steps FigureF1() {
@@ -27,19 +24,23 @@ Steps FigureF1() {
           Solid(), Font(16)};
 }
 
-struct Quarter { Polygon triangle, rectangle; };
+struct Quarter { Shape triangle, rectangle; };
 const Quarter kQuarters[] = {
-    {{200, 100, {{0, 75}, {-60, 0}}, {}}, {140, 100, {{60, 0}, {0, 75}, {-60, 0}}, {}}},   // top left
-    {{200, 100, {{0, 75}, {60, 0}}, {}}, {200, 100, {{60, 0}, {0, 75}, {-60, 0}}, {}}},    // top right
-    {{200, 250, {{0, -75}, {60, 0}}, {}}, {200, 175, {{60, 0}, {0, 75}, {-60, 0}}, {}}},   // bottom right
-    {{200, 250, {{0, -75}, {-60, 0}}, {}}, {140, 175, {{60, 0}, {0, 75}, {-60, 0}}, {}}},  // bottom left
+    // top left
+    {ClosedBySteps(200, 100, {{0, 75}, {-60, 0}}), ClosedBySteps(140, 100, {{60, 0}, {0, 75}, {-60, 0}})},
+    // top right
+    {ClosedBySteps(200, 100, {{0, 75}, {60, 0}}), ClosedBySteps(200, 100, {{60, 0}, {0, 75}, {-60, 0}})},
+    // bottom right
+    {ClosedBySteps(200, 250, {{0, -75}, {60, 0}}), ClosedBySteps(200, 175, {{60, 0}, {0, 75}, {-60, 0}})},
+    // bottom left
+    {ClosedBySteps(200, 250, {{0, -75}, {-60, 0}}), ClosedBySteps(140, 175, {{60, 0}, {0, 75}, {-60, 0}})},
 };
 
 // A rhombus of diagonals w and h pixels with its length marks.
 Steps SmallRhombus(double half_w, double half_h, double mid_aspect, double tall_aspect, const char* w_label,
                    double w_lx, double w_ly, const char* h_label, double h_lx, double h_ly) {
   double cy = 100 + half_h;
-  return {PolygonStep({200, 100, {{-half_w, half_h}, {half_w, half_h}, {half_w, -half_h}}, {}}, 2, 2),
+  return {Polygon(ClosedBySteps(200, 100, {{-half_w, half_h}, {half_w, half_h}, {half_w, -half_h}}), 2, 2),
           Line(200 - half_w, cy, 200 + half_w, cy, 7), Line(200, 100, 200, 100 + 2 * half_h, 7),
           Dotted(), Font(13),
           Arc(200, cy, half_w, mid_aspect, 0, 0.5), Text(w_lx, w_ly, w_label),
@@ -122,7 +123,7 @@ Steps Drop() {
       FilledBlack(sheet, 70, 85 + 10 * i, 130, 155 + 10 * i);
       FmDrawPicture(sheet, f.picture("B27.BMP"), 98, 100 + 10 * i);
       FmDrawPicture(sheet, f.picture("B36.BMP"), 82, 100 + 10 * i);
-      DrawPolygon(sheet, {82, 150, {{-24, 48}, {40, 0}}, {}}, 2, 2);
+      DrawPolygon(sheet, {ClosedBySteps(82, 150, {{-24, 48}, {40, 0}}), 2, 2});
       FigureG(f, sheet, false);
       common::CopySheetBlock(f, 50, 100, 100, 120);
       f.Pause(2);
@@ -135,7 +136,7 @@ Steps Drop() {
 Steps SmallTriangle(double left, double h, double base, double h_mark_y, double h_aspect, const char* h_label,
                     double h_lx, double h_ly, double b_cx, double b_r, double b_aspect, const char* b_label,
                     double b_lx, double b_ly) {
-  return {PolygonStep({200, 100, {{left, h}, {base, 0}}, {}}, 2, 2),
+  return {Polygon(ClosedBySteps(200, 100, {{left, h}, {base, 0}}), 2, 2),
           Line(200, 100, 200, 100 + h, 7),
           Box(200, 95 + h, 205, 100 + h, 7),
           Dotted(), Font(13),
@@ -152,7 +153,7 @@ ExplanationPage RhombusPage() {
   Steps& s = ex.steps;
   // paragraph 1
   Append(s, Mascots());
-  s.push_back(PolygonStep(kR1, 7));
+  s.push_back(Polygon(kR1, 7));
   Append(s, FigureF1());
   Append(s, {Pause(200),
              Narrate("SOUND6.WAV"),
@@ -161,32 +162,32 @@ ExplanationPage RhombusPage() {
              Text(300, 100, "対角線×対角線"), Pause(200), Text(300, 120, "   15 × 12"), Pause(350),
              Narrate("SOUND8.WAV"),
              Text(410, 100, "=黄色い長方形の面積"), Text(410, 120, "=黄色い長方形の面積"),
-             BlinkPolygon(kEnclosing, 7, 30, [](int i) { return PassColours{Blink6(i), -1}; }),
+             Blink(1, 7, {BlinkPolygon(kEnclosing, {0, 6})}, 30),
              Pause(300)});
   // Each quarter's triangle, then the rectangle it halves, blink in yellow
   // (the outline stays yellow, the inside turns yellow and black); the
   // triangle is left green.
   for (const Quarter& q : kQuarters) {
     Append(s, {Narrate("SOUND9.WAV"),
-               BlinkPolygon(q.triangle, 7, 20, [](int i) { return PassColours{6, Blink6(i)}; }),
+               Blink(1, 7, {BlinkPolygon(q.triangle, {6}, {0, 6})}, 20),
                Pause(50),
                Narrate("SOUND31.WAV"),
-               BlinkPolygon(q.rectangle, 7, 20, [](int i) { return PassColours{6, Blink6(i)}; }),
-               PolygonStep(q.triangle, 2, 2),
+               Blink(1, 7, {BlinkPolygon(q.rectangle, {6}, {0, 6})}, 20),
+               Polygon(q.triangle, 2, 2),
                Pause(200)});
   }
   Append(s, {Narrate("SOUND10.WAV", 250), Narrate("SOUND11.WAV"),
-             BlinkPolygon(kR1, 7, 20, [](int i) { return PassColours{2, (i % 2) * 2}; }),
+             Blink(1, 7, {BlinkPolygon(kR1, {2}, {0, 2})}, 20),
              Pause(50),
-             BlinkPolygon(kEnclosing, 7, 20, [](int i) { return PassColours{Blink6(i), Blink6(i)}; }),
-             PolygonStep(kR1, 2, 2), Pause(200),
+             Blink(1, 7, {BlinkPolygon(kEnclosing, {0, 6}, {0, 6})}, 20),
+             Polygon(kR1, 2, 2), Pause(200),
              GuardedClose()});
   Append(s, FigureF1());
   Append(s, {Pause(100),
              NarrateNoClose("SOUND12.WAV"),
              Text(300, 140, "ひし形の面積 = 15 × 12 ÷ 2"), Pause(400),
              Narrate("SOUND13.WAV", 350), Narrate("SOUND14.WAV", 250), Narrate("SOUND15.WAV"),
-             BlinkStep{{{100, 300, "ひし形の面積=対角線×対角線÷2"}}, 7, 6, 0, 30},
+             Blink(1, 7, {BlinkText(100, 300, "ひし形の面積=対角線×対角線÷2", {0, 6})}, 30),
              Pause(600),
              Erase(0, 60, 630, 390)});
   Append(s, Mascots());
@@ -218,14 +219,7 @@ ExplanationPage TrianglePage() {
              Text(200, 100, "三角形の面積=底辺×高さ÷2", 6), Pause(750),
              Narrate("SOUND20.WAV"),
              Text(300, 70, "(底の辺)"), Font(13), Text(320, 87, "↑"), Pause(300),
-             Call([](Frame& f) {
-               for (int i = 1; i <= 7; ++i) {
-                 RtDrawLine(kMainWindow, 58, 197, 98, 197, 2);
-                 f.Pause(30);
-                 RtDrawLine(kMainWindow, 58, 197, 98, 197, 6);
-                 f.Pause(30);
-               }
-             }),
+             Blink(1, 14, {BlinkLine(58, 197, 98, 197, {6, 2})}, 30),
              Font(13), Text(320, 118, "↓"), Font(16), Text(320, 130, "5"), Pause(300),
              Narrate("SOUND21.WAV"),
              Font(13), Text(364, 118, "↓"), Font(16), Text(340, 130, "× 6"), Pause(300),
@@ -240,14 +234,14 @@ ExplanationPage TrianglePage() {
   Append(s, {Pause(250), Narrate("SOUND24.WAV")});
   Append(s, Turn());
   Append(s, Drop());
-  const Polygon triangle{81, 150, {{-24, 48}, {41, 0}}, std::make_pair(82.0, 150.0)};
-  const Polygon parallelogram{81, 150, {{-24, 48}, {41, 0}, {24, -48}}, std::make_pair(82.0, 150.0)};
+  const Shape triangle = ClosedBySteps(81, 150, {{-24, 48}, {41, 0}}, std::make_pair(82.0, 150.0));
+  const Shape parallelogram = ClosedBySteps(81, 150, {{-24, 48}, {41, 0}, {24, -48}}, std::make_pair(82.0, 150.0));
   Append(s, {Pause(450),
              Narrate("SOUND25.WAV"),
              Text(200, 180, "平行四辺形の面積=底辺×高さ"), Pause(550),
              Narrate("SOUND26.WAV"),
-             BlinkPolygon(triangle, 8, 20, [](int i) { return PassColours{i % 2 == 1 ? 6 : 0, -1}; }),
-             BlinkPolygon(parallelogram, 14, 20, [](int i) { return PassColours{i % 2 == 1 ? 6 : 0, -1}; }),
+             Blink(1, 8, {BlinkPolygon(triangle, {0, 6})}, 20),
+             Blink(1, 14, {BlinkPolygon(parallelogram, {0, 6})}, 20),
              Pause(250),
              Narrate("SOUND27.WAV"),
              Text(200, 200, "    三角形の面積=底辺×高さ÷2"), Pause(700),

@@ -36,7 +36,7 @@ struct Answer {
 // The rhombus of diagonals h (vertical) and w (horizontal) in cm.
 Steps RhombusFigure(const Figure& g) {
   double h = g.height, w = g.width;
-  return {PolygonStep({200, 100, {{-5 * w, 5 * h}, {5 * w, 5 * h}, {5 * w, -5 * h}}, {}}, 2, 2),
+  return {Polygon(ClosedBySteps(200, 100, {{-5 * w, 5 * h}, {5 * w, 5 * h}, {5 * w, -5 * h}}), 2, 2),
           Line(200 - 5 * w, 100 + 5 * h, 200 + 5 * w, 100 + 5 * h, 7),
           Line(200, 100, 200, 100 + 10 * h, 7),
           Dotted(), Font(13),
@@ -49,7 +49,7 @@ Steps RhombusFigure(const Figure& g) {
 // base's left end; problem n decides the marks.
 Steps TriangleFigure(const Figure& g, int n) {
   double h = g.height, w = g.width, d = g.offset;
-  Steps s = {PolygonStep({200, 100, {{-d, h}, {w, 0}}, {}}, 2, 2),
+  Steps s = {Polygon(ClosedBySteps(200, 100, {{-d, h}, {w, 0}}), 2, 2),
              Dotted(), Arc(200 - d + w / 2, 100 + h, w / 2, n == 10 ? 0.7 : 0.3, 0, 0.5), Solid(),
              Text(n == 9 ? 150 : n == 10 ? 120 : 190, 112 + h, g.width_label)};
   if (n == 5) {
