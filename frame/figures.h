@@ -10,6 +10,10 @@
 
 #include "frame/lesson.h"
 
+namespace ham {
+class Canvas;
+}  // namespace ham
+
 namespace ham::frame {
 
 using Points = std::vector<std::pair<double, double>>;
