@@ -284,9 +284,6 @@ struct Lesson {
   std::function<void(Frame&)> on_pending;      // main loop, when the pupil acted
   std::function<void(Frame&)> before_main_form;  // start-up, before MAINFORM
   std::function<void(Frame&)> after_palette;     // start-up, after the palette
-  // The narration files of the lesson, for the demo site (derived from the
-  // scripts when empty).
-  std::vector<std::string> extra_sounds;
 
   int LastPage() const { return static_cast<int>(pages.size()) - 1; }
 };

@@ -71,12 +71,4 @@ TablePage Practice(PracticePage pp);
 // - a practice page's header, end text and pass flags as PracticeOf(N, K, ...).
 std::vector<Page> PageTable(int first_row, int number_column, std::vector<TablePage> pages);
 
-// The narration files a lesson plays (its scripts, then the jingle), with
-// the time each may last without overrunning the pauses after it.
-struct SoundUse {
-  std::string file;
-  double seconds = 0.5;
-};
-std::vector<SoundUse> LessonSounds(const Lesson& lesson);
-
 }  // namespace ham::frame

@@ -159,7 +159,7 @@ DemoSite BuildDemoSite(const frame::Lesson& lesson, const fs::path& drive_c, con
   }
 
   int number = 0;
-  for (const frame::SoundUse& s : frame::LessonSounds(lesson))
+  for (const SoundUse& s : LessonSounds(lesson))
     WriteBytes(site.lesson / s.file, MakeNarrationWav(++number, s.seconds));
 
   WriteFile(site.lesson / "NO.BAS", o.learner_id + "\r\n");

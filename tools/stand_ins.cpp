@@ -1,5 +1,6 @@
 #include "tools/stand_ins.h"
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <utility>
@@ -43,23 +44,78 @@ const std::map<std::string_view, Sizes>& LessonSizes() {
   return sizes;
 }
 
+// Sounds a lesson's own code plays, beside its scripts' narration.
+const std::map<std::string_view, std::vector<std::string_view>> kOwnSounds = {
+    {"rhombus-triangle", {"SOUND12.WAV"}},
+};
+
+// The lesson's name in the registry; empty for a lesson it does not list.
+std::string_view NameOf(const frame::Lesson& lesson) {
+  for (const lessons::LessonEntry& e : lessons::AllLessons())
+    if (&e.lesson() == &lesson) return e.name;
+  return {};
+}
+
 const PictureSize* Find(const Sizes& sizes, std::string_view file) {
   for (const auto& [name, size] : sizes)
     if (name == file) return &size;
   return nullptr;
 }
 
+// Pause units a step may wait; narration steps mark where a sound starts.
+double StepUnits(const frame::Step& s) {
+  if (auto* p = std::get_if<frame::PauseLengthStep>(&s)) return p->length;
+  if (auto* b = std::get_if<frame::BlinkStep>(&s)) return std::max(b->last - b->first + 1, 0) * static_cast<double>(b->pause);
+  return 0;
+}
+
 }  // namespace
 
 PictureSize StandInSize(const frame::Lesson& lesson, std::string_view file) {
-  for (const lessons::LessonEntry& e : lessons::AllLessons()) {
-    if (&e.lesson() != &lesson) continue;
-    auto it = LessonSizes().find(e.name);
-    if (it != LessonSizes().end())
-      if (const PictureSize* s = Find(it->second, file)) return *s;
-  }
+  if (auto it = LessonSizes().find(NameOf(lesson)); it != LessonSizes().end())
+    if (const PictureSize* s = Find(it->second, file)) return *s;
   if (const PictureSize* s = Find(kShared, file)) return *s;
   return {};
+}
+
+std::vector<SoundUse> LessonSounds(const frame::Lesson& lesson) {
+  using namespace frame;
+  std::map<std::string, double> shortest;
+  std::vector<std::string> order;
+  auto note = [&](const std::string& file, double seconds) {
+    seconds = std::clamp(seconds, 0.2, 4.0);
+    auto it = shortest.find(file);
+    if (it == shortest.end()) {
+      shortest[file] = seconds;
+      order.push_back(file);
+    } else {
+      it->second = std::min(it->second, seconds);
+    }
+  };
+  for (const Page& page : lesson.pages) {
+    if (page.kind != PageKind::kExplanation) continue;
+    const Steps& steps = page.explanation.steps;
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+      auto* n = std::get_if<NarrationStep>(&steps[i]);
+      if (!n) continue;
+      if (n->wait) {
+        note(n->file, 0.8);
+        continue;
+      }
+      double units = 20 + (n->pause ? *n->pause : 0);
+      for (std::size_t j = i + 1; j < steps.size(); ++j) {
+        if (std::holds_alternative<NarrationStep>(steps[j])) break;
+        units += StepUnits(steps[j]);
+      }
+      note(n->file, 0.8 * units / 100.0);
+    }
+  }
+  if (auto it = kOwnSounds.find(NameOf(lesson)); it != kOwnSounds.end())
+    for (std::string_view f : it->second) note(std::string(f), 1.0);
+  note("SOUND80.WAV", 2.0);
+  std::vector<SoundUse> out;
+  for (const std::string& f : order) out.push_back({f, shortest[f]});
+  return out;
 }
 
 }  // namespace ham::tools

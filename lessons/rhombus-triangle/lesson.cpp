@@ -31,7 +31,6 @@ Lesson Build() {
   l.chooser_mark_col = 55;
   // An interruption leaves the paragraphs' logical window: back to 568.
   l.on_pending = [](Frame&) { RtSetWindow(kMainWindow, 0, 0, 0, 0, 639, 568); };
-  l.extra_sounds = {"SOUND12.WAV"};
   return l;
 }
 

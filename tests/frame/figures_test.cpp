@@ -10,6 +10,7 @@
 #include "frame/figures.h"
 #include "frame/templates.h"
 #include "tests/lessons/harness.h"
+#include "tools/stand_ins.h"
 
 const ham::ResourceTable& FigureLessonResources();
 
@@ -244,7 +245,7 @@ TEST(BlinkStep, ItsPassesCountAsPausesAfterTheNarrationBefore) {
                                       Pause(30), Narrate("B.WAV"),
                                       Blink(3, 2, {BlinkText(10, 20, "K", {0, 7})}, 500)});
   double a = 0, b = 0;
-  for (const SoundUse& u : LessonSounds(lesson)) {
+  for (const tools::SoundUse& u : tools::LessonSounds(lesson)) {
     if (u.file == "A.WAV") a = u.seconds;
     if (u.file == "B.WAV") b = u.seconds;
   }
