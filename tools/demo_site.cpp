@@ -5,7 +5,6 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "frame/templates.h"
 #include "platform/api.h"
 #include "platform/internal.h"
 #include "tools/stand_ins.h"
