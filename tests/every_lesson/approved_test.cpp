@@ -15,7 +15,6 @@
 #include <fstream>
 #include <optional>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,6 +23,7 @@
 #include "lessons/resources.h"
 #include "tests/every_lesson/every_lesson.h"
 #include "tests/lessons/harness.h"
+#include "tests/support/process.h"
 #include "tests/support/walk.h"
 
 namespace ham::testing {
@@ -170,13 +170,6 @@ std::string Approved(const Item& item, const std::vector<std::string>& lines, co
   return out;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> out;
-  std::istringstream in(text);
-  for (std::string l; std::getline(in, l);) out.push_back(l);
-  return out;
-}
-
 // Where two texts first differ, with a few lines of each side around it.
 std::string FirstDifference(const std::string& approved, const std::string& fresh) {
   const std::vector<std::string> a = Lines(approved), b = Lines(fresh);
@@ -229,16 +222,14 @@ TEST_P(ApprovedTraces, EveryPageAsApproved) {
       written.insert(file);
       continue;
     }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
+    if (!fs::exists(file)) {
       ADD_FAILURE() << name << " " << item.name << ": no approved trace " << file;
       continue;
     }
-    std::stringstream approved;
-    approved << in.rdbuf();
-    if (approved.str() != fresh)
+    const std::string approved = ReadText(file);
+    if (approved != fresh)
       ADD_FAILURE() << name << " " << item.name << " differs from " << file << "\n"
-                    << FirstDifference(approved.str(), fresh);
+                    << FirstDifference(approved, fresh);
   }
   if (approve)  // pages the lesson no longer has
     for (const fs::directory_entry& e : fs::directory_iterator(dir))

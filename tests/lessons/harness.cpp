@@ -11,6 +11,7 @@
 
 #include "platform/program.h"
 #include "tests/support/children.h"
+#include "tests/support/process.h"
 
 namespace ham::testing {
 
@@ -162,12 +163,7 @@ std::vector<std::string> LessonRun::Messages() const {
   return out;
 }
 
-std::string LessonRun::Record() const {
-  std::ifstream in(site_.record, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
+std::string LessonRun::Record() const { return ReadText(site_.record); }
 
 bool LessonRun::HostStarted() const {
   // Without a run line the host was never started: nothing to wait for.
