@@ -1,7 +1,6 @@
 #include "frame/templates.h"
 
 #include <algorithm>
-#include <map>
 
 #include "frame/state.h"
 #include "platform/utf8.h"
@@ -10,9 +9,8 @@ namespace ham::frame {
 
 std::vector<PictureSpec> SharedPictures() {
   return {
-      {"ｻｲｹ.BMP", true},   {"ﾎﾟｺ.BMP", true},  {"ﾁｬﾋﾟ.BMP", true},
-      {"ｽﾄﾗｲﾌﾟ.BMP", true}, {"ﾎﾟｺ2.BMP", true}, {"ﾁｬﾋﾟ2.BMP", true},
-      {"PF.BMP", true},       {"CF.BMP", true},
+      {"ｻｲｹ.BMP", true},  {"ﾎﾟｺ.BMP", true},  {"ﾁｬﾋﾟ.BMP", true}, {"ｽﾄﾗｲﾌﾟ.BMP", true},
+      {"ﾎﾟｺ2.BMP", true}, {"ﾁｬﾋﾟ2.BMP", true}, {"PF.BMP", true},    {"CF.BMP", true},
   };
 }
 

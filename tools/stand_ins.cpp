@@ -28,6 +28,7 @@ const std::map<std::string_view, Sizes>& LessonSizes() {
        {{"B6.BMP", {32, 48}}, {"B12.BMP", {3, 48}}, {"B27.BMP", {105, 48}}, {"B33.BMP", {105, 48}},
         {"B39.BMP", {70, 48}}, {"B42.BMP", {24, 24}}, {"B68.BMP", {50, 22}}, {"上指.BMP", {20, 20}},
         {"右指.BMP", {20, 20}}, {"左指.BMP", {20, 20}}}},
+      // The triangle's parts, sized to where page 3 places them.
       {"rhombus-triangle",
        {{"B6.BMP", {32, 48}}, {"B27.BMP", {24, 48}}, {"B33.BMP", {56, 16}}, {"B36.BMP", {16, 48}},
         {"B39.BMP", {40, 40}}, {"B42.BMP", {40, 40}}, {"B54.BMP", {56, 34}}, {"B60.BMP", {8, 48}},
@@ -35,6 +36,8 @@ const std::map<std::string_view, Sizes>& LessonSizes() {
       {"average-per-unit",
        {{"上指.BMP", {20, 20}}, {"hok1.BMP", {20, 20}}, {"hok2.BMP", {20, 20}}, {"左指.BMP", {20, 20}},
         {"右指.BMP", {20, 20}}, {"cr.BMP", {40, 60}}, {"cl.BMP", {35, 60}}, {"pr.BMP", {40, 60}}}},
+      // The poses fit the boxes that erase them: the narrowest is 35 wide,
+      // and 60 units high are some 50 pixels.
       {"multiples", {{"PR.BMP", {35, 50}}, {"PL.BMP", {35, 50}}, {"CR.BMP", {35, 50}}, {"CL.BMP", {35, 50}}}},
       {"division-fractions", {{"cl.BMP", {35, 60}}}},
       {"fraction-add-sub", {{"pl.BMP", {40, 40}}}},

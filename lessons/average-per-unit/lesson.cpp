@@ -22,9 +22,8 @@ Lesson Build() {
 
   l.pictures = SharedPictures();
   const PictureSpec own[] = {
-      {"上指.BMP", false}, {"hok1.BMP", false}, {"hok2.BMP", false},
-      {"左指.BMP", false}, {"右指.BMP", false},  {"cr.BMP", true},
-      {"cl.BMP", true},    {"pr.BMP", true},
+      {"上指.BMP", false}, {"hok1.BMP", false}, {"hok2.BMP", false}, {"左指.BMP", false},
+      {"右指.BMP", false}, {"cr.BMP", true},     {"cl.BMP", true},     {"pr.BMP", true},
   };
   l.pictures.insert(l.pictures.end(), std::begin(own), std::end(own));
 

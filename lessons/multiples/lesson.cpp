@@ -19,8 +19,7 @@ Lesson Build() {
   });
   // 11, 21, 31, 41, 51, 22, 23, 52, 53, 9999
   l.pictures = SharedPictures();
-  // The pointing and walking poses fit the boxes that erase them: the
-  // narrowest is 35 wide, and 60 units high are some 50 pixels.
+  // The mascots' pointing and walking poses.
   for (const char* pose : {"PR.BMP", "PL.BMP", "CR.BMP", "CL.BMP"}) l.pictures.push_back({pose, true});
   UseFrameBars(l, true, true);  // every box writes from TypedAnswer1 on
   // Both problem numbers are 16-bit: a typed number is rounded.

@@ -24,10 +24,8 @@ Lesson Build() {
   // The lesson's own, from its folder: pieces of page 1's parallelogram
   // and the pointing hands.
   const PictureSpec own[] = {
-      {"B6.BMP", false},   {"B12.BMP", false},   {"B27.BMP", false},
-      {"B33.BMP", false}, {"B39.BMP", false},  {"B42.BMP", false},
-      {"B68.BMP", false},  {"上指.BMP", false}, {"右指.BMP", false},
-      {"左指.BMP", false},
+      {"B6.BMP", false},  {"B12.BMP", false},  {"B27.BMP", false},  {"B33.BMP", false},  {"B39.BMP", false},
+      {"B42.BMP", false}, {"B68.BMP", false},  {"上指.BMP", false}, {"右指.BMP", false}, {"左指.BMP", false},
   };
   l.pictures.insert(l.pictures.end(), std::begin(own), std::end(own));
   common::UseAnswerBars(l);

@@ -18,11 +18,10 @@ Lesson Build() {
       Practice(TrianglePractice()),
   });
   l.pictures = SharedPictures();
-  // The parts of the triangle of page 3, sized to where the script places them.
+  // The parts of the triangle of page 3.
   const PictureSpec own[] = {
-      {"B6.BMP", false},  {"B27.BMP", false}, {"B33.BMP", false},
-      {"B36.BMP", false}, {"B39.BMP", false}, {"B42.BMP", false},
-      {"B54.BMP", false}, {"B60.BMP", false},  {"B66.BMP", false},
+      {"B6.BMP", false},  {"B27.BMP", false}, {"B33.BMP", false}, {"B36.BMP", false}, {"B39.BMP", false},
+      {"B42.BMP", false}, {"B54.BMP", false}, {"B60.BMP", false}, {"B66.BMP", false},
   };
   l.pictures.insert(l.pictures.end(), std::begin(own), std::end(own));
   // The typed problem number is kept as typed: 2.5 names no problem.

@@ -116,11 +116,9 @@ std::vector<Item> Items(const Lesson& lesson) {
     if (page.kind == PageKind::kExplanation) {
       items.push_back({name, Page(p) + Choose(1), 0, false});
     } else if (page.kind == PageKind::kPractice) {
-      std::string script = Page(p) + Choose(1);
-      for (std::size_t n = 1; n <= page.practice.problems.size(); ++n) {
-        for (int k = 0; k < kWrongProbes; ++k) script += "probe wrong " + std::to_string(k) + "\n";
-        script += "probe right\n";
-      }
+      std::string answers;
+      for (int k = 0; k < kWrongProbes; ++k) answers += "probe wrong " + std::to_string(k) + "\n";
+      const std::string script = PracticeWalk(p, page.practice.problems.size(), answers + "probe right\n");
       items.push_back({name, script, p, false});
     }
   }

@@ -52,8 +52,7 @@ TEST_P(BarSetUp, ShowsClearsLabelsEmptiesAndFocusesInOrder) {
   for (int p = 1; p <= lesson.LastPage(); ++p) {
     const frame::Page& page = lesson.pages[static_cast<std::size_t>(p)];
     if (page.kind != PageKind::kPractice) continue;
-    std::string script = Page(p) + Choose(1);
-    for (std::size_t n = 1; n <= page.practice.problems.size(); ++n) script += "probe check\n";
+    const std::string script = PracticeWalk(p, page.practice.problems.size(), "probe check\n");
     std::size_t mark = 0;
     int problem = 0;
     LessonRunOptions o;
@@ -61,15 +60,14 @@ TEST_P(BarSetUp, ShowsClearsLabelsEmptiesAndFocusesInOrder) {
       ++problem;
       const frame::AnswerBar* bar = ShownBar(r.frame());
       ASSERT_NE(bar, nullptr);
-      const auto& lines = r.rt().trace().lines();
-      std::vector<std::string> since(lines.begin() + static_cast<std::ptrdiff_t>(mark), lines.end());
-      mark = lines.size();
+      const std::vector<TraceRecord> since = TraceSince(r.rt(), mark);
+      mark = r.rt().trace().lines().size();
       if (bar->boxes.size() > 1) {
         ++multi_box;
         // Shown (and cleared), at least one label, every box emptied, focus.
         std::string head = kClearedBars.count(name) ? "sc" : "s";
         std::string tail = std::string(bar->boxes.size(), 'e') + "f";
-        std::string got = BarOps(ParseTrace(since), *bar);
+        std::string got = BarOps(since, *bar);
         std::size_t labels = got.size() >= head.size() + tail.size() ? got.size() - head.size() - tail.size() : 0;
         EXPECT_TRUE(labels > 0 && got == head + std::string(labels, 't') + tail)
             << name << " page " << p << " problem " << problem << " " << bar->form << ": " << got << ", want "

@@ -40,9 +40,8 @@ TEST_P(WrongAnswerBoard, LeavesTheBoardAboveTheHint) {
   for (int p = 1; p <= lesson.LastPage(); ++p) {
     const frame::Page& page = lesson.pages[static_cast<std::size_t>(p)];
     if (page.kind != PageKind::kPractice) continue;
-    std::string script = Page(p) + Choose(1);
-    for (std::size_t n = 1; n <= page.practice.problems.size(); ++n)
-      script += "probe before\nprobe wrong\nprobe after\nprobe right\n";
+    const std::string script =
+        PracticeWalk(p, page.practice.problems.size(), "probe before\nprobe wrong\nprobe after\nprobe right\n");
     Surface before;
     std::size_t mark = 0;
     int problem = 0;
@@ -59,9 +58,7 @@ TEST_P(WrongAnswerBoard, LeavesTheBoardAboveTheHint) {
         mark = rt.trace().lines().size();
         TypeAndConfirm(rt, frame, *bar, WrongTyping(frame, *bar));
       } else if (what == "after") {
-        const auto& lines = rt.trace().lines();
-        std::vector<std::string> since(lines.begin() + static_cast<std::ptrdiff_t>(mark), lines.end());
-        std::optional<int> top = HintTop(ParseTrace(since), rt.main_form());
+        std::optional<int> top = HintTop(TraceSince(rt, mark), rt.main_form());
         const Surface& after = rt.main_form().surface();
         int rows = std::min(top.value_or(after.height()), after.height());
         int changed = -1;
