@@ -6,11 +6,11 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/runtime.h"
+#include "tests/support/process.h"
 
 namespace ham::test_support {
 
@@ -43,12 +43,7 @@ struct DriveFixture {
     fs::create_directories(p.parent_path());
     std::ofstream(p, std::ios::binary) << content;
   }
-  static std::string Get(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-  }
+  static std::string Get(const fs::path& p) { return testing::ReadText(p); }
 
   // Trace lines of one operation.
   std::vector<std::string> Ops(const std::string& op) {
